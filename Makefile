@@ -1,0 +1,50 @@
+# Two CMake trees: build/native (host compiler, sanitizers) and build/win
+# (MinGW cross build, tests under Wine in Xvfb). `make test` is what CI runs.
+NATIVE := build/native
+WIN    := build/win
+BENCH  := build/bench
+JOBS   ?= 2
+CTEST_FLAGS := --output-on-failure -j $(JOBS)
+
+.PHONY: all deps native win test test-native test-win bench clean
+
+all: native win
+
+deps:
+	@./tools/install-deps.sh
+
+$(NATIVE)/CMakeCache.txt: | deps
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug -DPELL_SANITIZE=ON
+
+$(WIN)/CMakeCache.txt: | deps
+	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+
+native: $(NATIVE)/CMakeCache.txt
+	cmake --build $(NATIVE) -j $(JOBS)
+
+win: $(WIN)/CMakeCache.txt
+	cmake --build $(WIN) -j $(JOBS)
+
+test-native: native
+	cd $(NATIVE) && ctest $(CTEST_FLAGS)
+
+test-win: win
+	./tools/run-windows-tests.sh $(WIN) $(CTEST_FLAGS)
+
+# Both suites run even when the first fails, and every failure is reported.
+test: deps
+	@status=0; \
+	$(MAKE) --no-print-directory test-native || status=1; \
+	$(MAKE) --no-print-directory test-win || status=1; \
+	if [ $$status -ne 0 ]; then echo "make test: FAILED (see the failures above)"; else echo "make test: all tests passed"; fi; \
+	exit $$status
+
+$(BENCH)/CMakeCache.txt: | deps
+	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release
+
+bench: $(BENCH)/CMakeCache.txt win
+	cmake --build $(BENCH) -j $(JOBS) --target benchmarks
+	./tools/run-benchmarks.sh $(BENCH) $(WIN)
+
+clean:
+	rm -rf build
