@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/SkillDefinition.h"
+
+// The plan's record of one skill: its definition plus the row it stands on,
+// its current level and the skills that require it.
+struct SkillEntry : SkillDefinition {
+  SkillEntry() = default;
+  explicit SkillEntry(const SkillDefinition& definition) : SkillDefinition(definition) {}
+  SkillEntry(const SkillEntry&) = default;
+  SkillEntry& operator=(const SkillEntry&) = default;
+  ~SkillEntry() override = default;
+
+  int MaxLevel() const;     // 11 for a masterable skill, else 1
+  bool IsMastered() const;  // level == MaxLevel()
+  int Points() const;       // TM points the current level costs, clamped to 32 bits
+
+  std::int32_t rowId = -1;
+  std::int32_t level = 0;
+  std::string jobLabel;
+  std::vector<SkillPrerequisite> dependents;
+};
