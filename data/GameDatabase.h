@@ -60,6 +60,8 @@ class GameDatabase {
   void RaisePrerequisites(SkillEntry& entry, ChangeList& changes);
   void ClearDependents(SkillEntry& entry, ChangeList& changes);
   void InvalidateTotal();
+  const SkillEntry* RowEntry(int row) const;  // nullptr for a row out of range
+  void ReplayLevel(SkillEntry& entry, std::int32_t savedLevel);  // one plan file record
 
   JobCode jobCode = 0;
   TypeNameTable typeNames;

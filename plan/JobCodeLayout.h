@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+
+#include "data/GameDatabase.h"
+
+// What a JobCode selects: the character type, the skill lists of each job
+// block (unused places hold -1) and the job slot that labels the rank-2 block.
+struct JobCodeLayout {
+  static constexpr int kMaxLists = 8;
+  using ListIndices = std::array<int, kMaxLists>;
+
+  int type = -1;
+  ListIndices baseLists{};
+  ListIndices rank1Lists{};
+  ListIndices rank2Lists{};
+  int rank2Slot = -1;        // -1 when the code has no rank-2 block
+  bool rank2Plus50 = false;  // the H block learns 50 levels later
+};
+
+// The character type index a code names, or -1 when its type-pair bits are
+// not one of the four pairs.
+int JobCodeType(JobCode code);
+
+// Decodes a code; false, with layout untouched, when the code names no type.
+bool DecodeJobCode(JobCode code, JobCodeLayout& layout);

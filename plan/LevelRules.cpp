@@ -1,0 +1,115 @@
+#include <mutex>
+#include <unordered_set>
+
+#include "data/GameDatabase.h"
+#include "plan/ClampedInt.h"
+
+namespace {
+
+std::int32_t SteppedLevel(const SkillEntry& entry, LevelOp op) {
+  const std::int32_t level = entry.level;
+  switch (op) {
+    case Zero: return 0;
+    case Down: return level > 0 ? level - 1 : level;
+    case Up: return level < entry.MaxLevel() ? level + 1 : level;
+    case Max: return entry.MaxLevel();
+  }
+  return level;
+}
+
+// One skill being visited by a depth-first walk, and the next link to follow.
+// The walks keep their own stack: data may chain skills far deeper than the
+// thread's stack could recurse.
+struct WalkFrame {
+  SkillEntry* entry;
+  std::size_t next;
+};
+
+}  // namespace
+
+void GameDatabase::SetLevel(SkillEntry& entry, std::int32_t level) {
+  entry.level = level;
+  InvalidateTotal();
+}
+
+void GameDatabase::InvalidateTotal() { totalValid = false; }
+
+int GameDatabase::StepLevel(const std::string& key, LevelOp op, ChangeList& changes) {
+  std::lock_guard<std::recursive_mutex> lock(planLock);
+  SkillEntry& entry = FindEntry(key);
+  if (entry.key.empty()) return -1;
+  const std::int32_t before = entry.level;
+  changes.clear();
+  SetLevel(entry, SteppedLevel(entry, op));
+  changes.push_back(entry.rowId);
+  if (before == 0 && entry.level > 0) RaisePrerequisites(entry, changes);
+  if (entry.level < before) ClearDependents(entry, changes);
+  return entry.level;
+}
+
+int GameDatabase::StepRowLevel(int row, LevelOp op, ChangeList& changes) {
+  std::lock_guard<std::recursive_mutex> lock(planLock);
+  if (row < 0 || row >= static_cast<int>(rowKeys.size())) return -1;
+  const std::string key = rowKeys[row];
+  if (key.empty()) return -1;
+  return StepLevel(key, op, changes);
+}
+
+// Each raise strictly increases a level, so the walk ends even on a cycle and
+// needs no visited set: a skill required at 2 and later at 3 ends at 3.
+void GameDatabase::RaisePrerequisites(SkillEntry& entry, ChangeList& changes) {
+  std::vector<WalkFrame> stack{{&entry, 0}};
+  while (!stack.empty()) {
+    WalkFrame& frame = stack.back();
+    if (frame.next == frame.entry->prerequisites.size()) {
+      stack.pop_back();
+      continue;
+    }
+    const SkillPrerequisite& prerequisite = frame.entry->prerequisites[frame.next++];
+    SkillEntry& required = FindEntry(prerequisite.key);
+    if (required.level < prerequisite.level) {
+      SetLevel(required, prerequisite.level);
+      changes.push_back(required.rowId);
+      stack.push_back({&required, 0});
+    }
+  }
+}
+
+// Clearing only lowers levels, so a skill cleared once in a step has nothing
+// left to clear under it; visiting it again would only loop on a cycle.
+void GameDatabase::ClearDependents(SkillEntry& entry, ChangeList& changes) {
+  std::unordered_set<const SkillEntry*> cleared;
+  std::vector<WalkFrame> stack{{&entry, 0}};
+  while (!stack.empty()) {
+    WalkFrame& frame = stack.back();
+    if (frame.next == frame.entry->dependents.size()) {
+      stack.pop_back();
+      continue;
+    }
+    SkillEntry& required = *frame.entry;
+    const SkillPrerequisite& dependent = required.dependents[frame.next++];
+    if (required.level >= dependent.level) continue;
+    SkillEntry& dependentEntry = FindEntry(dependent.key);
+    if (!cleared.insert(&dependentEntry).second) continue;
+    SetLevel(dependentEntry, 0);
+    changes.push_back(dependentEntry.rowId);
+    stack.push_back({&dependentEntry, 0});
+  }
+}
+
+int GameDatabase::RowPoints(int row) const {
+  std::lock_guard<std::recursive_mutex> lock(planLock);
+  const SkillEntry* entry = RowEntry(row);
+  return entry == nullptr ? -1 : entry->Points();
+}
+
+int GameDatabase::TotalPoints() const {
+  std::lock_guard<std::recursive_mutex> lock(planLock);
+  if (!totalValid) {
+    std::int64_t total = 0;
+    for (int row = 0; row < static_cast<int>(rowKeys.size()); ++row) total += RowPoints(row);
+    cachedTotal = ClampToInt32(total);
+    totalValid = true;
+  }
+  return cachedTotal;
+}
