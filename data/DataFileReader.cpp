@@ -1,0 +1,172 @@
+#include "data/DataFileReader.h"
+
+#include <JapaneseText.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "data/SkillLineParser.h"
+#include "data/TextUtil.h"
+
+namespace {
+
+constexpr int kSheep = 2;
+constexpr int kDragon = 3;
+
+// By character type index.
+constexpr const char* kTypeGlyphs[kTypeCount] = {
+    kTypeGlyphBunny, kTypeGlyphBuffalo, kTypeGlyphSheep, kTypeGlyphDragon,
+    kTypeGlyphFox,   kTypeGlyphLion,    kTypeGlyphCat,   kTypeGlyphRaccoon};
+constexpr int kRankOneLists[kTypeCount] = {1, 4, 8, 23, 36, 39, 43, 46};
+constexpr int kRankTwoLists[kTypeCount] = {3, 6, 17, 32, 38, 41, 45, 48};
+
+// Attribute parts in the order of their lists, which follow the type's "基" list.
+constexpr const char* kSheepAttributes[] = {kDataAttributeBase, kDataAttributeWater,
+                                            kDataAttributeWind, kDataAttributeEarth,
+                                            kDataAttributeFire, kDataAttributeThunder};
+constexpr const char* kDragonAttributes[] = {kDataAttributeBase, kDataAttributeLight,
+                                             kDataAttributeDark};
+
+struct WholeSectionName {
+  const char* name;
+  int index;
+};
+constexpr WholeSectionName kWholeSectionNames[] = {
+    {kDataSectionTypeNames, DataFileReader::kTypeNameSection},
+    {kDataSectionJobNames, DataFileReader::kJobNameSection},
+    {kDataSectionAttackBasic, 0},
+    {kDataSectionMagicBasic, 7},
+    {kDataSectionSenseBasic, 35},
+    {kDataSectionCharmBasic, 42}};
+
+// By character type index and job slot; only the dragon has slot 4.
+constexpr const char* kJobKeys[kTypeCount][kJobSlotCount] = {
+    {kDataJobKeyBunnyBasic, kDataJobKeyBunnyRank1, kDataJobKeyBunnyRank2H, kDataJobKeyBunnyRank2S,
+     nullptr},
+    {kDataJobKeyBuffaloBasic, kDataJobKeyBuffaloRank1, kDataJobKeyBuffaloRank2H,
+     kDataJobKeyBuffaloRank2S, nullptr},
+    {kDataJobKeySheepBasic, kDataJobKeySheepRank1, kDataJobKeySheepRank2H, kDataJobKeySheepRank2S,
+     nullptr},
+    {kDataJobKeyDragonBasic, kDataJobKeyDragonRank1, kDataJobKeyDragonRank2H,
+     kDataJobKeyDragonRank2S1, kDataJobKeyDragonRank2S2},
+    {kDataJobKeyFoxBasic, kDataJobKeyFoxRank1, kDataJobKeyFoxRank2H, kDataJobKeyFoxRank2S, nullptr},
+    {kDataJobKeyLionBasic, kDataJobKeyLionRank1, kDataJobKeyLionRank2H, kDataJobKeyLionRank2S,
+     nullptr},
+    {kDataJobKeyCatBasic, kDataJobKeyCatRank1, kDataJobKeyCatRank2H, kDataJobKeyCatRank2S, nullptr},
+    {kDataJobKeyRaccoonBasic, kDataJobKeyRaccoonRank1, kDataJobKeyRaccoonRank2H,
+     kDataJobKeyRaccoonRank2S, nullptr}};
+
+// Position of text in a table of byte strings, or -1.
+template <std::size_t N>
+int IndexOf(const std::string& text, const char* const (&table)[N]) {
+  const auto found = std::find_if(std::begin(table), std::end(table),
+                                  [&text](const char* entry) { return text == entry; });
+  return found == std::end(table) ? -1 : static_cast<int>(found - std::begin(table));
+}
+
+// Judged on the line exactly as read: a blank before "[" or after "]" makes a data line.
+bool IsHeader(const std::string& line) {
+  return !line.empty() && line.front() == '[' && line.back() == ']';
+}
+
+// The list of a sheep or dragon section: the "基" list plus the attribute's place.
+int AttributeList(int baseList, const std::string& attribute, int type) {
+  const int offset = type == kSheep ? IndexOf(attribute, kSheepAttributes)
+                                    : IndexOf(attribute, kDragonAttributes);
+  return offset < 0 ? DataFileReader::kNoSection : baseList + offset;
+}
+
+}  // namespace
+
+void DataFileReader::setTypeNames(TypeNameTable& names) { typeNames = &names; }
+
+void DataFileReader::setJobNames(JobNameTable& names) { jobNames = &names; }
+
+void DataFileReader::setSkillLists(SkillListTable& lists) { skillLists = &lists; }
+
+bool DataFileReader::readFile(const std::string& fileName) {
+  if (typeNames == nullptr || jobNames == nullptr || skillLists == nullptr) return false;
+  // Binary, so that line ends and byte 0x1A read alike on every platform (ReadLine).
+  std::ifstream file(fileName, std::ios::binary);
+  if (!file) return false;
+
+  int section = kNoSection;
+  std::string line;
+  while (ReadLine(file, line)) {
+    if (IsHeader(line)) {
+      section = sectionIndex(line);
+      if (section == kNoSection) return false;
+    } else if (section != kNoSection) {
+      handleLine(section, line);  // a bad data line never ends the read
+    }
+  }
+  // A read error is no complete read, though the lines before it are kept.
+  return !file.bad();
+}
+
+int DataFileReader::sectionIndex(const std::string& headerLine) {
+  if (headerLine.size() < 2) return kNoSection;
+  const std::string name = headerLine.substr(1, headerLine.size() - 2);
+  for (const WholeSectionName& whole : kWholeSectionNames) {
+    if (name == whole.name) return whole.index;
+  }
+
+  const SplitText typeAndRest = splitAt(name, kDataFullWidthColon);
+  const SplitText rankAndAttribute = splitAt(typeAndRest.rest, kDataFullWidthColon);
+  const int type = IndexOf(typeAndRest.head, kTypeGlyphs);
+  if (type < 0) return kNoSection;
+  int list = kNoSection;
+  if (rankAndAttribute.head == kDataRankFirst) {
+    list = kRankOneLists[type];
+  } else if (rankAndAttribute.head == kDataRankSecond) {
+    list = kRankTwoLists[type];
+  } else {
+    return kNoSection;
+  }
+  // Only the sheep and the dragon split their ranks by attribute.
+  if (type == kSheep || type == kDragon) return AttributeList(list, rankAndAttribute.rest, type);
+  return list;
+}
+
+bool DataFileReader::handleLine(int section, std::string& line) {
+  std::replace(line.begin(), line.end(), '\t', ' ');
+  line = TrimBlanks(line);
+  if (line.empty()) return true;
+  line = splitAt(line, ";").head;
+  if (line.empty()) return true;
+  return handleEntry(section, line);
+}
+
+bool DataFileReader::handleEntry(int section, std::string content) {
+  if (section == kTypeNameSection && typeNames != nullptr) {
+    SetTypeName(std::move(content));
+    return true;
+  }
+  if (section == kJobNameSection && jobNames != nullptr) {
+    SetJobName(std::move(content));
+    return true;
+  }
+  if (section < 0 || section >= kSkillListCount || skillLists == nullptr) return false;
+  SkillDefinition skill;
+  if (!ParseSkillLine(std::move(content), skill)) return false;
+  (*skillLists)[section].push_back(std::move(skill));
+  return true;
+}
+
+void DataFileReader::SetTypeName(std::string content) {
+  const std::string glyph = nextToken(content);
+  const int type = IndexOf(glyph, kTypeGlyphs);
+  if (type >= 0) (*typeNames)[type] = nextToken(content);
+}
+
+void DataFileReader::SetJobName(std::string content) {
+  const std::string key = nextToken(content);
+  for (int type = 0; type < kTypeCount; ++type) {
+    for (int slot = 0; slot < kJobSlotCount && kJobKeys[type][slot] != nullptr; ++slot) {
+      if (key == kJobKeys[type][slot]) {
+        (*jobNames)[type][slot] = nextToken(content);
+        return;
+      }
+    }
+  }
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "data/GameTables.h"
+
+// Reads the game data file into the tables a GameDatabase owns. Give it the
+// three tables, in this order, then call readFile once.
+class DataFileReader {
+ public:
+  static constexpr int kNoSection = -1;
+  static constexpr int kTypeNameSection = 50;
+  static constexpr int kJobNameSection = 51;
+
+  void setTypeNames(TypeNameTable& names);
+  void setJobNames(JobNameTable& names);
+  void setSkillLists(SkillListTable& lists);
+
+  // true when the file was read to its end; false when it cannot be opened or
+  // read, when a header names no section (what was stored before stays), or
+  // when a table was not given.
+  bool readFile(const std::string& fileName);
+
+  // The section of a header line "[name]": a skill list index 0 to 48,
+  // kTypeNameSection, kJobNameSection, or kNoSection.
+  static int sectionIndex(const std::string& headerLine);
+
+  // Cleans one data line in place (tabs to blanks, blanks off the ends, comment
+  // dropped) and hands what is left to handleEntry. true for a skipped line.
+  bool handleLine(int section, std::string& line);
+
+  // Stores one cleaned line in the section's table. false for a malformed
+  // skill line, an unknown section or a table that was not given.
+  bool handleEntry(int section, std::string content);
+
+ private:
+  void SetTypeName(std::string content);
+  void SetJobName(std::string content);
+
+  TypeNameTable* typeNames = nullptr;
+  JobNameTable* jobNames = nullptr;
+  SkillListTable* skillLists = nullptr;
+};

@@ -1,0 +1,56 @@
+// The table side of GameDatabase; the plan operations live in plan/.
+#include "data/GameDatabase.h"
+
+#include "data/DataFileReader.h"
+
+namespace {
+
+constexpr char kDataFileName[] = "vexa.dat";  // looked for in the working directory only
+
+bool IsType(int type) { return type >= 0 && type < kTypeCount; }
+
+}  // namespace
+
+GameDatabase::GameDatabase() = default;
+
+GameDatabase::~GameDatabase() { clear(); }
+
+bool GameDatabase::load() {
+  clear();
+  DataFileReader reader;
+  reader.setTypeNames(typeNames);
+  reader.setJobNames(jobNames);
+  reader.setSkillLists(skillLists);
+  return reader.readFile(kDataFileName);
+}
+
+void GameDatabase::clear() {
+  std::lock_guard<std::recursive_mutex> lock(planLock);
+  for (std::string& name : typeNames) name.clear();
+  for (auto& row : jobNames) {
+    for (std::string& name : row) name.clear();
+  }
+  for (SkillList& list : skillLists) list.clear();
+  std::vector<std::string>().swap(rowKeys);  // releases the storage too
+  jobCode = 0;
+  totalValid = false;
+}
+
+bool GameDatabase::typeName(int type, std::string& out) const {
+  if (!IsType(type)) return false;
+  out = typeNames[type];
+  return true;
+}
+
+bool GameDatabase::jobName(int type, int slot, std::string& out) const {
+  if (!IsType(type) || slot < 0 || slot >= kJobSlotCount) return false;
+  out = jobNames[type][slot];
+  return true;
+}
+
+const SkillList& GameDatabase::skillList(int index) const {
+  // Out of range answers an empty list rather than reading past the table.
+  static const SkillList kNoSkills;
+  if (index < 0 || index >= kSkillListCount) return kNoSkills;
+  return skillLists[index];
+}
