@@ -20,7 +20,7 @@ constexpr const char* kTypeGlyphs[kTypeCount] = {
 constexpr int kRankOneLists[kTypeCount] = {1, 4, 8, 23, 36, 39, 43, 46};
 constexpr int kRankTwoLists[kTypeCount] = {3, 6, 17, 32, 38, 41, 45, 48};
 
-// Attribute parts in the order of their lists, which follow the type's "基" list.
+// Attribute parts in the order of their lists; the first, "no attribute", is the base list.
 constexpr const char* kSheepAttributes[] = {kDataAttributeBase, kDataAttributeWater,
                                             kDataAttributeWind, kDataAttributeEarth,
                                             kDataAttributeFire, kDataAttributeThunder};
@@ -69,10 +69,10 @@ bool IsHeader(const std::string& line) {
   return !line.empty() && line.front() == '[' && line.back() == ']';
 }
 
-// The list of a sheep or dragon section: the "基" list plus the attribute's place.
+// The list of a sheep or dragon section: the base list plus the attribute's place.
 int AttributeList(int baseList, const std::string& attribute, int type) {
-  const int offset = type == kSheep ? IndexOf(attribute, kSheepAttributes)
-                                    : IndexOf(attribute, kDragonAttributes);
+  const int offset =
+      type == kSheep ? IndexOf(attribute, kSheepAttributes) : IndexOf(attribute, kDragonAttributes);
   return offset < 0 ? DataFileReader::kNoSection : baseList + offset;
 }
 

@@ -1,18 +1,17 @@
-#include "data/DataFileReader.h"
-
 #include <JapaneseText.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "data/DataFileReader.h"
 #include "tests/core/DataFileScratch.h"
 
 namespace {
 
 const std::string kColon = kDataFullWidthColon;
 
-// "glyph：rank" or "glyph：rank：attribute".
+// glyph, colon, rank, and colon and attribute when one is given.
 std::string SectionName(const char* glyph, const char* rank, const char* attribute = nullptr) {
   std::string name = glyph + kColon + rank;
   if (attribute != nullptr) name += kColon + attribute;
@@ -117,8 +116,8 @@ TEST(DataFileSectionTest, BlanksAndAttributePartsFollowTheTypeRules) {
       {HeaderLine(bunnyOne + kColon + kDataAttributeWater), 1},
       {HeaderLine(SectionName(kTypeGlyphSheep, kDataRankFirst)), -1},
       {HeaderLine(SectionName(kTypeGlyphSheep, kDataRankFirst, kDataAttributeLight)), -1},
-      {HeaderLine(SectionName(kTypeGlyphSheep, kDataRankFirst) + kColon + " " + kDataAttributeWater +
-                  " "),
+      {HeaderLine(SectionName(kTypeGlyphSheep, kDataRankFirst) + kColon + " " +
+                  kDataAttributeWater + " "),
        9},
       {HeaderLine(SectionName(kTypeGlyphDragon, kDataRankFirst, kDataAttributeWater)), -1},
       {HeaderLine(SectionName(kTypeGlyphDragon, kDataRankSecond)), -1},
@@ -130,13 +129,14 @@ TEST(DataFileSectionTest, BlanksAndAttributePartsFollowTheTypeRules) {
       {"[", -1},
       {"", -1},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.index, DataFileReader::sectionIndex(c.header)) << c.header;
+  for (const auto& c : cases)
+    EXPECT_EQ(c.index, DataFileReader::sectionIndex(c.header)) << c.header;
 }
 
 TEST_F(DataFileReaderTest, FilesWithoutSectionsReadEmpty) {
   EXPECT_TRUE(Read(""));
-  EXPECT_TRUE(Read(CrLfLines({"; only a comment", std::string(kTypeGlyphBunny) + " Name",
-                              "k n 1 1 - -"})));
+  EXPECT_TRUE(
+      Read(CrLfLines({"; only a comment", std::string(kTypeGlyphBunny) + " Name", "k n 1 1 - -"})));
   EXPECT_TRUE(TablesEmpty());
 }
 
@@ -150,16 +150,14 @@ TEST_F(DataFileReaderTest, MissingFileFailsAndChangesNothing) {
 }
 
 TEST_F(DataFileReaderTest, UnknownHeaderStopsTheReadKeepingEarlierLines) {
-  for (const std::string& badHeader :
-       {std::string("[]"), HeaderLine(kDataJobKeyBunnyRank2H),
-        HeaderLine(SectionName(kTypeGlyphSheep, kDataRankFirst))}) {
+  for (const std::string& badHeader : {std::string("[]"), HeaderLine(kDataJobKeyBunnyRank2H),
+                                       HeaderLine(SectionName(kTypeGlyphSheep, kDataRankFirst))}) {
     typeNames = {};
     skillLists = {};
-    EXPECT_FALSE(Read(CrLfLines({HeaderLine(kDataSectionTypeNames),
-                                 std::string(kTypeGlyphBunny) + " Usagi",
-                                 HeaderLine(kDataSectionAttackBasic), "early n 1 1 - -", badHeader,
-                                 "late n 1 1 - -", HeaderLine(kDataSectionTypeNames),
-                                 std::string(kTypeGlyphBuffalo) + " Ushi"})))
+    EXPECT_FALSE(Read(CrLfLines(
+        {HeaderLine(kDataSectionTypeNames), std::string(kTypeGlyphBunny) + " Usagi",
+         HeaderLine(kDataSectionAttackBasic), "early n 1 1 - -", badHeader, "late n 1 1 - -",
+         HeaderLine(kDataSectionTypeNames), std::string(kTypeGlyphBuffalo) + " Ushi"})))
         << badHeader;
     EXPECT_EQ("Usagi", typeNames[0]);
     EXPECT_EQ("", typeNames[1]);
@@ -168,13 +166,12 @@ TEST_F(DataFileReaderTest, UnknownHeaderStopsTheReadKeepingEarlierLines) {
 }
 
 TEST_F(DataFileReaderTest, HeaderWithOuterBlankOrCommentIsADataLine) {
-  EXPECT_TRUE(Read(CrLfLines({HeaderLine(kDataSectionAttackBasic), "first n 1 1 - -",
-                              HeaderLine(kDataSectionMagicBasic) + " ; magic", " " +
-                              HeaderLine(kDataSectionMagicBasic), "second n 1 1 - -",
-                              HeaderLine(kDataSectionTypeNames) + " ",
-                              HeaderLine(kDataSectionTypeNames),
-                              HeaderLine(kDataSectionJobNames) + "\t",
-                              std::string(kTypeGlyphFox) + " Kitsune"})));
+  EXPECT_TRUE(Read(CrLfLines(
+      {HeaderLine(kDataSectionAttackBasic), "first n 1 1 - -",
+       HeaderLine(kDataSectionMagicBasic) + " ; magic", " " + HeaderLine(kDataSectionMagicBasic),
+       "second n 1 1 - -", HeaderLine(kDataSectionTypeNames) + " ",
+       HeaderLine(kDataSectionTypeNames), HeaderLine(kDataSectionJobNames) + "\t",
+       std::string(kTypeGlyphFox) + " Kitsune"})));
   EXPECT_EQ((Keys{"first", "second"}), SkillKeys(skillLists[0]));
   EXPECT_TRUE(skillLists[7].empty());
   EXPECT_EQ("Kitsune", typeNames[4]);
@@ -184,11 +181,16 @@ TEST_F(DataFileReaderTest, HeaderWithOuterBlankOrCommentIsADataLine) {
 TEST_F(DataFileReaderTest, LineEndsAndControlBytesReadAlike) {
   const std::string header = HeaderLine(kDataSectionTypeNames);
   EXPECT_TRUE(Read(header + "\r\n" + kTypeGlyphBunny + " Usagi\r\n" + kTypeGlyphBuffalo +
-                   " Ushi\n" + kTypeGlyphSheep + " Hitsu\x1A" "ji\n" + kTypeGlyphDragon +
-                   " Tatsu"));
+                   " Ushi\n" + kTypeGlyphSheep +
+                   " Hitsu\x1A"
+                   "ji\n" +
+                   kTypeGlyphDragon + " Tatsu"));
   EXPECT_EQ("Usagi", typeNames[0]);
   EXPECT_EQ("Ushi", typeNames[1]);
-  EXPECT_EQ("Hitsu\x1A" "ji", typeNames[2]);
+  EXPECT_EQ(
+      "Hitsu\x1A"
+      "ji",
+      typeNames[2]);
   EXPECT_EQ("Tatsu", typeNames[3]);
 
   // A final line without LF is still judged as a header; with a CR after its "]" it is none.
@@ -243,10 +245,10 @@ TEST_F(DataFileReaderTest, SkillLineFieldsFollowTheirRules) {
 }
 
 TEST_F(DataFileReaderTest, MalformedSkillLinesAreDroppedWhole) {
-  for (const char* line : {"key name 10 3 -", "key name 10 3 0 -", "key name 10 3 -5 -",
-                           "key name 0 3 - -", "key name 10 x - -", "key name 1 1 -- -",
-                           "key name 1 1 - Orb:-2", "key name 1 1 - - a:1 b:-1",
-                           "key name 1 1 - - a:-99999999999", "key name 1 ; 1 - -"}) {
+  for (const char* line :
+       {"key name 10 3 -", "key name 10 3 0 -", "key name 10 3 -5 -", "key name 0 3 - -",
+        "key name 10 x - -", "key name 1 1 -- -", "key name 1 1 - Orb:-2",
+        "key name 1 1 - - a:1 b:-1", "key name 1 1 - - a:-99999999999", "key name 1 ; 1 - -"}) {
     EXPECT_EQ(nullptr, ReadSkillLine(line)) << line;
   }
 }
@@ -280,27 +282,28 @@ TEST_F(DataFileReaderTest, RepeatedSectionsContinueTheirListAndUnnamedListsStayE
 
 TEST_F(DataFileReaderTest, TypeNameLines) {
   const std::string bunny = kTypeGlyphBunny;
-  EXPECT_TRUE(Read(CrLfLines({HeaderLine(kDataSectionTypeNames), bunny + " Old",
-                              bunny + "  New extra fields", std::string(kTypeGlyphRaccoon) + " Tanuki", std::string(kTypeGlyphRaccoon),
-                              std::string(kTypeGlyphLion) + " Shishi", "Unknown Name",
-                              std::string(kDataAttributeWater) + " Mizu"})));
+  EXPECT_TRUE(
+      Read(CrLfLines({HeaderLine(kDataSectionTypeNames), bunny + " Old",
+                      bunny + "  New extra fields", std::string(kTypeGlyphRaccoon) + " Tanuki",
+                      std::string(kTypeGlyphRaccoon), std::string(kTypeGlyphLion) + " Shishi",
+                      "Unknown Name", std::string(kDataAttributeWater) + " Mizu"})));
   EXPECT_EQ((TypeNameTable{"New", "", "", "", "", "Shishi", "", ""}), typeNames);
 }
 
 TEST_F(DataFileReaderTest, JobNameLinesFillEveryKeyedSlot) {
   const char* const keys[kTypeCount][kJobSlotCount] = {
-      {kDataJobKeyBunnyBasic, kDataJobKeyBunnyRank1, kDataJobKeyBunnyRank2H,
-       kDataJobKeyBunnyRank2S, nullptr},
+      {kDataJobKeyBunnyBasic, kDataJobKeyBunnyRank1, kDataJobKeyBunnyRank2H, kDataJobKeyBunnyRank2S,
+       nullptr},
       {kDataJobKeyBuffaloBasic, kDataJobKeyBuffaloRank1, kDataJobKeyBuffaloRank2H,
        kDataJobKeyBuffaloRank2S, nullptr},
-      {kDataJobKeySheepBasic, kDataJobKeySheepRank1, kDataJobKeySheepRank2H,
-       kDataJobKeySheepRank2S, nullptr},
+      {kDataJobKeySheepBasic, kDataJobKeySheepRank1, kDataJobKeySheepRank2H, kDataJobKeySheepRank2S,
+       nullptr},
       {kDataJobKeyDragonBasic, kDataJobKeyDragonRank1, kDataJobKeyDragonRank2H,
        kDataJobKeyDragonRank2S1, kDataJobKeyDragonRank2S2},
       {kDataJobKeyFoxBasic, kDataJobKeyFoxRank1, kDataJobKeyFoxRank2H, kDataJobKeyFoxRank2S,
        nullptr},
-      {kDataJobKeyLionBasic, kDataJobKeyLionRank1, kDataJobKeyLionRank2H,
-       kDataJobKeyLionRank2S, nullptr},
+      {kDataJobKeyLionBasic, kDataJobKeyLionRank1, kDataJobKeyLionRank2H, kDataJobKeyLionRank2S,
+       nullptr},
       {kDataJobKeyCatBasic, kDataJobKeyCatRank1, kDataJobKeyCatRank2H, kDataJobKeyCatRank2S,
        nullptr},
       {kDataJobKeyRaccoonBasic, kDataJobKeyRaccoonRank1, kDataJobKeyRaccoonRank2H,

@@ -1,5 +1,3 @@
-#include "data/GameDatabase.h"
-
 #include <JapaneseText.h>
 #include <gtest/gtest.h>
 
@@ -7,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data/GameDatabase.h"
 #include "tests/core/DataFileScratch.h"
 
 namespace {

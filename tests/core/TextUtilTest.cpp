@@ -1,11 +1,11 @@
-#include "data/TextUtil.h"
-
 #include <JapaneseText.h>
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "data/TextUtil.h"
 
 namespace {
 
@@ -82,7 +82,11 @@ TEST(TextUtilTest, ReadLineHandlesEveryLineEndAlike) {
             AllLines("a\r\nb\n\r\nc\rd\n\nx\r\r\nlast"));
   // A final CR without LF is no line end; 0x1A does not end the file.
   EXPECT_EQ((std::vector<std::string>{"end\r"}), AllLines("end\r"));
-  EXPECT_EQ((std::vector<std::string>{"a\x1A" "b", "c"}), AllLines("a\x1A" "b\r\nc\n"));
+  EXPECT_EQ((std::vector<std::string>{"a\x1A"
+                                      "b",
+                                      "c"}),
+            AllLines("a\x1A"
+                     "b\r\nc\n"));
   EXPECT_EQ((std::vector<std::string>{""}), AllLines("\n"));
   EXPECT_TRUE(AllLines("").empty());
 }
