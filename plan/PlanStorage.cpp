@@ -31,7 +31,8 @@ bool GameDatabase::SavePlan(const char* path) const {
   bool written = false;
   {
     PlanFile file(temporary.c_str(), PlanFile::Writing);
-    written = file.IsOpen() && file.WritePlan(code, records);
+    if (!file.IsOpen()) return false;
+    written = file.WritePlan(code, records);
   }
   if (written && MoveFileOver(temporary, path)) return true;
   std::remove(temporary.c_str());
