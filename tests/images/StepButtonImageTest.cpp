@@ -107,22 +107,6 @@ TEST(StepButtonImage, GlyphsSitWhereDescribedAndPressedOnesSinkOnePixel) {
     }
 }
 
-TEST(StepButtonImage, RowFourSevenAndTenSpotChecks) {
-    // "<" normal: x 15 in rows 4 and 10, x 12 in row 7.
-    const RgbImage down = BuildStepButtonImage(2);
-    for (auto [x, y] : {std::pair{15, 4}, {16, 4}, {12, 7}, {13, 7}, {15, 10}, {16, 10}})
-        EXPECT_EQ(down.At(x, y), kNavy) << x << "," << y;
-    EXPECT_EQ(down.At(14, 4), FaceOf(2));
-    EXPECT_EQ(down.At(17, 4), FaceOf(2));
-    EXPECT_EQ(down.At(15, 11), FaceOf(2));
-
-    // ">>" pressed, even rows: strokes at 11 and 16 in row 5, 14 and 19 in row 8.
-    const RgbImage maxPressed = BuildStepButtonImage(15);
-    for (auto [x, y] : {std::pair{11, 5}, {16, 5}, {14, 8}, {19, 8}, {11, 11}, {16, 11}})
-        EXPECT_EQ(maxPressed.At(x, y), kRed) << x << "," << y;
-    EXPECT_EQ(maxPressed.At(10, 4), FaceOf(15));
-}
-
 TEST(StepButtonImage, EvenRowImagesDifferFromOddOnlyInFaceAndInnerLight) {
     for (int index = 0; index < 8; ++index) {
         const RgbImage odd = BuildStepButtonImage(index);
