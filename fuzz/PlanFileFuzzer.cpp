@@ -1,0 +1,130 @@
+// Feeds arbitrary bytes to the plan file reader, and loads them as a plan of
+// a small fixed data file. Beside crashes it checks what a user relies on: a
+// file that does not read leaves the plan untouched, and a plan that was
+// loaded saves to a file that loads back to the same plan.
+#include <JapaneseText.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/GameDatabase.h"
+#include "fuzz/FuzzCheck.h"
+#include "fuzz/ScratchFolder.h"
+#include "plan/PlanFile.h"
+
+namespace {
+
+constexpr char kInputFile[] = "input.vx3";
+constexpr char kCopyFile[] = "copy.vx3";
+constexpr char kBeforeFile[] = "before.vx3";
+constexpr char kAfterFile[] = "after.vx3";
+constexpr char kSavedFile[] = "saved.vx3";
+constexpr char kResavedFile[] = "resaved.vx3";
+constexpr JobCode kBunnyRankTwoH = 0x1312;
+
+// Bunny and buffalo with prerequisite chains, a masterable and a one-level
+// skill in each block and a prerequisite that has no row in the buffalo plan.
+// No cycles, no shared keys and no required level above a maximum: every
+// plan reached by steps is then one that saving and loading reproduces.
+std::string FixedDataFile() {
+  const std::string colon = kDataFullWidthColon;
+  auto header = [](const std::string& name) { return "[" + name + "]\r\n"; };
+  return header(kDataSectionAttackBasic) +
+         "a1 Slash 1 1 5 -\r\n"
+         "a2 Guard 3 2 - -\r\n"
+         "a3 Rush 5 3 4 Ore:2 a1:3\r\n" +
+         header(kTypeGlyphBunny + colon + kDataRankFirst) +
+         "b1 Hop 20 2 6 Carrot:1 a1:5 a2:1\r\n"
+         "b2 Kick 25 3 - - b1:2\r\n"
+         "b3 Dash 30 2 3 - b2:1 a3:4\r\n" +
+         header(kTypeGlyphBunny + colon + kDataRankSecond) +
+         "c1 Storm 60 5 9 Gem:3 b3:2 b1:11\r\n"
+         "c2 Moon 70 1 - - c1:1\r\n" +
+         header(kTypeGlyphBuffalo + colon + kDataRankFirst) +
+         "d1 Horn 20 4 2 Bell:1 a3:1\r\n"
+         "d2 Stomp 22 1 - - d1:3 b1:1\r\n";
+}
+
+const ScratchFolder& Scratch() {
+  static const ScratchFolder folder;
+  return folder;
+}
+
+bool ReadRecords(const char* name, JobCode& code, std::vector<PlanRecord>& records) {
+  PlanFile file(Scratch().PathOf(name).c_str(), PlanFile::Reading);
+  return file.IsOpen() && file.ReadPlan(code, records);
+}
+
+bool SameRecords(const std::vector<PlanRecord>& a, const std::vector<PlanRecord>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].key != b[i].key || a[i].level != b[i].level) return false;
+  }
+  return true;
+}
+
+// What the file holds is written back unchanged and reads the same again.
+void CheckRecordRoundTrip(JobCode code, const std::vector<PlanRecord>& records) {
+  {
+    PlanFile copy(Scratch().PathOf(kCopyFile).c_str(), PlanFile::Writing);
+    FUZZ_CHECK(copy.IsOpen() && copy.WritePlan(code, records));
+  }
+  JobCode copiedCode = 0;
+  std::vector<PlanRecord> copied;
+  FUZZ_CHECK(ReadRecords(kCopyFile, copiedCode, copied));
+  FUZZ_CHECK(copiedCode == code);
+  FUZZ_CHECK(SameRecords(copied, records));
+}
+
+// A plan with some levels set, so that an untouched plan is told from a reset one.
+void StartPlan(GameDatabase& database) {
+  FUZZ_CHECK(Scratch().LoadDatabase(database));
+  FUZZ_CHECK(database.BuildPlan(kBunnyRankTwoH));
+  ChangeList changes;
+  database.StepRowLevel(database.RowCount() - 1, Max, changes);
+  database.StepRowLevel(1, Up, changes);
+}
+
+void CheckSaveLoadRoundTrip(const GameDatabase& loaded) {
+  if (!loaded.SavePlan(Scratch().PathOf(kSavedFile).c_str())) {
+    FUZZ_CHECK(loaded.RowCount() == 0);
+    return;
+  }
+  GameDatabase reloaded;
+  FUZZ_CHECK(Scratch().LoadDatabase(reloaded));
+  FUZZ_CHECK(reloaded.LoadPlan(Scratch().PathOf(kSavedFile).c_str()));
+  FUZZ_CHECK(reloaded.GetJobCode() == loaded.GetJobCode());
+  FUZZ_CHECK(reloaded.TotalPoints() == loaded.TotalPoints());
+  FUZZ_CHECK(reloaded.SavePlan(Scratch().PathOf(kResavedFile).c_str()));
+  FUZZ_CHECK(Scratch().Read(kResavedFile) == Scratch().Read(kSavedFile));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  const std::string data = FixedDataFile();
+  Scratch().Write("vexa.dat", data.data(), data.size());
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  Scratch().Write(kInputFile, data, size);
+  JobCode code = 0;
+  std::vector<PlanRecord> records;
+  const bool readable = ReadRecords(kInputFile, code, records);
+  if (readable) CheckRecordRoundTrip(code, records);
+
+  GameDatabase database;
+  StartPlan(database);
+  FUZZ_CHECK(database.SavePlan(Scratch().PathOf(kBeforeFile).c_str()));
+  const bool loaded = database.LoadPlan(Scratch().PathOf(kInputFile).c_str());
+  if (!readable) {
+    FUZZ_CHECK(!loaded);
+    FUZZ_CHECK(database.SavePlan(Scratch().PathOf(kAfterFile).c_str()));
+    FUZZ_CHECK(Scratch().Read(kAfterFile) == Scratch().Read(kBeforeFile));
+  }
+  CheckSaveLoadRoundTrip(database);
+  return 0;
+}
