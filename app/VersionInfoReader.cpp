@@ -1,0 +1,74 @@
+#include "app/VersionInfoReader.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <new>
+
+namespace {
+
+constexpr const char* kKeyNames[] = {
+    "CompanyName", "FileDescription", "FileVersion",     "InternalName",    "LegalCopyright", "OriginalFilename",
+    "ProductName", "ProductVersion",  "Comments",        "LegalTrademarks", "PrivateBuild",   "SpecialBuild",
+};
+constexpr int kKeyCount = sizeof kKeyNames / sizeof kKeyNames[0];
+
+struct Translation {
+  WORD language;
+  WORD codePage;
+};
+
+// "\StringFileInfo\041104B0\" for Japanese, Unicode.
+std::string StringTablePrefix(const Translation& translation) {
+  char prefix[32];
+  std::snprintf(prefix, sizeof prefix, "\\StringFileInfo\\%04X%04X\\", translation.language, translation.codePage);
+  return prefix;
+}
+
+std::string LookUpText(const char* block, const std::string& path) {
+  char* text = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueA(block, path.c_str(), reinterpret_cast<void**>(&text), &length) || !text) return {};
+  return text;
+}
+
+}  // namespace
+
+bool VersionInfoReader::ReadStrings(const std::string& modulePath, const VersionKey* keys, int count,
+                                    VersionStrings& strings) const {
+  if (!keys || count <= 0) return false;
+  strings.clear();
+
+  DWORD handle = 0;
+  const DWORD size = GetFileVersionInfoSizeA(modulePath.c_str(), &handle);
+  if (size == 0) return false;
+  // One spare zero byte, so no text can run past the block.
+  std::unique_ptr<char[]> block(new (std::nothrow) char[size + 1]());
+  if (!block) return false;
+  if (!GetFileVersionInfoA(modulePath.c_str(), 0, size, block.get())) return false;
+
+  Translation* translation = nullptr;
+  UINT translationLength = 0;
+  if (!VerQueryValueA(block.get(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                      &translationLength))
+    return false;
+  // An empty translation table has no first entry to read.
+  if (!translation || translationLength < sizeof(Translation)) return false;
+
+  const std::string prefix = StringTablePrefix(*translation);
+  for (int index = 0; index < count; ++index) {
+    const int key = static_cast<int>(keys[index]);
+    if (key < 0 || key >= kKeyCount) continue;
+    strings[keys[index]] = LookUpText(block.get(), prefix + kKeyNames[key]);
+  }
+  return strings.size() == static_cast<size_t>(count);
+}
+
+bool VersionInfoReader::FileVersionString(const std::string& modulePath, std::string& version) const {
+  const VersionKey key = VersionKey::FileVersion;
+  VersionStrings strings;
+  if (!ReadStrings(modulePath, &key, 1, strings)) return false;
+  version = strings[key];
+  return true;
+}
