@@ -139,7 +139,7 @@ TEST_F(MainDialogTemplateTest, JapaneseCaptionsArriveAsShiftJis) {
 }
 
 TEST(ProgramResourcesTest, ManifestAsksForCommonControlsSixAndNoElevation) {
-  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_MANIFEST);
   ASSERT_NE(nullptr, found);
   const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
   const std::string manifest(bytes, SizeofResource(nullptr, found));
