@@ -1,0 +1,102 @@
+#include "ui/ButtonBase.h"
+
+#include <windowsx.h>
+
+#include "ui/AppMessages.h"
+#include "ui/ColorShades.h"
+#include "ui/GdiObject.h"
+#include "ui/ScopedSelection.h"
+#include "ui/TextDrawing.h"
+#include "ui/WindowStyles.h"
+
+ButtonBase::ButtonBase() : ControlBase(true) {}
+
+bool ButtonBase::Attach(HWND window) {
+  if (!ControlBase::Attach(window)) return false;
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  SetButtonStyle(window, (style & ~BS_TYPEMASK) | BS_OWNERDRAW | BS_NOTIFY);
+  RemoveClassDoubleClicks(window);
+  return true;
+}
+
+LRESULT ButtonBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case BM_GETCHECK:
+      return GetCheck() ? BST_CHECKED : BST_UNCHECKED;
+    case BM_SETCHECK:
+      SetCheck(wParam == BST_CHECKED ? 1 : 0);
+      return 0;
+    case WM_APP_CONTROL_KIND:
+      return Kind();
+    // A plain button, never a radio button or a default push button: the
+    // dialog manager then neither clicks it on arrow keys nor restyles it.
+    case WM_GETDLGCODE:
+      return DLGC_BUTTON;
+    case WM_LBUTTONUP:
+      if (toggleMode) {
+        RECT client;
+        GetClientRect(window, &client);
+        if (PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) StoreCheck(!checkState, true);
+      }
+      break;
+  }
+  return ControlBase::WindowProc(window, msg, wParam, lParam);
+}
+
+void ButtonBase::SetBackColor(COLORREF color, bool redraw) {
+  lightColor = LightShade(color);
+  lighterColor = LighterShade(color);
+  darkColor = DarkShade(color);
+  darkerColor = DarkerShade(color);
+  ControlBase::SetBackColor(color, redraw);
+}
+
+void ButtonBase::SetCheck(int on) { StoreCheck(on != 0, true); }
+
+bool ButtonBase::GetCheck() const { return checkState; }
+
+void ButtonBase::SetStateBits(int bits) {
+  checkState = (bits & 1) != 0;
+  toggleMode = (bits & 2) != 0;
+}
+
+int ButtonBase::GetStateBits() const { return 2 * toggleMode + checkState; }
+
+void ButtonBase::StoreCheck(bool on, bool redraw) {
+  checkState = on;
+  Repaint(redraw, true);
+}
+
+void ButtonBase::ReadText(char (&text)[256]) const {
+  text[0] = '\0';
+  GetWindowTextA(Hwnd(), text, sizeof text);
+}
+
+void ButtonBase::DrawPolyline(HDC dc, const POINT* points, int count, COLORREF color) {
+  OwnedPen pen = MakeSolidPen(color);
+  ScopedSelection selection(dc, pen.Get());
+  MoveToEx(dc, points[0].x, points[0].y, nullptr);
+  for (int i = 1; i < count; ++i) LineTo(dc, points[i].x, points[i].y);
+}
+
+void ButtonBase::DrawBevel(HDC dc, const RECT& rect, const BevelColors& colors, COLORREF fill) {
+  OwnedBrush brush = MakeSolidBrush(fill);
+  FillRect(dc, &rect, brush.Get());
+  const LONG l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+  const POINT outerBottomRight[] = {{l, b - 1}, {r - 1, b - 1}, {r - 1, t - 1}};
+  const POINT innerBottomRight[] = {{l + 1, b - 2}, {r - 2, b - 2}, {r - 2, t}};
+  const POINT outerTopLeft[] = {{l, b - 2}, {l, t}, {r - 1, t}};
+  const POINT innerTopLeft[] = {{l + 1, b - 3}, {l + 1, t + 1}, {r - 2, t + 1}};
+  DrawPolyline(dc, outerBottomRight, 3, colors.outerBottomRight);
+  DrawPolyline(dc, innerBottomRight, 3, colors.innerBottomRight);
+  DrawPolyline(dc, outerTopLeft, 3, colors.outerTopLeft);
+  DrawPolyline(dc, innerTopLeft, 3, colors.innerTopLeft);
+}
+
+void ButtonBase::DrawLabel(HDC dc, const char* text, RECT rect, UINT format, bool enabled) const {
+  format |= DT_SINGLELINE | DT_VCENTER;
+  if (enabled)
+    DrawPlainText(dc, text, rect, format, TextColor());
+  else
+    DrawEngravedText(dc, text, rect, format, lightColor, darkColor);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/ControlBase.h"
+
+// The four bevel colours of a bevelled box: outer bottom-right, inner
+// bottom-right, outer top-left, inner top-left.
+struct BevelColors {
+  COLORREF outerBottomRight;
+  COLORREF innerBottomRight;
+  COLORREF outerTopLeft;
+  COLORREF innerTopLeft;
+};
+
+// A dialog button switched to owner drawing. It keeps its check state itself
+// and answers BM_GETCHECK, BM_SETCHECK and WM_APP_CONTROL_KIND; the dialog
+// hands it WM_DRAWITEM through DrawItem. Every button owns its font.
+class ButtonBase : public ControlBase {
+ public:
+  ButtonBase();
+
+  // Binds, styles, and switches the button to BS_OWNERDRAW | BS_NOTIFY.
+  bool Attach(HWND window) override;
+  LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // Stores the colour and its four shades.
+  void SetBackColor(COLORREF color, bool redraw) override;
+  // Draws the button for WM_DRAWITEM; always answers true.
+  virtual bool DrawItem(const DRAWITEMSTRUCT& item) = 0;
+  // The answer to WM_APP_CONTROL_KIND.
+  virtual LRESULT Kind() const = 0;
+  virtual void SetCheck(int on);
+  virtual bool GetCheck() const;
+  // Bit 0: check state, bit 1: toggle mode.
+  virtual void SetStateBits(int bits);
+  virtual int GetStateBits() const;
+
+ protected:
+  // Fills the rectangle and draws two one-pixel bevel lines on each side.
+  static void DrawBevel(HDC dc, const RECT& rect, const BevelColors& colors, COLORREF fill);
+  // Single-line, vertically centred, transparent text; engraved when disabled.
+  void DrawLabel(HDC dc, const char* text, RECT rect, UINT format, bool enabled) const;
+  // A one-pixel solid line from the first point through the others, the last
+  // point not drawn.
+  static void DrawPolyline(HDC dc, const POINT* points, int count, COLORREF color);
+  // The window text, at most 255 characters.
+  void ReadText(char (&text)[256]) const;
+  void StoreCheck(bool on, bool redraw);
+
+  BevelColors RaisedBevel() const { return {darkerColor, darkColor, lighterColor, lightColor}; }
+  BevelColors SunkenBevel() const { return {lighterColor, lightColor, darkColor, darkerColor}; }
+  COLORREF DarkColor() const { return darkColor; }
+
+ private:
+  COLORREF lightColor = 0;
+  COLORREF lighterColor = 0;
+  COLORREF darkColor = 0;
+  COLORREF darkerColor = 0;
+  bool checkState = false;
+  bool toggleMode = false;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/ButtonBase.h"
+
+// What check boxes and radio buttons share: a box filled with boxColor, a
+// label right of it, a mark when on, and a state that changes on a click (a
+// release inside the control after a press on it) or on the space bar, always
+// before the dialog gets BN_CLICKED.
+class CheckableButton : public ButtonBase {
+ public:
+  LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // Also boxColor = COLOR_WINDOW.
+  void ResetColors(bool redraw) override;
+  // The focus rectangle round the label.
+  virtual void DrawFocus(HDC dc, const RECT& item, const RECT& label, SIZE textSize);
+  // The mark of a control that is on, in the box.
+  virtual void DrawMark(HDC dc, const RECT& box, bool enabled) = 0;
+
+  COLORREF BoxColor() const { return boxColor; }
+
+ protected:
+  // Fills the item with the back colour; answers the fill of the box.
+  COLORREF DrawBackground(const DRAWITEMSTRUCT& item) const;
+  // The label at x = 18, the focus rectangle and the mark.
+  void DrawLabelFocusAndMark(const DRAWITEMSTRUCT& item, const RECT& box);
+  // The mark's colour: the text colour, or the dark shade when disabled.
+  COLORREF Ink(bool enabled) const { return enabled ? TextColor() : DarkColor(); }
+  // The inside of a mark: boxColor, or the back colour when disabled.
+  COLORREF MarkFill(bool enabled) const { return enabled ? boxColor : BackColor(); }
+
+  static constexpr int kLabelLeft = 18;
+
+ private:
+  void Toggle();
+
+  bool mouseDown = false;
+  COLORREF boxColor = 0;
+  bool spaceDown = false;
+};

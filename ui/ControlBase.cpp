@@ -1,0 +1,97 @@
+#include "ui/ControlBase.h"
+
+ControlBase::ControlBase(bool ownsFont)
+    : ownsFont(ownsFont), logFont(DefaultLogFont()) {
+  font.Reset(CreateFontIndirectA(&logFont));
+}
+
+LOGFONTA ControlBase::DefaultLogFont() {
+  LOGFONTA description{};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
+  return description;
+}
+
+bool ControlBase::Attach(HWND window) {
+  // A second attach to the same window must not take our own font for the
+  // control's.
+  if (window && window == Hwnd()) return true;
+  if (!WindowBase::Attach(window)) return false;
+  if (ownsFont) prevFont = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+  ResetColors(false);
+  ResetFont(false);
+  return true;
+}
+
+bool ControlBase::Detach() {
+  if (!Hwnd()) return false;
+  if (ownsFont) InstallFont(prevFont);
+  prevFont = nullptr;
+  return WindowBase::Detach();
+}
+
+void ControlBase::SetFaceName(const char* name, bool redraw) {
+  lstrcpynA(logFont.lfFaceName, name ? name : "", LF_FACESIZE);
+  ApplyFont();
+  Repaint(redraw, false);
+}
+
+void ControlBase::SetHeight(int pixels, bool redraw) {
+  logFont.lfHeight = -pixels;
+  ApplyFont();
+  Repaint(redraw, false);
+}
+
+void ControlBase::SetBold(int on, bool redraw) {
+  logFont.lfWeight = on == 1 ? FW_BOLD : FW_DONTCARE;
+  ApplyFont();
+  Repaint(redraw, false);
+}
+
+void ControlBase::SetItalic(int on, bool redraw) {
+  logFont.lfItalic = on != 0;
+  ApplyFont();
+  Repaint(redraw, false);
+}
+
+void ControlBase::SetUnderline(int on, bool redraw) {
+  logFont.lfUnderline = on != 0;
+  ApplyFont();
+  Repaint(redraw, false);
+}
+
+void ControlBase::SetTextColor(COLORREF color, bool redraw) {
+  textColor = color;
+  Repaint(redraw, true);
+}
+
+void ControlBase::SetBackColor(COLORREF color, bool redraw) {
+  backColor = color;
+  Repaint(redraw, true);
+}
+
+void ControlBase::ApplyFont() {
+  // The control never holds a deleted font: its own goes back in first.
+  if (ownsFont) InstallFont(prevFont);
+  font.Reset(CreateFontIndirectA(&logFont));
+  if (ownsFont) InstallFont(font.Get());
+}
+
+void ControlBase::ResetColors(bool redraw) {
+  SetBackColor(GetSysColor(COLOR_BTNFACE), false);
+  SetTextColor(GetSysColor(COLOR_WINDOWTEXT), false);
+  Repaint(redraw, true);
+}
+
+void ControlBase::ResetFont(bool redraw) {
+  logFont = DefaultLogFont();
+  ApplyFont();
+  Repaint(redraw, true);
+}
+
+void ControlBase::Repaint(bool redraw, bool erase) const {
+  if (redraw && Hwnd()) InvalidateRect(Hwnd(), nullptr, erase);
+}
+
+void ControlBase::InstallFont(HFONT installed) const {
+  if (Hwnd()) SendMessageA(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(installed), FALSE);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/GdiObject.h"
+#include "ui/WindowBase.h"
+
+// The base of every control object: a text colour, a background colour and a
+// font of its own built from a LOGFONTA. Every setter repaints only when asked
+// to and bound.
+class ControlBase : public WindowBase {
+ public:
+  // ownsFont: the object installs its font into the control (WM_SETFONT) and
+  // puts the control's own font back when it lets go.
+  explicit ControlBase(bool ownsFont);
+
+  // Binds, then resets the colours and the font (without repainting).
+  bool Attach(HWND window) override;
+  // Puts the control's own font back, then unbinds.
+  bool Detach() override;
+  virtual void SetFaceName(const char* name, bool redraw);
+  virtual void SetHeight(int pixels, bool redraw);
+  // Weight 700 when on is 1, the default weight otherwise.
+  virtual void SetBold(int on, bool redraw);
+  virtual void SetItalic(int on, bool redraw);
+  virtual void SetUnderline(int on, bool redraw);
+  virtual void SetTextColor(COLORREF color, bool redraw);
+  virtual void SetBackColor(COLORREF color, bool redraw);
+  // Rebuilds the font from the LOGFONTA and installs it when the object owns it.
+  virtual void ApplyFont();
+  // Back colour COLOR_BTNFACE, text colour COLOR_WINDOWTEXT.
+  virtual void ResetColors(bool redraw);
+  // The font description of DEFAULT_GUI_FONT.
+  virtual void ResetFont(bool redraw);
+
+  COLORREF TextColor() const { return textColor; }
+  COLORREF BackColor() const { return backColor; }
+  HFONT Font() const { return font.Get(); }
+  const LOGFONTA& LogFont() const { return logFont; }
+
+ protected:
+  // Invalidates the whole window when asked to and bound.
+  void Repaint(bool redraw, bool erase) const;
+
+ private:
+  void InstallFont(HFONT installed) const;
+  static LOGFONTA DefaultLogFont();
+
+  COLORREF textColor = 0;
+  COLORREF backColor = 0;
+  bool ownsFont;
+  OwnedFont font;
+  HFONT prevFont = nullptr;
+  LOGFONTA logFont;
+};

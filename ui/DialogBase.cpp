@@ -1,0 +1,73 @@
+#include "ui/DialogBase.h"
+
+#include <algorithm>
+
+DialogBase::DialogBase(HINSTANCE instance, HWND owner, WORD templateId)
+    : instance(instance), owner(owner), templateId(templateId) {}
+
+DialogBase::~DialogBase() { ReleaseIcons(); }
+
+INT_PTR DialogBase::Run(bool runModal, bool show) {
+  if (!instance) return -1;
+  if (Hwnd()) {
+    SetForegroundWindow(Hwnd());
+    return -1;
+  }
+  if (!templateId) return -1;
+  const auto procedure = reinterpret_cast<DLGPROC>(SharedWindowProc);
+  const auto self = reinterpret_cast<LPARAM>(static_cast<WindowBase*>(this));
+  if (runModal) {
+    modal = true;
+    const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, procedure, self);
+    modal = false;
+    return result;
+  }
+  HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), owner, procedure, self);
+  if (!window) return -1;
+  ShowWindow(window, show ? SW_SHOW : SW_HIDE);
+  return 0;
+}
+
+bool DialogBase::End(INT_PTR result) {
+  if (!Hwnd()) return false;
+  return modal ? EndDialog(Hwnd(), result) != FALSE : DestroyWindow(Hwnd()) != FALSE;
+}
+
+void DialogBase::OnInitDialog() {
+  RECT rect;
+  GetWindowRect(Hwnd(), &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  const int x = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  const int y = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+  MoveWindow(Hwnd(), x, y, width, height, TRUE);
+}
+
+LRESULT DialogBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_INITDIALOG) {
+    SetIcons();
+    OnInitDialog();
+  } else if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+    End(LOWORD(wParam));
+  }
+  return WindowBase::WindowProc(window, msg, wParam, lParam);
+}
+
+void DialogBase::SetIcons() {
+  if (!iconId) return;
+  // A dialog run again loads its icons again; the former pair is not leaked.
+  ReleaseIcons();
+  auto load = [this](int cx, int cy) {
+    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(iconId), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
+  };
+  bigIcon = load(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+  smallIcon = load(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
+  SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+  SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+}
+
+void DialogBase::ReleaseIcons() {
+  if (bigIcon) DestroyIcon(bigIcon);
+  if (smallIcon) DestroyIcon(smallIcon);
+  bigIcon = smallIcon = nullptr;
+}

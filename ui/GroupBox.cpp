@@ -1,0 +1,86 @@
+#include "ui/GroupBox.h"
+
+#include "ui/ColorShades.h"
+#include "ui/GdiObject.h"
+#include "ui/ScopedSelection.h"
+#include "ui/TextDrawing.h"
+#include "ui/WindowStyles.h"
+
+GroupBox::GroupBox() : ControlBase(false) {}
+
+bool GroupBox::Attach(HWND window) {
+  if (!ControlBase::Attach(window)) return false;
+  SetButtonStyle(window, GetWindowLongA(window, GWL_STYLE) | BS_NOTIFY);
+  AddExtendedStyle(window, WS_EX_CONTROLPARENT);
+  RemoveClassDoubleClicks(window);
+  return true;
+}
+
+LRESULT GroupBox::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The control's own procedure sees WM_PAINT afterwards, with nothing left
+  // to paint.
+  if (msg == WM_PAINT) Paint(window);
+  return ControlBase::WindowProc(window, msg, wParam, lParam);
+}
+
+void GroupBox::SetBackColor(COLORREF color, bool redraw) {
+  disabledShadow = DarkShade(color);
+  disabledHighlight = LightShade(color);
+  ControlBase::SetBackColor(color, redraw);
+}
+
+void GroupBox::ResetColors(bool redraw) {
+  SetFrameColor(GetSysColor(COLOR_BTNSHADOW), false);
+  ControlBase::ResetColors(redraw);
+}
+
+void GroupBox::SetFrameColor(COLORREF color, bool redraw) {
+  frameColor = color;
+  frameHighlight = LighterShade(color);
+  Repaint(redraw, true);
+}
+
+void GroupBox::Paint(HWND window) {
+  if (!Hwnd() || !Font()) return;
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  {
+    ScopedSelection fontSelection(dc, Font());
+    SetBkMode(dc, TRANSPARENT);
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    SIZE caption{};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &caption);
+    const bool enabled = IsWindowEnabled(window) != FALSE;
+    RECT client;
+    GetClientRect(window, &client);
+    DrawFrame(dc, client, caption, enabled);
+    DrawCaption(dc, text, client, caption, 0, enabled);
+  }
+  EndPaint(window, &paint);
+}
+
+// An etched frame whose top line runs through the middle of the caption.
+void GroupBox::DrawFrame(HDC dc, const RECT& client, SIZE caption, bool enabled) {
+  OwnedBrush shadow = MakeSolidBrush(enabled ? frameColor : disabledShadow);
+  OwnedBrush highlight = MakeSolidBrush(enabled ? frameHighlight : disabledHighlight);
+  const RECT highlightRect{client.left + 1, client.top + caption.cy / 2 + 2, client.right, client.bottom};
+  const RECT shadowRect{client.left, client.top + caption.cy / 2 + 1, client.right - 1, client.bottom - 1};
+  FrameRect(dc, &highlightRect, highlight.Get());
+  FrameRect(dc, &shadowRect, shadow.Get());
+}
+
+// The caption on the back colour, which cuts the frame's top line out.
+void GroupBox::DrawCaption(HDC dc, const char* text, const RECT& client, SIZE caption, UINT format, bool enabled) {
+  if (!text || !*text) return;
+  const RECT cutOut{client.left + 7, client.top, client.left + caption.cx + 11, client.top + caption.cy + 2};
+  OwnedBrush back = MakeSolidBrush(BackColor());
+  FillRect(dc, &cutOut, back.Get());
+
+  const RECT textRect{client.left + 9, client.top + 1, client.left + caption.cx + 9, client.top + caption.cy + 1};
+  format |= DT_SINGLELINE | DT_VCENTER;
+  if (enabled)
+    DrawPlainText(dc, text, textRect, format, TextColor());
+  else
+    DrawEngravedText(dc, text, textRect, format, disabledHighlight, disabledShadow);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ui/ButtonBase.h"
+
+// A push button drawn as a bevelled box with a centred label; pushed while it
+// is pressed or, in toggle mode, while it is on.
+class PushButton : public ButtonBase {
+ public:
+  bool DrawItem(const DRAWITEMSTRUCT& item) override;
+  LRESULT Kind() const override;
+};

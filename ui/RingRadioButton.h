@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ui/RadioButton.h"
+
+// A radio button whose mark is a ring with a dot inside.
+class RingRadioButton : public RadioButton {
+ public:
+  void DrawMark(HDC dc, const RECT& box, bool enabled) override;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/ControlBase.h"
+#include "ui/GdiObject.h"
+
+// A static text (the point total) in its own font and colours on a solid
+// brush of its back colour. The parent answers WM_CTLCOLORSTATIC for it with
+// OnCtlColor.
+class StaticText : public ControlBase {
+ public:
+  // The static selects the font it was given with WM_SETFONT after it has
+  // asked WM_CTLCOLORSTATIC, so the object installs its font.
+  StaticText();
+
+  bool Attach(HWND window) override;
+  // Deletes the brush, then lets go of the control.
+  bool Detach() override;
+  LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // Replaces the brush by one of the new colour.
+  void SetBackColor(COLORREF color, bool redraw) override;
+
+  // Prepares the DC (font, transparent text in the text colour) and answers
+  // the background brush.
+  HBRUSH OnCtlColor(HDC dc) const;
+
+ private:
+  OwnedBrush brush;
+};

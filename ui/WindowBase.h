@@ -1,0 +1,45 @@
+#pragma once
+
+#include <windows.h>
+
+// The one procedure of every bound window and every dialog of the program: it
+// finds the object through the window property "CPP_CLASS" and hands it the
+// message.
+LRESULT CALLBACK SharedWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Binds one window to one object and routes the window's messages to the
+// object's WindowProc. A window not created for the object is subclassed.
+// The object must outlive its window or be detached first.
+class WindowBase {
+ public:
+  WindowBase() = default;
+  virtual ~WindowBase() = default;
+  WindowBase(const WindowBase&) = delete;
+  WindowBase& operator=(const WindowBase&) = delete;
+
+  // Binds the object to hwnd and subclasses the window unless it already
+  // runs SharedWindowProc. An object bound elsewhere is detached first.
+  virtual bool Attach(HWND window);
+  // Puts the replaced procedure back and removes the binding.
+  virtual bool Detach();
+  // Default handling: the replaced procedure, "not handled" for a dialog,
+  // else DefWindowProcA.
+  virtual LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+
+  HWND Hwnd() const { return hwnd; }
+  HWND ParentHwnd() const { return parent; }
+  bool IsDialog() const { return isDialog; }
+
+  static constexpr const char* kPropertyName = "CPP_CLASS";
+
+  // A window counts as a dialog when it is of the dialog class and has a dialog
+  // procedure. The class is checked because other windows (buttons, statics)
+  // keep their own data at the offset of DWLP_DLGPROC.
+  static bool HasDialogProcedure(HWND window);
+
+ private:
+  HWND hwnd = nullptr;
+  HWND parent = nullptr;
+  bool isDialog = false;
+  WNDPROC prevProc = nullptr;
+};
