@@ -238,29 +238,4 @@ TEST_F(PlanFileTest, FailedSaveLeavesAnExistingFileByteForByte) {
   EXPECT_FALSE(std::filesystem::exists(folderTarget + ".tmp"));
 }
 
-TEST(PlanFileDirectionTest, EachOperationNeedsItsDirection) {
-  ScratchFolder folder;
-  const std::string path = folder.Write("plan.vx3", "job 112\r\n");
-  PlanFile file(nullptr, PlanFile::Reading);
-  EXPECT_FALSE(file.IsOpen());
-
-  ASSERT_TRUE(file.Open(path.c_str(), PlanFile::Reading));
-  EXPECT_TRUE(file.IsOpen());
-  EXPECT_FALSE(file.WritePlan(0x112, {{"a", 1}}));
-  EXPECT_FALSE(file.Open(nullptr, PlanFile::Writing));
-  EXPECT_TRUE(file.IsOpen());  // a null path closes nothing
-
-  JobCode code = 0;
-  std::vector<PlanRecord> records{{"stale", 1}};
-  ASSERT_TRUE(file.ReadPlan(code, records));
-  EXPECT_EQ(code, 0x112u);
-  EXPECT_TRUE(records.empty());
-
-  ASSERT_TRUE(file.Open(path.c_str(), PlanFile::Writing));
-  EXPECT_FALSE(file.ReadPlan(code, records));
-  file.Close();
-  EXPECT_FALSE(file.IsOpen());
-  EXPECT_FALSE(file.WritePlan(0x112, {}));
-}
-
 }  // namespace
