@@ -6,7 +6,7 @@
 
 #include "data/GameDatabase.h"
 #include "fuzz/FuzzCheck.h"
-#include "fuzz/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "plan/ClampedInt.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 class GameDatabase;
 
-// A private temporary folder for the files one fuzzing process writes, removed
-// when the process ends.
+// A private temporary folder for the files a fuzzer or benchmark writes,
+// removed with everything in it when the object goes.
 class ScratchFolder {
  public:
   ScratchFolder();
@@ -20,7 +20,7 @@ class ScratchFolder {
   std::string Read(const char* name) const;
 
   // The database reads "vexa.dat" from the working directory: enter the folder
-  // for the load only, so that relative paths given to the fuzzer keep working.
+  // for the load only, so that relative paths given to the program keep working.
   bool LoadDatabase(GameDatabase& database) const;
 
  private:

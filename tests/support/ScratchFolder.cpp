@@ -1,4 +1,4 @@
-#include "fuzz/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <stdlib.h>
 

@@ -1,0 +1,234 @@
+// Speed of the portable core on data far larger than the game's: reading the
+// data file, building and stepping the plan, totals, plan files.
+#include <benchmark/benchmark.h>
+#include <time.h>
+
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "bench/SyntheticDataFile.h"
+#include "data/DataFileReader.h"
+#include "data/GameDatabase.h"
+#include "data/TextUtil.h"
+#include "tests/support/ScratchFolder.h"
+
+namespace {
+
+using Links = SyntheticDataFile::Links;
+
+constexpr int kLoadLines = 200000;
+constexpr int kPlanRows = 20000;
+constexpr int kChainDepth = 100000;
+
+const ScratchFolder& Scratch() {
+  static const ScratchFolder folder;
+  return folder;
+}
+
+// The machine may be shared: compare readers by the processor time they take.
+double ThreadSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// A database holding one synthetic file, with the plan of all its rows built.
+std::unique_ptr<GameDatabase> LoadDatabase(int lines, Links links) {
+  SyntheticDataFile::Write(Scratch().PathOf("vexa.dat"), lines, links);
+  auto database = std::make_unique<GameDatabase>();
+  if (!Scratch().LoadDatabase(*database) ||
+      !database->BuildPlan(SyntheticDataFile::kEveryRowCode) || database->RowCount() != lines) {
+    return nullptr;
+  }
+  return database;
+}
+
+GameDatabase* PlanDatabase() {
+  static const std::unique_ptr<GameDatabase> database = LoadDatabase(kPlanRows, Links::Sparse);
+  return database.get();
+}
+
+GameDatabase* ChainDatabase() {
+  static const std::unique_ptr<GameDatabase> database = LoadDatabase(kChainDepth, Links::Chain);
+  return database.get();
+}
+
+// Each benchmark starts from the same plan: every row built again at level 0.
+GameDatabase* FreshPlan(benchmark::State& state, GameDatabase* database) {
+  if (database == nullptr) {
+    state.SkipWithError("the synthetic data file did not load as written");
+    return nullptr;
+  }
+  database->BuildPlan(SyntheticDataFile::kEveryRowCode);
+  return database;
+}
+
+// Some levels set, so that plan files and totals carry real numbers.
+void SetSomeLevels(GameDatabase& database) {
+  ChangeList changes;
+  for (int row = 0; row < database.RowCount(); row += 3) database.StepRowLevel(row, Up, changes);
+}
+
+// The tables a reader fills, apart from any database.
+struct DataTables {
+  TypeNameTable typeNames;
+  JobNameTable jobNames;
+  SkillListTable skillLists;
+
+  std::size_t SkillCount() const {
+    std::size_t count = 0;
+    for (const SkillList& list : skillLists) count += list.size();
+    return count;
+  }
+};
+
+// The least any line reader must do: every line of the file into one string.
+double SecondsOfBareRead(const std::string& path) {
+  const double start = ThreadSeconds();
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  std::size_t bytes = 0;
+  while (ReadLine(in, line)) bytes += line.size();
+  benchmark::DoNotOptimize(bytes);
+  return ThreadSeconds() - start;
+}
+
+// Lines per second of the reader, and its time over a bare line-by-line read
+// of the same file, measured in the same iterations.
+void BM_ReadDataFile(benchmark::State& state) {
+  const std::string path = Scratch().PathOf("load.dat");
+  SyntheticDataFile::Write(path, kLoadLines, Links::Sparse);
+  double readerSeconds = 0;
+  double bareSeconds = 0;
+  for (auto _ : state) {
+    auto tables = std::make_unique<DataTables>();
+    const double start = ThreadSeconds();
+    DataFileReader reader;
+    reader.setTypeNames(tables->typeNames);
+    reader.setJobNames(tables->jobNames);
+    reader.setSkillLists(tables->skillLists);
+    const bool read = reader.readFile(path);
+    readerSeconds += ThreadSeconds() - start;
+
+    state.PauseTiming();
+    if (!read || tables->SkillCount() != kLoadLines) {
+      state.SkipWithError("the reader did not store every skill line");
+      break;
+    }
+    tables.reset();
+    bareSeconds += SecondsOfBareRead(path);
+    state.ResumeTiming();
+  }
+  if (readerSeconds == 0 || bareSeconds == 0) return;
+  const double lines = static_cast<double>(kLoadLines) * static_cast<double>(state.iterations());
+  state.counters["lines_per_s"] = lines / readerSeconds;
+  state.counters["bare_lines_per_s"] = lines / bareSeconds;
+  state.counters["times_bare_read"] = readerSeconds / bareSeconds;
+}
+BENCHMARK(BM_ReadDataFile)->Unit(benchmark::kMillisecond);
+
+void BM_BuildPlan(benchmark::State& state) {
+  GameDatabase* database = FreshPlan(state, PlanDatabase());
+  if (database == nullptr) return;
+  for (auto _ : state) database->BuildPlan(SyntheticDataFile::kEveryRowCode);
+  state.counters["rows_per_s"] = benchmark::Counter(
+      static_cast<double>(kPlanRows), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_BuildPlan)->Unit(benchmark::kMillisecond);
+
+// ">" on the end of the chain: every skill before it is raised.
+void BM_StepUpChain(benchmark::State& state) {
+  GameDatabase* database = FreshPlan(state, ChainDatabase());
+  if (database == nullptr) return;
+  ChangeList changes;
+  for (auto _ : state) {
+    state.PauseTiming();
+    database->ResetLevels();
+    state.ResumeTiming();
+    database->StepRowLevel(kChainDepth - 1, Up, changes);
+  }
+  if (changes.size() != kChainDepth) state.SkipWithError("the step did not raise the whole chain");
+}
+BENCHMARK(BM_StepUpChain)->Unit(benchmark::kMillisecond);
+
+// "<" on the start of the chain: every skill after it is cleared.
+void BM_StepDownChain(benchmark::State& state) {
+  GameDatabase* database = FreshPlan(state, ChainDatabase());
+  if (database == nullptr) return;
+  ChangeList changes;
+  for (auto _ : state) {
+    state.PauseTiming();
+    database->StepRowLevel(kChainDepth - 1, Up, changes);
+    state.ResumeTiming();
+    database->StepRowLevel(0, Down, changes);
+  }
+  if (changes.size() != kChainDepth) state.SkipWithError("the step did not clear the whole chain");
+}
+BENCHMARK(BM_StepDownChain)->Unit(benchmark::kMillisecond);
+
+// The total after every change, as the skill list asks for it; the change is
+// one step of the last row, which nothing requires.
+void BM_TotalPointsAfterChange(benchmark::State& state) {
+  GameDatabase* database = FreshPlan(state, PlanDatabase());
+  if (database == nullptr) return;
+  SetSomeLevels(*database);
+  ChangeList changes;
+  bool up = true;
+  for (auto _ : state) {
+    database->StepRowLevel(kPlanRows - 1, up ? Up : Down, changes);
+    up = !up;
+    benchmark::DoNotOptimize(database->TotalPoints());
+  }
+}
+BENCHMARK(BM_TotalPointsAfterChange)->Unit(benchmark::kMicrosecond);
+
+void BM_TotalPointsCached(benchmark::State& state) {
+  GameDatabase* database = FreshPlan(state, PlanDatabase());
+  if (database == nullptr) return;
+  SetSomeLevels(*database);
+  for (auto _ : state) benchmark::DoNotOptimize(database->TotalPoints());
+}
+BENCHMARK(BM_TotalPointsCached);
+
+void BM_SavePlan(benchmark::State& state) {
+  GameDatabase* database = FreshPlan(state, PlanDatabase());
+  if (database == nullptr) return;
+  SetSomeLevels(*database);
+  const std::string path = Scratch().PathOf("save.vx3");
+  for (auto _ : state) {
+    if (!database->SavePlan(path.c_str())) {
+      state.SkipWithError("the plan was not saved");
+      break;
+    }
+  }
+  state.counters["rows_per_s"] = benchmark::Counter(
+      static_cast<double>(kPlanRows), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_SavePlan)->Unit(benchmark::kMillisecond);
+
+void BM_LoadPlan(benchmark::State& state) {
+  GameDatabase* database = FreshPlan(state, PlanDatabase());
+  if (database == nullptr) return;
+  SetSomeLevels(*database);
+  const std::string path = Scratch().PathOf("load.vx3");
+  const int total = database->TotalPoints();
+  if (!database->SavePlan(path.c_str())) {
+    state.SkipWithError("the plan was not saved");
+    return;
+  }
+  for (auto _ : state) {
+    if (!database->LoadPlan(path.c_str()) || database->TotalPoints() != total) {
+      state.SkipWithError("the plan did not load back");
+      break;
+    }
+  }
+  state.counters["rows_per_s"] = benchmark::Counter(
+      static_cast<double>(kPlanRows), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_LoadPlan)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
