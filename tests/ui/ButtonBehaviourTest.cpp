@@ -158,10 +158,12 @@ TEST_F(ButtonBehaviour, SpaceClicksArrowsOnlyMoveTheFocusAndTabLeavesTheGroup) {
 
   // A release without a press, or one after the focus moved, does nothing.
   SendMessageA(Item(IDC_UI_CHECK_SECOND), WM_KEYUP, VK_SPACE, 0xC0390001);
+  SetFocus(Item(IDC_UI_CHECK_SECOND));
   SendMessageA(Item(IDC_UI_CHECK_SECOND), WM_KEYDOWN, VK_SPACE, 0x00390001);
   SetFocus(Item(IDC_UI_PUSH));
   SendMessageA(Item(IDC_UI_CHECK_SECOND), WM_KEYUP, VK_SPACE, 0xC0390001);
   EXPECT_FALSE(wind.GetCheck());
+  EXPECT_EQ(dialog.clicks.size(), 3u);
 
   dialog.clicks.clear();
   SetFocus(Item(IDC_UI_RADIO_FIRST));

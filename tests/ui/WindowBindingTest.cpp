@@ -111,7 +111,15 @@ TEST(WindowBinding, ControlAttachedTwiceIsSubclassedOnceAndDetachPutsEverythingB
   EXPECT_EQ(GetPropA(control, WindowBase::kPropertyName), nullptr);
   EXPECT_EQ(SendMessageA(control, WM_GETFONT, 0, 0), ownFont);
   EXPECT_FALSE(box.Detach());
-  EXPECT_TRUE(box.Attach(control));
+
+  // Bound to another control, the object lets go of the first one.
+  ASSERT_TRUE(box.Attach(control));
+  HWND other = dialog.Item(IDC_UI_CHECK_SECOND);
+  ASSERT_TRUE(box.Attach(other));
+  EXPECT_EQ(GetWindowLongPtrA(control, GWLP_WNDPROC), ownProc);
+  EXPECT_EQ(GetPropA(control, WindowBase::kPropertyName), nullptr);
+  EXPECT_EQ(SendMessageA(control, WM_GETFONT, 0, 0), ownFont);
+  EXPECT_EQ(GetPropA(other, WindowBase::kPropertyName), static_cast<WindowBase*>(&box));
 }
 
 TEST(WindowBinding, FontSettersFollowTheirRules) {
