@@ -40,6 +40,30 @@ TEST(DialogBase, ModalRunEndsWithTheCommandIdAndUnbinds) {
   EXPECT_FALSE(dialog.End(1));
 }
 
+TEST(DialogBase, SetsItsLargeAndSmallIconWhenGivenOne) {
+  TestDialog withoutIcon(IDD_UI_PLAIN);
+  ASSERT_TRUE(withoutIcon.Open());
+  EXPECT_EQ(SendMessageA(withoutIcon.Hwnd(), WM_GETICON, ICON_BIG, 0), 0);
+
+  TestDialog dialog(IDD_UI_PLAIN);
+  dialog.SetIconId(IDI_UI_TEST);
+  ASSERT_TRUE(dialog.Open());
+  auto icon = [&](WPARAM which) {
+    return reinterpret_cast<HICON>(SendMessageA(dialog.Hwnd(), WM_GETICON, which, 0));
+  };
+  auto width = [](HICON handle) {
+    ICONINFO info{};
+    if (!GetIconInfo(handle, &info)) return 0;
+    BITMAP bitmap{};
+    GetObjectA(info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    return static_cast<int>(bitmap.bmWidth);
+  };
+  EXPECT_EQ(width(icon(ICON_BIG)), GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(width(icon(ICON_SMALL)), GetSystemMetrics(SM_CXSMICON));
+}
+
 TEST(DialogBase, RunRefusesWhatItCannotOpen) {
   DialogBase noModule(nullptr, nullptr, IDD_UI_PLAIN);
   EXPECT_EQ(noModule.Run(true, true), -1);
