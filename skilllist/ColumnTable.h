@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <JapaneseText.h>
+
+// The columns both lists share. The title list ends in one wide column over
+// the step cells; the skill list splits that width into its four step columns.
+
+enum ListColumn : int {
+  kColumnHidden = 0,
+  kColumnJob,
+  kColumnSkillName,
+  kColumnLearnLevel,
+  kColumnMasterItem,
+  kColumnItemCount,
+  kColumnSkillLevel,
+  kColumnPoints,
+  kColumnFirstStep,  // "<<" in the skill list, the counter column in the title list
+};
+
+inline constexpr int kTextColumnCount = kColumnFirstStep;
+inline constexpr int kStepColumnCount = 4;
+inline constexpr int kSkillColumnCount = kColumnFirstStep + kStepColumnCount;
+inline constexpr int kTitleColumnCount = kColumnFirstStep + 1;
+
+inline constexpr int kColumnWidths[kTitleColumnCount] = {0, 100, 130, 50, 130, 50, 55, 50, 120};
+inline constexpr int kStepColumnWidth = kColumnWidths[kColumnFirstStep] / kStepColumnCount;
+
+inline constexpr int kColumnFormats[kTitleColumnCount] = {
+    LVCFMT_LEFT,   LVCFMT_LEFT,   LVCFMT_LEFT,   LVCFMT_CENTER, LVCFMT_LEFT,
+    LVCFMT_CENTER, LVCFMT_CENTER, LVCFMT_CENTER, LVCFMT_CENTER};
+
+// Also the texts of the title list's single row, with kListTitleCounter last.
+inline constexpr const char* kColumnTitles[kTextColumnCount] = {
+    "", kListTitleJob, kListTitleSkillName, kListTitleLearnLevel, kListTitleMasterItem,
+    kListTitleItemCount, kListTitleSkillLevel, kListTitlePoints};
+
+inline constexpr const char* kStepColumnTitles[kStepColumnCount] = {"<<", "<", ">", ">>"};

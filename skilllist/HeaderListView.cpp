@@ -1,0 +1,106 @@
+#include "skilllist/HeaderListView.h"
+
+#include "skilllist/CellText.h"
+#include "skilllist/ColumnTable.h"
+#include "ui/WindowStyles.h"
+
+namespace {
+
+constexpr int kColumnTitleBufferLength = 128;
+constexpr UINT kSelectedAndFocused = LVIS_SELECTED | LVIS_FOCUSED;
+
+}  // namespace
+
+HeaderListView::HeaderListView() : ControlBase(true) {}
+
+bool HeaderListView::Attach(HWND window) {
+  if (window && window == Hwnd()) return true;
+  if (!ControlBase::Attach(window)) return false;
+  SetUpStyles();
+  SetUpColumns();
+  return true;
+}
+
+LRESULT HeaderListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // Runs when the parent dialog forwards one of the list's notifications.
+  if (msg == WM_NOTIFY && IsOwnNotification(lParam)) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->code == LVN_GETDISPINFOA)
+      return OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOA*>(lParam));
+    if (header->code == LVN_ITEMCHANGED)
+      return OnItemChanged(window, *reinterpret_cast<const NMLISTVIEW*>(lParam));
+  }
+  return ControlBase::WindowProc(window, msg, wParam, lParam);
+}
+
+void HeaderListView::SetTextColor(COLORREF color, bool redraw) {
+  ControlBase::SetTextColor(color, false);
+  if (Hwnd()) SendMessageA(Hwnd(), LVM_SETTEXTCOLOR, 0, color);
+  Repaint(redraw, true);
+}
+
+void HeaderListView::SetBackColor(COLORREF color, bool redraw) {
+  ControlBase::SetBackColor(color, false);
+  if (Hwnd()) {
+    SendMessageA(Hwnd(), LVM_SETBKCOLOR, 0, color);
+    SendMessageA(Hwnd(), LVM_SETTEXTBKCOLOR, 0, color);
+  }
+  Repaint(redraw, true);
+}
+
+LRESULT HeaderListView::OnItemChanged(HWND window, const NMLISTVIEW&) {
+  int row = static_cast<int>(SendMessageA(window, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+  if (row < 0) row = static_cast<int>(SendMessageA(window, LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
+  if (row >= 0) {
+    LVITEMA cleared{};
+    cleared.stateMask = kSelectedAndFocused;
+    cleared.state = 0;
+    SendMessageA(window, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&cleared));
+  }
+  return 0;
+}
+
+LRESULT HeaderListView::OnGetDispInfo(NMLVDISPINFOA& request) {
+  LVITEMA& item = request.item;
+  if (!(item.mask & LVIF_TEXT)) return 0;
+  if (item.iSubItem > kColumnHidden && item.iSubItem < kTextColumnCount)
+    CopyCellText(item, kColumnTitles[item.iSubItem]);
+  else if (item.iSubItem == kColumnFirstStep)
+    CopyCellText(item, kListTitleCounter);
+  else
+    CopyCellText(item, "");
+  return 0;
+}
+
+void HeaderListView::SetUpColumns() {
+  for (int column = 0; column < kTextColumnCount; ++column)
+    InsertColumn(column, kColumnTitles[column], kColumnWidths[column], kColumnFormats[column]);
+  InsertColumn(kColumnFirstStep, "", kColumnWidths[kColumnFirstStep],
+               kColumnFormats[kColumnFirstStep]);
+  SendMessageA(Hwnd(), LVM_SETITEMCOUNT, 1, LVSICF_NOINVALIDATEALL);
+}
+
+void HeaderListView::SetUpStyles() {
+  RemoveClassDoubleClicks(Hwnd());
+  const LONG style = GetWindowLongA(Hwnd(), GWL_STYLE);
+  SetWindowLongA(Hwnd(), GWL_STYLE, style | LVS_OWNERDATA | LVS_SINGLESEL);
+  constexpr DWORD kExtended = LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT;
+  SendMessageA(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, kExtended, kExtended);
+}
+
+void HeaderListView::InsertColumn(int index, const char* title, int width, int format) const {
+  char titleBuffer[kColumnTitleBufferLength];
+  lstrcpynA(titleBuffer, title, kColumnTitleBufferLength);
+  LVCOLUMNA column{};
+  column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+  column.fmt = format;
+  column.cx = width;
+  column.pszText = titleBuffer;
+  column.cchTextMax = kColumnTitleBufferLength;
+  SendMessageA(Hwnd(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+}
+
+bool HeaderListView::IsOwnNotification(LPARAM lParam) const {
+  const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+  return header && header->hwndFrom == Hwnd();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+#include "plan/SkillEntry.h"
+
+// What a text column of the skill list shows for a plan row; empty for the
+// hidden column and the step columns.
+std::string SkillCellText(const SkillEntry& entry, int rowPoints, int column);

@@ -1,0 +1,172 @@
+#include "skilllist/SkillListView.h"
+
+#include <windowsx.h>
+
+#include "data/GameDatabase.h"
+#include "skilllist/CellText.h"
+#include "skilllist/ColumnTable.h"
+#include "skilllist/SkillCellText.h"
+#include "skilllist/StepImageList.h"
+#include "ui/AppMessages.h"
+
+SkillListView::~SkillListView() { ReleaseImageList(); }
+
+LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_DESTROY:
+      ReleaseImageList();
+      break;
+    case WM_NOTIFY:
+      // Runs when the parent dialog forwards the list's custom draw.
+      if (IsOwnNotification(lParam) && reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW)
+        return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+      break;
+    case WM_MOUSEMOVE:
+      OnMouseMove(window, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      break;
+    case WM_LBUTTONDOWN:
+      if (OnButtonDown(window, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) return 0;
+      break;
+    case WM_LBUTTONUP:
+      if (OnButtonUp(window, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) return 0;
+      break;
+    case WM_APP_ROW_CHANGED:
+      // Sent or posted for each row a level step touched.
+      RedrawRow(static_cast<int>(lParam));
+      SendMessageA(ParentHwnd(), WM_APP_REFRESH_TOTAL, 0, 0);
+      break;
+    default:
+      break;
+  }
+  return HeaderListView::WindowProc(window, msg, wParam, lParam);
+}
+
+void SkillListView::ResetColors(bool redraw) {
+  SetBackColor(GetSysColor(COLOR_BTNFACE), false);
+  // Custom drawing supplies the text colour, so the control is not told.
+  ControlBase::SetTextColor(GetSysColor(COLOR_WINDOWTEXT), false);
+  unlearntColor = GetSysColor(COLOR_WINDOWTEXT);
+  masterColor = GetSysColor(COLOR_WINDOWTEXT);
+  Repaint(redraw, true);
+}
+
+LRESULT SkillListView::OnGetDispInfo(NMLVDISPINFOA& request) {
+  LVITEMA& item = request.item;
+  const int row = item.iItem;
+  const int column = item.iSubItem;
+  SkillEntry entry;
+  if ((item.mask & LVIF_TEXT) && plan && plan->CopyRowEntry(row, entry)) {
+    const int points = column == kColumnPoints ? plan->RowPoints(row) : 0;
+    CopyCellText(item, SkillCellText(entry, points, column).c_str());
+  }
+  if (item.mask & LVIF_IMAGE) {
+    // Every cell is asked for an image; the text cells must answer that they have none.
+    const bool stepColumn = column >= kColumnFirstStep && column < kSkillColumnCount;
+    const bool pressed = pressedButton != -1 && row == pressedRow && column == pressedColumn;
+    item.iImage = stepColumn ? StepImageIndex(row, column, pressed) : I_IMAGENONE;
+  }
+  return 0;
+}
+
+bool SkillListView::OnButtonDown(HWND, WPARAM, int, int) { return false; }
+
+bool SkillListView::OnButtonUp(HWND, WPARAM, int, int) { return false; }
+
+void SkillListView::OnMouseMove(HWND, WPARAM, int, int) {}
+
+LRESULT SkillListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+    case CDDS_ITEMPREPAINT:
+      break;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+      ColorCell(draw);
+      break;
+    default:
+      return 0;
+  }
+  SetWindowLongPtrA(ParentHwnd(), DWLP_MSGRESULT, CDRF_NOTIFYSUBITEMDRAW);
+  return 1;
+}
+
+void SkillListView::RefreshRows() {
+  if (!Hwnd()) return;
+  const int rows = plan ? plan->RowCount() : 0;
+  SendMessageA(Hwnd(), LVM_SETITEMCOUNT, rows, LVSICF_NOINVALIDATEALL);
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+  SendMessageA(ParentHwnd(), WM_APP_REFRESH_TOTAL, 0, 0);
+}
+
+void SkillListView::SetStateColors(COLORREF unlearnt, COLORREF master, bool redraw) {
+  unlearntColor = unlearnt;
+  masterColor = master;
+  Repaint(redraw, false);
+}
+
+void SkillListView::SetAltRowColor(COLORREF color, bool redraw) {
+  altRowColor = color;
+  Repaint(redraw, true);
+}
+
+void SkillListView::SetUpColumns() {
+  if (!imageList) {
+    imageList = CreateStepImageList(GetModuleHandleA(nullptr));
+    SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imageList));
+  }
+  for (int column = 0; column < kTextColumnCount; ++column)
+    InsertColumn(column, kColumnTitles[column], kColumnWidths[column], kColumnFormats[column]);
+  for (int step = 0; step < kStepColumnCount; ++step)
+    InsertColumn(kColumnFirstStep + step, kStepColumnTitles[step], kStepColumnWidth, LVCFMT_LEFT);
+}
+
+void SkillListView::PressCell(int row, int column) {
+  pressedRect = RECT{};
+  pressedRect.top = column;
+  pressedRect.left = LVIR_BOUNDS;
+  SendMessageA(Hwnd(), LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&pressedRect));
+  pressedRow = row;
+  pressedColumn = column;
+  pressedButton = column - kColumnFirstStep;
+  RedrawRow(row);
+}
+
+void SkillListView::ReleaseCell() {
+  const int row = pressedRow;
+  pressedRect = RECT{};
+  pressedRow = -1;
+  pressedColumn = -1;
+  pressedButton = -1;
+  RedrawRow(row);
+}
+
+void SkillListView::RedrawRow(int row) const {
+  SendMessageA(Hwnd(), LVM_REDRAWITEMS, row, row);
+}
+
+void SkillListView::ColorCell(NMLVCUSTOMDRAW& draw) const {
+  const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+  draw.clrTextBk = row % 2 == 0 ? altRowColor : BackColor();
+  draw.clrText = TextColor();
+  if (draw.iSubItem != kColumnSkillLevel && draw.iSubItem != kColumnPoints) return;
+  bool mastered = false;
+  const int level = RowLevel(row, mastered);
+  if (level == 0)
+    draw.clrText = unlearntColor;
+  else if (draw.iSubItem == kColumnSkillLevel && mastered)
+    draw.clrText = masterColor;
+}
+
+int SkillListView::RowLevel(int row, bool& mastered) const {
+  SkillEntry entry;
+  if (!plan || !plan->CopyRowEntry(row, entry)) return 0;
+  mastered = entry.IsMastered();
+  return entry.level;
+}
+
+void SkillListView::ReleaseImageList() {
+  if (!imageList) return;
+  // The control must not keep, or destroy again, a list we destroy.
+  if (Hwnd()) SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+  ImageList_Destroy(imageList);
+  imageList = nullptr;
+}

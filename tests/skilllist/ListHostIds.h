@@ -1,0 +1,3 @@
+#pragma once
+
+#define IDD_LIST_HOST 300
