@@ -40,6 +40,16 @@ TEST_F(SkillListViewTest, TwelveColumnsWithTheStepImages) {
   ImageList_GetIconSize(images, &width, &height);
   EXPECT_EQ(width, 30);
   EXPECT_EQ(height, 15);
+
+  // Destroying the lists lets go of them; the same objects then serve new ones.
+  host.reset();
+  EXPECT_EQ(skills.Hwnd(), nullptr);
+  host = std::make_unique<ListHost>(header, skills, plan);
+  list = host->SkillList();
+  images = reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+  ASSERT_NE(images, nullptr);
+  EXPECT_EQ(ImageList_GetImageCount(images), 16);
+  EXPECT_GT(CountPixels(list, CellRect(list, 0, kColumnFirstStep), kNormalGlyph), 0);
 }
 
 TEST_F(SkillListViewTest, CellTextsComeFromThePlan) {
@@ -189,6 +199,13 @@ TEST_F(SkillListViewTest, CustomDrawAnswersThroughTheDialogResult) {
   SetWindowLongPtrA(host->Dialog(), DWLP_MSGRESULT, 12345);
   draw.nmcd.dwDrawStage = CDDS_POSTPAINT;
   EXPECT_EQ(skills.OnCustomDraw(draw), 0);
+  EXPECT_EQ(GetWindowLongPtrA(host->Dialog(), DWLP_MSGRESULT), 12345);
+
+  // The custom draw of another window (the list's own header control) is not ours to answer.
+  NMLVCUSTOMDRAW foreign = draw;
+  foreign.nmcd.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(host->SkillList(), LVM_GETHEADER, 0, 0));
+  foreign.nmcd.dwDrawStage = CDDS_PREPAINT;
+  skills.WindowProc(host->SkillList(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&foreign));
   EXPECT_EQ(GetWindowLongPtrA(host->Dialog(), DWLP_MSGRESULT), 12345);
 
   // A row beyond the plan counts as level 0.
