@@ -10,5 +10,7 @@ mkdir -p "$work/corpus"
 work=$(realpath "$work")
 cp "$seeds"/* "$work/corpus/"
 cd "$work"
+# The fuzzers write small files for every input: keep them in memory when we can.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 exec "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=1024 -timeout=10 -max_len=4096 \
   -print_final_stats=1 -artifact_prefix="$work/" "$work/corpus"
