@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 #include <time.h>
 
-#include <cstdint>
 #include <fstream>
 #include <memory>
 #include <string>
