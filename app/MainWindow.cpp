@@ -1,0 +1,166 @@
+// The main window's life: construction, set-up of the controls and the
+// routing of its messages. Selections are in MainWindowSelection.cpp, the
+// character plug-in's side in MainWindowPlugin.cpp.
+#include "app/MainWindow.h"
+
+#include <string>
+
+#include "app/CharacterPlugin.h"
+#include "app/SelectionCode.h"
+#include "app/VersionTitle.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+#include "ui/AppMessages.h"
+
+namespace {
+
+constexpr COLORREF kTextColor = 0x800000;
+constexpr COLORREF kBackColor = 0xFFE0C0;
+constexpr COLORREF kFrameColor = 0xB00040;
+constexpr COLORREF kUnlearntColor = 0x907060;
+constexpr COLORREF kMasterColor = 0x0000FF;
+constexpr COLORREF kAltRowColor = 0xF4D4B4;
+constexpr char kFaceName[] = "MS UI Gothic";
+constexpr int kFontHeight = 12;
+constexpr int kTotalFontHeight = 22;
+constexpr char kPluginFileName[] = "VexaChar.dll";
+
+bool InRange(int id, int first, int count) { return id >= first && id < first + count; }
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, HWND parent) : DialogBase(instance, parent, IDD_MAIN_DIALOG) {
+  backgroundBrush = CreateSolidBrush(kBackColor);
+  // A missing plug-in is no error: the window works without it.
+  ThePlugin().loadLibrary(kPluginFileName);
+}
+
+MainWindow::~MainWindow() {
+  if (backgroundBrush) DeleteObject(backgroundBrush);
+  backgroundBrush = nullptr;
+}
+
+void MainWindow::SetDatabase(GameDatabase* shownDatabase) {
+  database = shownDatabase;
+  skillList.SetPlan(shownDatabase);
+}
+
+LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_MOVE:
+      DockPlugin();
+      break;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      ButtonBase* button = DrawnButton(static_cast<int>(item.CtlID));
+      if (button && button->DrawItem(item)) return TRUE;
+      break;
+    }
+    case WM_NOTIFY:
+      if (LOWORD(wParam) == IDC_HEADER_LIST || LOWORD(wParam) == IDC_SKILL_LIST) return ForwardNotify(wParam, lParam);
+      break;
+    case WM_INITDIALOG:
+      SetUpControls(window);
+      break;
+    case WM_COMMAND:
+      OnCommand(wParam, lParam);
+      break;
+    case WM_CTLCOLORDLG:
+      if (reinterpret_cast<HWND>(lParam) == Hwnd()) return reinterpret_cast<LRESULT>(backgroundBrush);
+      break;
+    case WM_CTLCOLORSTATIC:
+      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(window, IDC_TOTAL_LABEL))
+        return reinterpret_cast<LRESULT>(totalLabel.OnCtlColor(reinterpret_cast<HDC>(wParam)));
+      break;
+    case WM_APP_REFRESH_TOTAL:
+      ShowTotal();
+      break;
+  }
+  return DialogBase::WindowProc(window, msg, wParam, lParam);
+}
+
+void MainWindow::SetUpControls(HWND dialog) {
+  // The dialog base loads and sets the icons when it handles WM_INITDIALOG next.
+  SetIconId(IDI_PROGRAM);
+  AppendVersionToTitle(dialog);
+  Style(headerList, IDC_HEADER_LIST, kFontHeight);
+  Style(skillList, IDC_SKILL_LIST, kFontHeight);
+  skillList.SetStateColors(kUnlearntColor, kMasterColor, false);
+  skillList.SetAltRowColor(kAltRowColor, false);
+  for (int i = 0; i < kGroupFrameCount; ++i) {
+    Style(groupFrames[i], IDC_TYPE_GROUP + i, kFontHeight);
+    groupFrames[i].SetFrameColor(kFrameColor, false);
+  }
+  for (int type = 0; type < kTypeButtonCount; ++type) {
+    Style(typeButtons[type], IDC_TYPE_FIRST + type, kFontHeight);
+    std::string name;
+    if (database) database->typeName(type, name);
+    SetWindowTextA(typeButtons[type].Hwnd(), name.c_str());
+  }
+  for (int job = 0; job < kJobButtonCount; ++job) Style(jobButtons[job], IDC_JOB_FIRST + job, kFontHeight);
+  for (int box = 0; box < kAttributeCount; ++box) Style(attributeBoxes[box], IDC_ATTRIBUTE_FIRST + box, kFontHeight);
+  Style(totalLabel, IDC_TOTAL_LABEL, kTotalFontHeight);
+  totalLabel.SetBold(1, false);
+  Style(resetButton, IDC_RESET_BUTTON, kFontHeight);
+  Style(loadButton, IDC_LOAD_BUTTON, kFontHeight);
+  Style(saveButton, IDC_SAVE_BUTTON, kFontHeight);
+
+  attributeBoxes[kLight].SetCheck(1);
+  attributeBoxes[kWater].SetCheck(1);
+  // No type is set yet: the job buttons end hidden and disabled, nothing is built.
+  UpdateJobButtons();
+  UpdateAttributeBoxes();
+  RebuildFromSelection();
+  SyncPlugin();
+  StartPlugin();
+}
+
+void MainWindow::Style(ControlBase& control, int id, int height) {
+  control.Attach(GetDlgItem(Hwnd(), id));
+  control.SetTextColor(kTextColor, false);
+  control.SetBackColor(kBackColor, false);
+  control.SetFaceName(kFaceName, false);
+  control.SetHeight(height, false);
+}
+
+void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
+  // Focus and other notifications of the buttons are not commands.
+  if (HIWORD(wParam) != 0) return;
+  const int id = LOWORD(wParam);
+  if (id == IDOK || id == IDCANCEL)
+    CloseSession();
+  else if (InRange(id, IDC_TYPE_FIRST, kTypeButtonCount))
+    OnTypeCommand();
+  else if (InRange(id, IDC_JOB_FIRST, kJobButtonCount))
+    OnJobCommand();
+  else if (InRange(id, IDC_ATTRIBUTE_FIRST, kAttributeCount))
+    OnAttributeCommand();
+  else if (id == IDC_RESET_BUTTON)
+    OnReset();
+}
+
+void MainWindow::OnReset() {
+  if (!database) return;
+  database->ResetLevels();
+  skillList.RefreshRows();
+}
+
+ButtonBase* MainWindow::DrawnButton(int id) {
+  if (InRange(id, IDC_TYPE_FIRST, kTypeButtonCount)) return &typeButtons[id - IDC_TYPE_FIRST];
+  if (InRange(id, IDC_JOB_FIRST, kJobButtonCount)) return &jobButtons[id - IDC_JOB_FIRST];
+  if (InRange(id, IDC_ATTRIBUTE_FIRST, kAttributeCount)) return &attributeBoxes[id - IDC_ATTRIBUTE_FIRST];
+  if (id == IDC_RESET_BUTTON) return &resetButton;
+  if (id == IDC_LOAD_BUTTON) return &loadButton;
+  if (id == IDC_SAVE_BUTTON) return &saveButton;
+  return nullptr;
+}
+
+LRESULT MainWindow::ForwardNotify(WPARAM wParam, LPARAM lParam) {
+  const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+  HeaderListView& list = LOWORD(wParam) == IDC_HEADER_LIST ? headerList : skillList;
+  return list.WindowProc(header->hwndFrom, WM_NOTIFY, wParam, lParam);
+}
+
+void MainWindow::ShowTotal() const {
+  if (database) SetDlgItemInt(Hwnd(), IDC_TOTAL_LABEL, static_cast<UINT>(database->TotalPoints()), TRUE);
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <windows.h>
+
+#include "app/AttributeRules.h"
+#include "data/GameDatabase.h"
+#include "skilllist/HeaderListView.h"
+#include "skilllist/SkillListView.h"
+#include "ui/DiamondCheckBox.h"
+#include "ui/DialogBase.h"
+#include "ui/GroupBox.h"
+#include "ui/PushButton.h"
+#include "ui/RingRadioButton.h"
+#include "ui/StaticText.h"
+
+struct Selection;
+
+// The program's one window: the dialog on template 101 with the type, job
+// and attribute selection, the skill list and the point total. The controls'
+// check states are the selection; the plan holds what was last built from it.
+// Constructing it loads the character plug-in library.
+class MainWindow : public DialogBase {
+ public:
+  static constexpr int kTypeButtonCount = 8;
+  static constexpr int kJobButtonCount = 4;
+  static constexpr int kGroupFrameCount = 5;
+
+  MainWindow(HINSTANCE instance, HWND parent);
+  ~MainWindow() override;
+
+  // The database whose tables label the controls and whose plan is shown; not
+  // owned. Call before the dialog runs.
+  void SetDatabase(GameDatabase* shownDatabase);
+
+  LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // Centres the main window and the plug-in's window together.
+  void OnInitDialog() override;
+
+  // After the plan was replaced from outside (a loaded plan file): refreshes
+  // the list and the total and sets the type, job and attribute controls from
+  // the plan's code, as far as they fit. True when both a type and a job
+  // button fit; the plan is not rebuilt and the plug-in not told.
+  bool ApplyJobCode();
+  // Tells the plug-in the plan's type and job slot and titles its window.
+  void SyncPlugin();
+
+  SkillListView& SkillList() { return skillList; }
+
+ private:
+  // WM_INITDIALOG, before the dialog base handles it.
+  void SetUpControls(HWND dialog);
+  void Style(ControlBase& control, int id, int height);
+  void OnCommand(WPARAM wParam, LPARAM lParam);
+  void OnTypeCommand();
+  void OnJobCommand();
+  void OnAttributeCommand();
+  void OnReset();
+  void CloseSession() const;
+
+  void UpdateJobButtons();
+  void UpdateAttributeBoxes();
+  int ComposeJobCode() const;
+  void RebuildFromSelection();
+
+  Selection ReadSelection() const;
+  int SelectedType() const;
+  int SelectedJob() const;
+  // The attribute box that has the keyboard focus, or -1.
+  int FocusedAttributeBox() const;
+  void SetAttributesFromCode(JobCode code);
+
+  // Placement of the plug-in's window at the main window's left edge.
+  void StartPlugin() const;
+  void DockPlugin() const;
+  HWND PluginWindow() const;
+
+  // The owner-drawn button with that control id, or null.
+  ButtonBase* DrawnButton(int id);
+  LRESULT ForwardNotify(WPARAM wParam, LPARAM lParam);
+  void ShowTotal() const;
+
+  HBRUSH backgroundBrush = nullptr;
+  GameDatabase* database = nullptr;
+  HeaderListView headerList;
+  SkillListView skillList;
+  PushButton resetButton;
+  PushButton loadButton;
+  PushButton saveButton;
+  RingRadioButton typeButtons[kTypeButtonCount];
+  RingRadioButton jobButtons[kJobButtonCount];
+  DiamondCheckBox attributeBoxes[kAttributeCount];
+  GroupBox groupFrames[kGroupFrameCount];
+  StaticText totalLabel;
+};

@@ -1,0 +1,138 @@
+// The main window's selection: type, job and attribute handlers, the job
+// buttons' labels and the attribute boxes' enabling, and the rebuild of the plan.
+#include <string>
+
+#include "app/MainWindow.h"
+#include "app/SelectionCode.h"
+#include "plan/JobCodeLayout.h"
+#include "res/ControlIds.h"
+
+void MainWindow::OnTypeCommand() {
+  UpdateJobButtons();
+  UpdateAttributeBoxes();
+  RebuildFromSelection();
+  SyncPlugin();
+}
+
+void MainWindow::OnJobCommand() {
+  UpdateAttributeBoxes();
+  RebuildFromSelection();
+  SyncPlugin();
+}
+
+// The box has already changed its own state. Setting a box clears the boxes
+// it excludes; a box cannot be cleared by clicking it.
+void MainWindow::OnAttributeCommand() {
+  const int box = FocusedAttributeBox();
+  bool changed = false;
+  bool lightOrDarkChanged = false;
+  bool tellPlugin = false;
+  LockWindowUpdate(Hwnd());
+  if (box >= 0 && attributeBoxes[box].GetCheck()) {
+    for (int cleared : BoxesClearedBy(box).boxes) {
+      if (cleared >= 0) attributeBoxes[cleared].SetCheck(0);
+    }
+    changed = true;
+    lightOrDarkChanged = IsLightOrDark(box);
+    tellPlugin = lightOrDarkChanged && typeButtons[kDragonType].GetCheck() && jobButtons[3].GetCheck();
+  } else if (box >= 0) {
+    attributeBoxes[box].SetCheck(1);
+  }
+  LockWindowUpdate(nullptr);
+  // The dragon's fourth job button names another job.
+  if (lightOrDarkChanged) UpdateJobButtons();
+  if (changed) RebuildFromSelection();
+  if (tellPlugin) SyncPlugin();
+}
+
+void MainWindow::UpdateJobButtons() {
+  const int type = SelectedType();
+  const bool dark = attributeBoxes[kDark].GetCheck();
+  bool anySet = false;
+  for (int job = 0; job < kJobButtonCount; ++job) {
+    std::string label;
+    if (database && type >= 0) database->jobName(type, JobButtonSlot(type, job, dark), label);
+    HWND button = jobButtons[job].Hwnd();
+    SetWindowTextA(button, label.c_str());
+    ShowWindow(button, label.empty() ? SW_HIDE : SW_SHOW);
+    EnableWindow(button, type != -1);
+    anySet = anySet || jobButtons[job].GetCheck();
+  }
+  if (type != -1 && !anySet) jobButtons[0].SetCheck(1);
+}
+
+void MainWindow::UpdateAttributeBoxes() {
+  const int type = SelectedType();
+  const int job = SelectedJob();
+  for (int box = 0; box < kAttributeCount; ++box) {
+    const bool enabled = IsLightOrDark(box) ? LightDarkEnabled(type, job) : ElementsEnabled(type, job);
+    EnableWindow(attributeBoxes[box].Hwnd(), enabled);
+  }
+}
+
+int MainWindow::ComposeJobCode() const { return JobCodeOf(ReadSelection()); }
+
+void MainWindow::RebuildFromSelection() {
+  const int code = ComposeJobCode();
+  if (code <= 0 || !database) return;
+  // A click on the button that is already set arrives as a click as well;
+  // building the same plan again would wipe every level the user set.
+  if (static_cast<JobCode>(code) == database->GetJobCode() && database->RowCount() > 0) return;
+  database->BuildPlan(static_cast<JobCode>(code));
+  skillList.RefreshRows();
+}
+
+bool MainWindow::ApplyJobCode() {
+  skillList.RefreshRows();
+  if (!database) return false;
+  const JobCode code = database->GetJobCode();
+  // The type as the plan was built for it.
+  const int type = JobCodeType(code);
+  if (type < 0) return false;
+  CheckRadioButton(Hwnd(), IDC_TYPE_FIRST, IDC_TYPE_FIRST + kTypeButtonCount - 1, IDC_TYPE_FIRST + type);
+  UpdateAttributeBoxes();
+  SetAttributesFromCode(code);
+  UpdateJobButtons();
+  const int job = JobButtonOfCode(code);
+  if (job < 0) return false;
+  jobButtons[job].SetCheck(1);
+  return true;
+}
+
+// Boxes whose group of bits is absent from the code keep their states.
+void MainWindow::SetAttributesFromCode(JobCode code) {
+  for (int box = 0; box < kAttributeCount; ++box) {
+    const JobCode group = IsLightOrDark(box) ? kLightDarkBits : kElementBits;
+    if (code & group) attributeBoxes[box].SetCheck((code & kAttributeBits[box]) ? 1 : 0);
+  }
+}
+
+Selection MainWindow::ReadSelection() const {
+  Selection selection;
+  selection.type = SelectedType();
+  selection.job = SelectedJob();
+  for (int box = 0; box < kAttributeCount; ++box) selection.attributes[box] = attributeBoxes[box].GetCheck();
+  return selection;
+}
+
+int MainWindow::SelectedType() const {
+  for (int type = 0; type < kTypeButtonCount; ++type) {
+    if (typeButtons[type].GetCheck()) return type;
+  }
+  return -1;
+}
+
+int MainWindow::SelectedJob() const {
+  for (int job = 0; job < kJobButtonCount; ++job) {
+    if (jobButtons[job].GetCheck()) return job;
+  }
+  return -1;
+}
+
+int MainWindow::FocusedAttributeBox() const {
+  HWND focus = GetFocus();
+  for (int box = 0; box < kAttributeCount; ++box) {
+    if (focus && attributeBoxes[box].Hwnd() == focus) return box;
+  }
+  return -1;
+}

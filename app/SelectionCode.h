@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/AttributeRules.h"
+#include "data/GameDatabase.h"
+
+// The selection as the main window's controls hold it.
+struct Selection {
+  int type = -1;  // character type index 0 to 7, -1 for none
+  int job = -1;   // job button index 0 to 3, -1 for none
+  bool attributes[kAttributeCount] = {};
+};
+
+// The code a selection builds, or -1 when no job is selected. Attribute bits
+// count for the sheep and the dragon only, enabled boxes or not.
+int JobCodeOf(const Selection& selection);
+
+// The job slot that job button `job` of a type shows: the dragon's fourth
+// button is its second S job exactly when dark is set, as the plan is built.
+int JobButtonSlot(int type, int job, bool dark);
+
+// The job slot the character plug-in is told for a plan's code.
+int PluginJobSlot(JobCode code);
+
+// The job button a loaded code selects, or -1 when its rank bits fit none.
+int JobButtonOfCode(JobCode code);
+
+// Attribute bits of a code, by box.
+inline constexpr JobCode kAttributeBits[kAttributeCount] = {0x10000,  0x20000,  0x40000, 0x80000,
+                                                             0x100000, 0x200000, 0x400000};
+inline constexpr JobCode kElementBits = 0x1F0000;
+inline constexpr JobCode kLightDarkBits = 0x600000;
