@@ -6,7 +6,7 @@ BENCH  := build/bench
 JOBS   ?= 2
 CTEST_FLAGS := --output-on-failure -j $(JOBS)
 
-.PHONY: all deps native win test test-native test-win bench clean
+.PHONY: all deps native win test test-native test-win bench run dist program clean
 
 all: native win
 
@@ -45,6 +45,18 @@ $(BENCH)/CMakeCache.txt: | deps
 bench: $(BENCH)/CMakeCache.txt win
 	cmake --build $(BENCH) -j $(JOBS) --target benchmarks
 	./tools/run-benchmarks.sh $(BENCH) $(WIN)
+
+# The program with its data file and plug-in, as a user gets them.
+program: $(WIN)/CMakeCache.txt
+	cmake --build $(WIN) -j $(JOBS) --target PellgrovePlanner game_data vexachar
+
+# Starts the program from build/run; without a display, under Xvfb with a screenshot.
+run: program
+	./tools/run-program.sh $(WIN) build/run
+
+# build/dist/PellgrovePlanner.zip for Windows users.
+dist: program
+	./tools/make-dist.sh $(WIN) build/dist
 
 clean:
 	rm -rf build

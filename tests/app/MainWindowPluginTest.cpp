@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "MainWindowFixture.h"
+#include "PluginLog.h"
 #include "app/AttributeRules.h"
 
 namespace {
@@ -9,14 +10,6 @@ RECT WindowRect(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
   return rect;
-}
-
-// The calls the plug-in logged, without the GetWnd queries.
-std::vector<std::string> CallsBesidesGetWnd(const std::vector<std::string>& lines) {
-  std::vector<std::string> calls;
-  for (const std::string& line : lines)
-    if (line != "VexaChar_GetWnd()") calls.push_back(line);
-  return calls;
 }
 
 class MainWindowPluginTest : public MainWindowTest {
@@ -65,11 +58,9 @@ TEST_F(MainWindowPluginTest, StartAndCloseCallThePluginInOrder) {
   ASSERT_GE(lines.size(), 3u);
   // The first sync finds no window yet and stops before telling anything.
   EXPECT_EQ("VexaChar_GetWnd()", lines[0]);
-  char handle[16];
-  std::snprintf(handle, sizeof handle, "0x%08X", static_cast<unsigned>(reinterpret_cast<UINT_PTR>(dialog)));
   const std::vector<std::string> started = Calls();
   ASSERT_EQ(2u, started.size());
-  EXPECT_EQ("VexaChar_Initialize(" + std::string(handle) + ")", started[0]);
+  EXPECT_EQ("VexaChar_Initialize(" + LoggedHandle(dialog) + ")", started[0]);
   EXPECT_EQ(0u, started[1].rfind("VexaChar_Create(", 0));
   EXPECT_NE(std::string::npos, started[1].find(", 0)"));
   EXPECT_EQ("VexaChar", WindowText(plugin));
