@@ -77,7 +77,7 @@ bool PlanFile::ReadPlan(JobCode& code, std::vector<PlanRecord>& records) {
     const std::string rest = line.substr(space + 1);
     if (keyword == kJobKeyword) {
       if (jobSeen) return false;
-      code = static_cast<JobCode>(ReadPlanHex(rest));
+      code = ReadPlanHex(rest);
       jobSeen = true;
     } else if (keyword == kSkillKeyword && jobSeen) {
       const std::size_t keyEnd = rest.find(' ');

@@ -43,23 +43,19 @@ Magnitude ReadMagnitude(const std::string& text, int base, std::uint64_t cap) {
   return magnitude;
 }
 
-}  // namespace
-
-std::int32_t ReadPlanHex(const std::string& text) {
-  constexpr std::int64_t kLowest = std::numeric_limits<std::int32_t>::min();
-  constexpr std::int64_t kHighest = std::numeric_limits<std::int32_t>::max();
-  const Magnitude magnitude = ReadMagnitude(text, 16, kHighest + 1);
-  const std::int64_t value = static_cast<std::int64_t>(magnitude.value);
-  if (magnitude.negative) return static_cast<std::int32_t>(-value < kLowest ? kLowest : -value);
-  return static_cast<std::int32_t>(value > kHighest ? kHighest : value);
+std::uint32_t ReadUnsigned32(const std::string& text, int base) {
+  constexpr std::uint64_t kHighest = std::numeric_limits<std::uint32_t>::max();
+  const Magnitude magnitude = ReadMagnitude(text, base, kHighest);
+  if (magnitude.value > kHighest) return static_cast<std::uint32_t>(kHighest);
+  const auto bits = static_cast<std::uint32_t>(magnitude.value);
+  return magnitude.negative ? 0u - bits : bits;
 }
 
+}  // namespace
+
+std::uint32_t ReadPlanHex(const std::string& text) { return ReadUnsigned32(text, 16); }
+
 std::int32_t ReadPlanLevel(const std::string& text) {
-  constexpr std::uint64_t kHighest = std::numeric_limits<std::uint32_t>::max();
-  const Magnitude magnitude = ReadMagnitude(text, 10, kHighest);
-  if (magnitude.value > kHighest) return -1;
-  std::uint32_t bits = static_cast<std::uint32_t>(magnitude.value);
-  if (magnitude.negative) bits = 0u - bits;
   // Keeps the bits: two's complement on every compiler we build with.
-  return static_cast<std::int32_t>(bits);
+  return static_cast<std::int32_t>(ReadUnsigned32(text, 10));
 }

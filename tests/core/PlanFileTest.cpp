@@ -16,21 +16,21 @@ namespace {
 
 using Levels = std::vector<int>;
 
-TEST(PlanNumberTest, JobHexIsLenientAndSaturatesAtSigned32Bits) {
-  EXPECT_EQ(ReadPlanHex("312"), 0x312);
-  EXPECT_EQ(ReadPlanHex("0x31e"), 0x31E);
-  EXPECT_EQ(ReadPlanHex("0X31E"), 0x31E);
-  EXPECT_EQ(ReadPlanHex(" \t+1f junk"), 0x1F);
-  EXPECT_EQ(ReadPlanHex("-10"), -16);
-  EXPECT_EQ(ReadPlanHex("7FFFFFFF"), 2147483647);
-  EXPECT_EQ(ReadPlanHex("80000000"), 2147483647);
-  EXPECT_EQ(ReadPlanHex("FFFFFFFFFFFFFFFFFFFFFFFF"), 2147483647);
-  EXPECT_EQ(ReadPlanHex("-80000000"), -2147483647 - 1);
-  EXPECT_EQ(ReadPlanHex("-FFFFFFFFFFFFFFFFFFFFFFFF"), -2147483647 - 1);
-  EXPECT_EQ(ReadPlanHex(""), 0);
-  EXPECT_EQ(ReadPlanHex("0x"), 0);
-  EXPECT_EQ(ReadPlanHex("0x0x5"), 0);
-  EXPECT_EQ(ReadPlanHex("zz"), 0);
+TEST(PlanNumberTest, JobHexIsLenientAndEveryWrittenCodeReadsBack) {
+  EXPECT_EQ(ReadPlanHex("312"), 0x312u);
+  EXPECT_EQ(ReadPlanHex("0x31e"), 0x31Eu);
+  EXPECT_EQ(ReadPlanHex("0X31E"), 0x31Eu);
+  EXPECT_EQ(ReadPlanHex(" \t+1f junk"), 0x1Fu);
+  // A negated value keeps its bits, and what "%X" writes of it reads back.
+  EXPECT_EQ(ReadPlanHex("-EE"), 0xFFFFFF12u);
+  EXPECT_EQ(ReadPlanHex("FFFFFF12"), 0xFFFFFF12u);
+  EXPECT_EQ(ReadPlanHex("80000000"), 0x80000000u);
+  EXPECT_EQ(ReadPlanHex("FFFFFFFFFFFFFFFFFFFFFFFF"), 0xFFFFFFFFu);
+  EXPECT_EQ(ReadPlanHex("-FFFFFFFFFFFFFFFFFFFFFFFF"), 0xFFFFFFFFu);
+  EXPECT_EQ(ReadPlanHex(""), 0u);
+  EXPECT_EQ(ReadPlanHex("0x"), 0u);
+  EXPECT_EQ(ReadPlanHex("0x0x5"), 0u);
+  EXPECT_EQ(ReadPlanHex("zz"), 0u);
 }
 
 TEST(PlanNumberTest, LevelKeepsTheBitsOfAnUnsigned32BitValue) {
