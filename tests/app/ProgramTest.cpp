@@ -34,6 +34,25 @@ std::string ClassOf(HWND window) {
   return name;
 }
 
+struct WindowSearch {
+  DWORD process;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search.process && IsWindowVisible(window)) search.found.push_back(window);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM data) {
+  if (ClassOf(child) == "Static" && !TextOf(child).empty())
+    reinterpret_cast<std::vector<std::string>*>(data)->push_back(TextOf(child));
+  return TRUE;
+}
+
 class ProgramRun {
  public:
   explicit ProgramRun(const ScratchFolder& folder) {
@@ -56,19 +75,8 @@ class ProgramRun {
 
   // The program's visible top-level windows.
   std::vector<HWND> VisibleWindows() const {
-    struct Search {
-      DWORD id;
-      std::vector<HWND> found;
-    } search{process.dwProcessId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto& search = *reinterpret_cast<Search*>(data);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          if (owner == search.id && IsWindowVisible(window)) search.found.push_back(window);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{process.dwProcessId, {}};
+    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
   }
 
@@ -144,14 +152,7 @@ TEST_F(ProgramTest, WithoutDataFileOneMessageBoxAndExitCodeZero) {
   ASSERT_NE(nullptr, box);
   EXPECT_EQ("ERROR: Pellgrove+ Skill Simulator", TextOf(box));
   std::vector<std::string> texts;
-  EnumChildWindows(
-      box,
-      [](HWND child, LPARAM data) -> BOOL {
-        if (ClassOf(child) == "Static" && !TextOf(child).empty())
-          reinterpret_cast<std::vector<std::string>*>(data)->push_back(TextOf(child));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&texts));
+  EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&texts));
   EXPECT_EQ(std::vector<std::string>{kStartupDataFileError}, texts);
   EXPECT_EQ(std::vector<HWND>{box}, run.VisibleWindows());
   EXPECT_EQ(nullptr, GetWindow(box, GW_OWNER));
