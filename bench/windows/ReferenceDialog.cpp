@@ -6,7 +6,7 @@
 
 namespace {
 
-INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
   static HBRUSH background = CreateSolidBrush(kReferenceBackColor);
   switch (message) {
     case WM_INITDIALOG:
@@ -17,7 +17,6 @@ INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(window, LOWORD(wParam));
       return TRUE;
   }
-  (void)lParam;
   return FALSE;
 }
 
