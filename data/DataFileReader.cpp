@@ -58,19 +58,19 @@ constexpr const char* kJobKeys[kTypeCount][kJobSlotCount] = {
 
 // Position of text in a table of byte strings, or -1.
 template <std::size_t N>
-int IndexOf(const std::string& text, const char* const (&table)[N]) {
+int IndexOf(std::string_view text, const char* const (&table)[N]) {
   const auto found = std::find_if(std::begin(table), std::end(table),
                                   [&text](const char* entry) { return text == entry; });
   return found == std::end(table) ? -1 : static_cast<int>(found - std::begin(table));
 }
 
 // Judged on the line exactly as read: a blank before "[" or after "]" makes a data line.
-bool IsHeader(const std::string& line) {
+bool IsHeader(std::string_view line) {
   return !line.empty() && line.front() == '[' && line.back() == ']';
 }
 
 // The list of a sheep or dragon section: the base list plus the attribute's place.
-int AttributeList(int baseList, const std::string& attribute, int type) {
+int AttributeList(int baseList, std::string_view attribute, int type) {
   const int offset =
       type == kSheep ? IndexOf(attribute, kSheepAttributes) : IndexOf(attribute, kDragonAttributes);
   return offset < 0 ? DataFileReader::kNoSection : baseList + offset;
@@ -104,9 +104,9 @@ bool DataFileReader::readFile(const std::string& fileName) {
   return !file.bad();
 }
 
-int DataFileReader::sectionIndex(const std::string& headerLine) {
+int DataFileReader::sectionIndex(std::string_view headerLine) {
   if (headerLine.size() < 2) return kNoSection;
-  const std::string name = headerLine.substr(1, headerLine.size() - 2);
+  const std::string_view name = headerLine.substr(1, headerLine.size() - 2);
   for (const WholeSectionName& whole : kWholeSectionNames) {
     if (name == whole.name) return whole.index;
   }
@@ -130,37 +130,41 @@ int DataFileReader::sectionIndex(const std::string& headerLine) {
 
 bool DataFileReader::handleLine(int section, std::string& line) {
   std::replace(line.begin(), line.end(), '\t', ' ');
-  line = TrimBlanks(line);
-  if (line.empty()) return true;
-  line = splitAt(line, ";").head;
+  // Trimming before the cut at ";" would change nothing: the content is the
+  // trimmed text before the first ";" either way.
+  const std::string_view content = splitAt(line, ";").head;
+  line.assign(content.data(), content.size());  // assign handles a range inside line itself
   if (line.empty()) return true;
   return handleEntry(section, line);
 }
 
-bool DataFileReader::handleEntry(int section, std::string content) {
+bool DataFileReader::handleEntry(int section, std::string_view content) {
   if (section == kTypeNameSection && typeNames != nullptr) {
-    SetTypeName(std::move(content));
+    SetTypeName(content);
     return true;
   }
   if (section == kJobNameSection && jobNames != nullptr) {
-    SetJobName(std::move(content));
+    SetJobName(content);
     return true;
   }
   if (section < 0 || section >= kSkillListCount || skillLists == nullptr) return false;
-  SkillDefinition skill;
-  if (!ParseSkillLine(std::move(content), skill)) return false;
-  (*skillLists)[section].push_back(std::move(skill));
+  // Built in a list node of its own and moved in whole, since a definition
+  // cannot be moved, only copied; a malformed line leaves with the node.
+  SkillList parsed(1);
+  if (!ParseSkillLine(content, parsed.front())) return false;
+  SkillList& list = (*skillLists)[section];
+  list.splice(list.end(), parsed);
   return true;
 }
 
-void DataFileReader::SetTypeName(std::string content) {
-  const std::string glyph = nextToken(content);
+void DataFileReader::SetTypeName(std::string_view content) {
+  const std::string_view glyph = nextToken(content);
   const int type = IndexOf(glyph, kTypeGlyphs);
   if (type >= 0) (*typeNames)[type] = nextToken(content);
 }
 
-void DataFileReader::SetJobName(std::string content) {
-  const std::string key = nextToken(content);
+void DataFileReader::SetJobName(std::string_view content) {
+  const std::string_view key = nextToken(content);
   for (int type = 0; type < kTypeCount; ++type) {
     for (int slot = 0; slot < kJobSlotCount && kJobKeys[type][slot] != nullptr; ++slot) {
       if (key == kJobKeys[type][slot]) {

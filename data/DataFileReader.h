@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "data/GameTables.h"
 
@@ -23,7 +24,7 @@ class DataFileReader {
 
   // The section of a header line "[name]": a skill list index 0 to 48,
   // kTypeNameSection, kJobNameSection, or kNoSection.
-  static int sectionIndex(const std::string& headerLine);
+  static int sectionIndex(std::string_view headerLine);
 
   // Cleans one data line in place (tabs to blanks, blanks off the ends, comment
   // dropped) and hands what is left to handleEntry. true for a skipped line.
@@ -31,11 +32,11 @@ class DataFileReader {
 
   // Stores one cleaned line in the section's table. false for a malformed
   // skill line, an unknown section or a table that was not given.
-  bool handleEntry(int section, std::string content);
+  bool handleEntry(int section, std::string_view content);
 
  private:
-  void SetTypeName(std::string content);
-  void SetJobName(std::string content);
+  void SetTypeName(std::string_view content);
+  void SetJobName(std::string_view content);
 
   TypeNameTable* typeNames = nullptr;
   JobNameTable* jobNames = nullptr;

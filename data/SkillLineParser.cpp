@@ -1,56 +1,60 @@
 #include "data/SkillLineParser.h"
 
 #include <initializer_list>
+#include <string>
 
 #include "data/TextUtil.h"
 
 namespace {
 
-constexpr char kNone[] = "-";
+constexpr std::string_view kNone = "-";
 
 // Learn level, learn points and master points must be 1 or more.
-bool ReadPositive(const std::string& field, std::int32_t& value) {
+bool ReadPositive(std::string_view field, std::int32_t& value) {
   value = ReadDecimal(field);
   return value >= 1;
 }
 
-// "name:count" or "key:level"; with no ':' the number is 0. It may not be negative.
-bool ReadNameAndNumber(const std::string& field, std::string& name, std::int32_t& number) {
-  SplitText parts = splitAt(field, ":");
-  name = std::move(parts.head);
-  number = ReadDecimal(parts.rest);
-  return number >= 0;
+// "name:count" or "key:level"; with no ':' the number is 0.
+struct NameAndNumber {
+  std::string_view name;
+  std::int32_t number;
+};
+
+NameAndNumber ReadNameAndNumber(std::string_view field) {
+  const SplitText parts = splitAt(field, ":");
+  return NameAndNumber{parts.head, ReadDecimal(parts.rest)};
 }
 
 }  // namespace
 
-bool ParseSkillLine(std::string content, SkillDefinition& skill) {
-  SkillDefinition parsed;
-  parsed.key = nextToken(content);
-  parsed.displayName = nextToken(content);
-  const std::string learnLevel = nextToken(content);
-  const std::string learnPoints = nextToken(content);
-  const std::string masterPoints = nextToken(content);
-  const std::string masterItem = nextToken(content);
-  const std::initializer_list<const std::string*> required = {
-      &parsed.key, &parsed.displayName, &learnLevel, &learnPoints, &masterPoints, &masterItem};
-  for (const std::string* field : required) {
-    if (field->empty()) return false;
+bool ParseSkillLine(std::string_view content, SkillDefinition& skill) {
+  const std::string_view key = nextToken(content);
+  const std::string_view displayName = nextToken(content);
+  const std::string_view learnLevel = nextToken(content);
+  const std::string_view learnPoints = nextToken(content);
+  const std::string_view masterPoints = nextToken(content);
+  const std::string_view masterItem = nextToken(content);
+  for (std::string_view field :
+       {key, displayName, learnLevel, learnPoints, masterPoints, masterItem}) {
+    if (field.empty()) return false;
   }
 
-  if (!ReadPositive(learnLevel, parsed.learnLevel)) return false;
-  if (!ReadPositive(learnPoints, parsed.learnPoints)) return false;
-  if (masterPoints != kNone && !ReadPositive(masterPoints, parsed.masterPoints)) return false;
-  if (masterItem != kNone &&
-      !ReadNameAndNumber(masterItem, parsed.masterItemName, parsed.masterItemCount)) {
-    return false;
+  if (!ReadPositive(learnLevel, skill.learnLevel)) return false;
+  if (!ReadPositive(learnPoints, skill.learnPoints)) return false;
+  if (masterPoints != kNone && !ReadPositive(masterPoints, skill.masterPoints)) return false;
+  if (masterItem != kNone) {
+    const NameAndNumber item = ReadNameAndNumber(masterItem);
+    if (item.number < 0) return false;
+    skill.masterItemName = item.name;
+    skill.masterItemCount = item.number;
   }
   while (!content.empty()) {
-    SkillPrerequisite prerequisite;
-    if (!ReadNameAndNumber(nextToken(content), prerequisite.key, prerequisite.level)) return false;
-    parsed.prerequisites.push_back(std::move(prerequisite));
+    const NameAndNumber required = ReadNameAndNumber(nextToken(content));
+    if (required.number < 0) return false;
+    skill.prerequisites.emplace_back(std::string(required.name), required.number);
   }
-
-  skill = std::move(parsed);
+  skill.key = key;
+  skill.displayName = displayName;
   return true;
 }

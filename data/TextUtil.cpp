@@ -3,26 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-std::string TrimBlanks(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return std::string();
-  const std::size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
-
-SplitText splitAt(const std::string& text, const std::string& separator) {
-  const std::size_t at = text.find(separator);
-  if (at == std::string::npos) return SplitText{TrimBlanks(text), std::string()};
-  return SplitText{TrimBlanks(text.substr(0, at)), TrimBlanks(text.substr(at + separator.size()))};
-}
-
-std::string nextToken(std::string& text) {
-  SplitText parts = splitAt(text, " ");
-  text = std::move(parts.rest);
-  return std::move(parts.head);
-}
-
-std::int32_t ReadDecimal(const std::string& text) {
+std::int32_t ReadDecimal(std::string_view text) {
   std::size_t at = 0;
   bool negative = false;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) {

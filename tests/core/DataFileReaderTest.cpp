@@ -328,6 +328,14 @@ TEST_F(DataFileReaderTest, JobNameLinesFillEveryKeyedSlot) {
   }
 }
 
+TEST_F(DataFileReaderTest, HandleLineLeavesTheCleanedContentInTheLine) {
+  const std::string bunny = kTypeGlyphBunny;
+  std::string line = " \t" + bunny + "\tUsagi  ; the comment ";
+  EXPECT_TRUE(reader.handleLine(DataFileReader::kTypeNameSection, line));
+  EXPECT_EQ(bunny + " Usagi", line);
+  EXPECT_EQ("Usagi", typeNames[0]);
+}
+
 TEST_F(DataFileReaderTest, EntriesForNoTableAreRefused) {
   for (int section : {-1, 49, 52}) EXPECT_FALSE(reader.handleEntry(section, "k n 1 1 - -"));
   std::string onlyComment = " \t; nothing here";

@@ -3,6 +3,7 @@
 
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/TextUtil.h"
@@ -35,13 +36,15 @@ TEST(TextUtilTest, SplitAtCutsAtTheFirstSeparatorAndTrimsOnlyBlanks) {
   EXPECT_EQ("\tb", parts.rest);
 
   const std::string colon = kDataFullWidthColon;
-  parts = splitAt(std::string(kTypeGlyphSheep) + " " + colon + kDataRankFirst + colon + " ", colon);
+  const std::string sectionName =
+      std::string(kTypeGlyphSheep) + " " + colon + kDataRankFirst + colon + " ";
+  parts = splitAt(sectionName, colon);
   EXPECT_EQ(kTypeGlyphSheep, parts.head);
   EXPECT_EQ(std::string(kDataRankFirst) + colon, parts.rest);
 }
 
 TEST(TextUtilTest, NextTokenTakesFieldsSeparatedByBlankRuns) {
-  std::string text = "key   name 10    ";
+  std::string_view text = "key   name 10    ";
   EXPECT_EQ("key", nextToken(text));
   EXPECT_EQ("name 10", text);
   EXPECT_EQ("name", nextToken(text));
