@@ -9,7 +9,9 @@ struct SkillPrerequisite {
   SkillPrerequisite() = default;
   SkillPrerequisite(std::string key, std::int32_t level) : key(std::move(key)), level(level) {}
   SkillPrerequisite(const SkillPrerequisite&) = default;
+  SkillPrerequisite(SkillPrerequisite&&) = default;
   SkillPrerequisite& operator=(const SkillPrerequisite&) = default;
+  SkillPrerequisite& operator=(SkillPrerequisite&&) = default;
   virtual ~SkillPrerequisite() = default;
 
   std::string key;
@@ -20,7 +22,9 @@ struct SkillPrerequisite {
 struct SkillDefinition {
   SkillDefinition() = default;
   SkillDefinition(const SkillDefinition&) = default;
+  SkillDefinition(SkillDefinition&&) = default;
   SkillDefinition& operator=(const SkillDefinition&) = default;
+  SkillDefinition& operator=(SkillDefinition&&) = default;
   virtual ~SkillDefinition() = default;
 
   std::int32_t learnLevel = 0;

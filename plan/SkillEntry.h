@@ -12,7 +12,9 @@ struct SkillEntry : SkillDefinition {
   SkillEntry() = default;
   explicit SkillEntry(const SkillDefinition& definition) : SkillDefinition(definition) {}
   SkillEntry(const SkillEntry&) = default;
+  SkillEntry(SkillEntry&&) = default;
   SkillEntry& operator=(const SkillEntry&) = default;
+  SkillEntry& operator=(SkillEntry&&) = default;
   ~SkillEntry() override = default;
 
   int MaxLevel() const;     // 11 for a masterable skill, else 1
