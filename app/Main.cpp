@@ -5,14 +5,9 @@
 
 #include <JapaneseText.h>
 
+#include "app/ErrorCaption.h"
 #include "app/MainWindow.h"
 #include "data/GameDatabase.h"
-
-namespace {
-
-constexpr char kErrorCaption[] = "ERROR: Pellgrove+ Skill Simulator";
-
-}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
