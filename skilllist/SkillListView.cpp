@@ -7,14 +7,24 @@
 #include "skilllist/ColumnTable.h"
 #include "skilllist/SkillCellText.h"
 #include "skilllist/StepImageList.h"
+#include "skilllist/StepRepeater.h"
 #include "ui/AppMessages.h"
+
+SkillListView::SkillListView() = default;
 
 SkillListView::~SkillListView() { ReleaseImageList(); }
 
 LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_DESTROY:
+      // The worker must have ended before the plan and this object can go.
+      EndPress();
       ReleaseImageList();
+      break;
+    case WM_CAPTURECHANGED:
+      // Runs when another window takes the capture (our own release finds the
+      // press already ended): the press ends as if the cell were left.
+      if (reinterpret_cast<HWND>(lParam) != window) EndPress();
       break;
     case WM_NOTIFY:
       // Runs when the parent dialog forwards the list's custom draw.
@@ -68,11 +78,33 @@ LRESULT SkillListView::OnGetDispInfo(NMLVDISPINFOA& request) {
   return 0;
 }
 
-bool SkillListView::OnButtonDown(HWND, WPARAM, int, int) { return false; }
+bool SkillListView::OnButtonDown(HWND window, WPARAM, int x, int y) {
+  int row = -1;
+  int column = -1;
+  if (repeater || !plan || !StepImageAt(x, y, row, column)) return false;
+  SetCapture(window);
+  repeater = std::make_unique<StepRepeater>(window, plan);
+  PressCell(row, column);
+  repeater->Start(row, pressedButton);
+  return true;
+}
 
-bool SkillListView::OnButtonUp(HWND, WPARAM, int, int) { return false; }
+bool SkillListView::OnButtonUp(HWND, WPARAM, int x, int y) {
+  if (!repeater) return false;
+  int row = -1;
+  int column = -1;
+  FinishPress(StepImageAt(x, y, row, column) && row == pressedRow && column == pressedColumn);
+  return true;
+}
 
-void SkillListView::OnMouseMove(HWND, WPARAM, int, int) {}
+void SkillListView::OnMouseMove(HWND window, WPARAM keys, int x, int y) {
+  const POINT point{x, y};
+  if (!PtInRect(&pressedRect, point)) OnButtonUp(window, keys, x, y);
+}
+
+void SkillListView::EndPress() {
+  if (repeater) FinishPress(false);
+}
 
 LRESULT SkillListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
   switch (draw.nmcd.dwDrawStage) {
@@ -90,6 +122,7 @@ LRESULT SkillListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
 }
 
 void SkillListView::RefreshRows() {
+  EndPress();
   if (!Hwnd()) return;
   const int rows = plan ? plan->RowCount() : 0;
   SendMessageA(Hwnd(), LVM_SETITEMCOUNT, rows, LVSICF_NOINVALIDATEALL);
@@ -141,6 +174,30 @@ void SkillListView::ReleaseCell() {
 
 void SkillListView::RedrawRow(int row) const {
   SendMessageA(Hwnd(), LVM_REDRAWITEMS, row, row);
+}
+
+bool SkillListView::StepImageAt(int x, int y, int& row, int& column) const {
+  LVHITTESTINFO hit{};
+  hit.pt = POINT{x, y};
+  SendMessageA(Hwnd(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  // Beside the image, in the cell's empty label area, is no press.
+  if (hit.iItem < 0 || (hit.flags & LVHT_ONITEMLABEL)) return false;
+  if (hit.iSubItem < kColumnFirstStep || hit.iSubItem >= kSkillColumnCount) return false;
+  row = hit.iItem;
+  column = hit.iSubItem;
+  return true;
+}
+
+void SkillListView::FinishPress(bool stepArmed) {
+  // Taken out first: releasing the capture reports a capture change, which
+  // must find no press left to end.
+  std::unique_ptr<StepRepeater> ending = std::move(repeater);
+  // After a lost capture another window holds it; that one is not ours to release.
+  if (GetCapture() == Hwnd()) ReleaseCapture();
+  const bool armed = pressedButton == Zero || pressedButton == Max;
+  if (!armed || stepArmed) ending->Finish();
+  ending->Close();
+  ReleaseCell();
 }
 
 void SkillListView::ColorCell(NMLVCUSTOMDRAW& draw) const {

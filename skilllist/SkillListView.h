@@ -1,15 +1,20 @@
 #pragma once
 
+#include <memory>
+
 #include "skilllist/HeaderListView.h"
 
 class GameDatabase;
+class StepRepeater;
 
 // The skill list: one row per skill of the plan, asked for cell by cell, with
 // four step-button cells at the end of each row. Custom drawing gives the row
 // and state colours; its answers go into the parent dialog's DWLP_MSGRESULT.
+// A press on a step cell's image captures the mouse until the release, a move
+// out of the cell or the loss of the capture ends it.
 class SkillListView : public HeaderListView {
  public:
-  SkillListView() = default;
+  SkillListView();
   ~SkillListView() override;
 
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -18,10 +23,12 @@ class SkillListView : public HeaderListView {
   // Cell texts from the plan, and the step images.
   LRESULT OnGetDispInfo(NMLVDISPINFOA& request) override;
 
-  // Press handling on the step cells. A press that returns true is kept from
-  // the list control.
+  // Press handling on the step cells. A press or release that returns true is
+  // kept from the list control. "<<" and ">>" step on a release over the
+  // pressed cell's image; "<" and ">" step at once and every 300 ms while held.
   virtual bool OnButtonDown(HWND window, WPARAM keys, int x, int y);
   virtual bool OnButtonUp(HWND window, WPARAM keys, int x, int y);
+  // Leaving the pressed cell ends the press as a release there would.
   virtual void OnMouseMove(HWND window, WPARAM keys, int x, int y);
   // Returns 1 with the answer in the parent's DWLP_MSGRESULT, or 0 for a
   // draw stage that is not handled.
@@ -29,7 +36,12 @@ class SkillListView : public HeaderListView {
 
   // The plan whose rows are shown; not owned. Nothing is redrawn.
   void SetPlan(GameDatabase* shownPlan) { plan = shownPlan; }
-  // Takes the plan's row count, repaints and has the parent show the total again.
+  // Ends a press under way: "<<" and ">>" without their step, "<" and ">" with
+  // their worker stopped and joined. Call it before anything rebuilds, resets
+  // or loads the plan, so that no worker steps a row of a plan rebuilt under it.
+  void EndPress();
+  // Ends a press, takes the plan's row count, repaints and has the parent
+  // show the total again.
   void RefreshRows();
   void SetStateColors(COLORREF unlearnt, COLORREF master, bool redraw);
   // Background of the even rows.
@@ -50,8 +62,14 @@ class SkillListView : public HeaderListView {
   // The row's level; 0 for a row that cannot be copied.
   int RowLevel(int row, bool& mastered) const;
   void ReleaseImageList();
+  // The step cell whose image lies under the point, if any.
+  bool StepImageAt(int x, int y, int& row, int& column) const;
+  // Ends the press under way; an armed "<<" or ">>" steps only when stepArmed.
+  void FinishPress(bool stepArmed);
 
   RECT pressedRect{};
+  // The press under way; its destruction joins a worker still running.
+  std::unique_ptr<StepRepeater> repeater;
   GameDatabase* plan = nullptr;
   HIMAGELIST imageList = nullptr;
   int pressedRow = -1;

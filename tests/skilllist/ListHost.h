@@ -2,12 +2,14 @@
 
 // A modeless dialog that hosts the title list and the skill list the way the
 // main window does: it attaches and styles both, passes their WM_NOTIFY to
-// their WindowProc and returns the answer, and counts WM_APP_REFRESH_TOTAL.
+// their WindowProc and returns the answer, and on WM_APP_REFRESH_TOTAL counts
+// it and shows the plan's total in its total control.
 
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include "data/GameDatabase.h"
 #include "res/ControlIds.h"
 #include "skilllist/HeaderListView.h"
 #include "skilllist/SkillListView.h"
@@ -32,7 +34,7 @@ inline void PumpMessages() {
 class ListHost {
  public:
   ListHost(HeaderListView& header, SkillListView& skills, GameDatabase& plan)
-      : header(header), skills(skills) {
+      : header(header), skills(skills), plan(plan) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_LIST_HOST),
@@ -60,6 +62,7 @@ class ListHost {
   HWND Dialog() const { return dialog; }
   HWND HeaderList() const { return GetDlgItem(dialog, IDC_HEADER_LIST); }
   HWND SkillList() const { return GetDlgItem(dialog, IDC_SKILL_LIST); }
+  HWND Total() const { return GetDlgItem(dialog, IDC_TOTAL_LABEL); }
   int RefreshTotalCount() const { return refreshTotalCount; }
 
  private:
@@ -80,6 +83,7 @@ class ListHost {
     if (!host) return FALSE;
     if (msg == WM_APP_REFRESH_TOTAL) {
       ++host->refreshTotalCount;
+      SetDlgItemInt(window, IDC_TOTAL_LABEL, host->plan.TotalPoints(), TRUE);
       return TRUE;
     }
     if (msg == WM_NOTIFY) {
@@ -94,6 +98,7 @@ class ListHost {
 
   HeaderListView& header;
   SkillListView& skills;
+  GameDatabase& plan;
   HWND dialog = nullptr;
   int refreshTotalCount = 0;
 };

@@ -14,18 +14,24 @@
 #include "tests/core/DataFileScratch.h"
 #include "tests/skilllist/ListHost.h"
 
-// Counts the cell requests per row, and lets a test press a step cell.
+// Counts the cell requests per row and the row changes it is told of, and
+// lets a test press a step cell.
 class CountingSkillListView : public SkillListView {
  public:
   using SkillListView::PressCell;
   using SkillListView::ReleaseCell;
 
+  LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override {
+    if (msg == WM_APP_ROW_CHANGED) ++rowChanges;
+    return SkillListView::WindowProc(window, msg, wParam, lParam);
+  }
   LRESULT OnGetDispInfo(NMLVDISPINFOA& request) override {
     ++requestsByRow[request.item.iItem];
     return SkillListView::OnGetDispInfo(request);
   }
 
   std::map<int, int> requestsByRow;
+  int rowChanges = 0;
 };
 
 // Rows of the test plan (bunny's basic job).
