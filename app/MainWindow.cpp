@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/CharacterPlugin.h"
+#include "app/PlanFileCommand.h"
 #include "app/SelectionCode.h"
 #include "app/VersionTitle.h"
 #include "res/ControlIds.h"
@@ -137,10 +138,14 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
     OnAttributeCommand();
   else if (id == IDC_RESET_BUTTON)
     OnReset();
+  else if ((id == IDC_LOAD_BUTTON || id == IDC_SAVE_BUTTON) && database)
+    PlanFileCommand(*this, *database).Run(id == IDC_SAVE_BUTTON);
 }
 
 void MainWindow::OnReset() {
   if (!database) return;
+  // Also from the keyboard while a step cell is held: no worker steps on.
+  skillList.EndPress();
   database->ResetLevels();
   skillList.RefreshRows();
 }

@@ -1,0 +1,99 @@
+#include "app/PlanFileCommand.h"
+
+#include <windows.h>
+
+#include <commdlg.h>
+#include <direct.h>
+
+#include <JapaneseText.h>
+
+#include "app/ErrorCaption.h"
+#include "app/MainWindow.h"
+#include "app/PlanSnapshot.h"
+#include "data/GameDatabase.h"
+
+namespace {
+
+constexpr int kPathChars = 1024;
+constexpr char kPlanFolderName[] = "save";
+constexpr char kFilter[] = "Vexa save files (*.vx3)\0*.vx3\0All files(*.*)\0*.*\0";
+constexpr char kDefaultExtension[] = "vx3";
+constexpr DWORD kDialogFlags =
+    OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+
+std::string ProgramPath() {
+  char path[kPathChars] = {};
+  GetModuleFileNameA(nullptr, path, kPathChars);
+  return path;
+}
+
+}  // namespace
+
+std::string PlanFolderBeside(const std::string& programPath) {
+  const std::string::size_type slash = programPath.rfind('\\');
+  if (slash == std::string::npos) return programPath;
+  return programPath.substr(0, slash + 1) + kPlanFolderName;
+}
+
+PlanFileCommand::PlanFileCommand(MainWindow& window, GameDatabase& plan)
+    : window(window), plan(plan) {}
+
+void PlanFileCommand::Run(bool save) {
+  if (save && plan.GetJobCode() == 0) return;
+  const std::string folder = PlanFolderBeside(ProgramPath());
+  // Usually it exists already; the dialog copes with a folder that is missing.
+  _mkdir(folder.c_str());
+  // The dialog takes the mouse: a held step cell ends first, so no worker
+  // steps the plan while the user chooses or while it is loaded.
+  window.SkillList().EndPress();
+  char path[kPathChars] = {};
+  if (!AskPath(save, folder, path, kPathChars)) return;
+  if (save)
+    Save(path);
+  else
+    Load(path);
+}
+
+bool PlanFileCommand::AskPath(bool save, const std::string& folder, char* path,
+                              int pathSize) const {
+  OPENFILENAMEA dialog{};
+  // The structure without the fields added in Windows 2000: 76 bytes.
+  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  dialog.hwndOwner = window.Hwnd();
+  dialog.hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window.Hwnd(), GWLP_HINSTANCE));
+  dialog.lpstrFilter = kFilter;
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = static_cast<DWORD>(pathSize);
+  dialog.lpstrInitialDir = folder.c_str();
+  dialog.lpstrTitle = save ? kPlanFileSaveTitle : kPlanFileOpenTitle;
+  dialog.Flags = kDialogFlags;
+  dialog.lpstrDefExt = kDefaultExtension;
+  return (save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog)) != FALSE;
+}
+
+// The save writes beside the file and replaces it only when complete, so a
+// failure leaves an existing file as it was; the user must still learn of it.
+void PlanFileCommand::Save(const char* path) const {
+  if (!plan.SavePlan(path)) ShowError(kPlanFileSaveError);
+}
+
+// A load that fails while reading leaves the plan untouched; one that fails
+// on a record has rebuilt the plan already, and the window must show that.
+void PlanFileCommand::Load(const char* path) {
+  const PlanSnapshot before(plan);
+  if (plan.LoadPlan(path)) {
+    FollowPlan();
+    return;
+  }
+  ShowError(kPlanFileLoadError);
+  if (PlanSnapshot(plan) != before) FollowPlan();
+}
+
+void PlanFileCommand::FollowPlan() {
+  if (window.ApplyJobCode()) window.SyncPlugin();
+}
+
+void PlanFileCommand::ShowError(const char* text) const {
+  MessageBoxA(window.Hwnd(), text, kErrorCaption, MB_ICONERROR | MB_OK);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+class GameDatabase;
+class MainWindow;
+
+// The load and save buttons: the common file dialogs over the plan folder
+// beside the program, the plan written or read, and the main window brought
+// in line with a loaded plan.
+class PlanFileCommand {
+ public:
+  PlanFileCommand(MainWindow& window, GameDatabase& plan);
+
+  // Saving before any plan was built shows no dialog. A cancelled dialog
+  // changes nothing; a failed load or save is reported in a message box.
+  void Run(bool save);
+
+ private:
+  // Shows the dialog; false when the user cancelled it.
+  bool AskPath(bool save, const std::string& folder, char* path, int pathSize) const;
+  void Save(const char* path) const;
+  void Load(const char* path);
+  // Sets the controls from the plan's code and tells the plug-in when they fit.
+  void FollowPlan();
+  void ShowError(const char* text) const;
+
+  MainWindow& window;
+  GameDatabase& plan;
+};
+
+// The folder "save" beside the program file: everything after the path's last
+// backslash replaced. A path without a backslash is answered as it is.
+std::string PlanFolderBeside(const std::string& programPath);
