@@ -28,7 +28,8 @@ LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
       break;
     case WM_NOTIFY:
       // Runs when the parent dialog forwards the list's custom draw.
-      if (IsOwnNotification(lParam) && reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW)
+      if (IsOwnNotification(lParam) &&
+          reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW)
         return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
       break;
     case WM_MOUSEMOVE:
@@ -172,9 +173,7 @@ void SkillListView::ReleaseCell() {
   RedrawRow(row);
 }
 
-void SkillListView::RedrawRow(int row) const {
-  SendMessageA(Hwnd(), LVM_REDRAWITEMS, row, row);
-}
+void SkillListView::RedrawRow(int row) const { SendMessageA(Hwnd(), LVM_REDRAWITEMS, row, row); }
 
 bool SkillListView::StepImageAt(int x, int y, int& row, int& column) const {
   LVHITTESTINFO hit{};

@@ -63,14 +63,16 @@ void Input(HWND list, UINT msg, LPARAM point) {
 }
 
 void Print(const char* what, const Figures& figures) {
-  std::printf("  %-58s median %8.1f us   95th %8.1f us\n", what, figures.median, figures.percentile95);
+  std::printf("  %-58s median %8.1f us   95th %8.1f us\n", what, figures.median,
+              figures.percentile95);
 }
 
 }  // namespace
 
 int main() {
   ScratchFolder folder;
-  SyntheticDataFile::Write((folder.path / "vexa.dat").string(), kRows, SyntheticDataFile::Links::Sparse);
+  SyntheticDataFile::Write((folder.path / "vexa.dat").string(), kRows,
+                           SyntheticDataFile::Links::Sparse);
   GameDatabase plan;
   bool loaded = false;
   {

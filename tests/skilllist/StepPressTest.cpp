@@ -15,7 +15,9 @@ class StepPressTest : public SkillListFixture {
   bool ShowsPressed(int row, int column) const {
     return CellImage(host->SkillList(), row, column) == StepImageIndex(row, column, true);
   }
-  int ShownTotal() const { return static_cast<int>(GetDlgItemInt(host->Dialog(), IDC_TOTAL_LABEL, nullptr, TRUE)); }
+  int ShownTotal() const {
+    return static_cast<int>(GetDlgItemInt(host->Dialog(), IDC_TOTAL_LABEL, nullptr, TRUE));
+  }
   // Holds on for the time and returns how many rows the list was told of.
   int RowChangesWhileHolding(double milliseconds) {
     const int before = skills.rowChanges;
@@ -42,7 +44,8 @@ TEST_F(StepPressTest, UpRaisesAtOnceWithPrerequisitesAndShowsOnlyThePressedCellP
   for (int column = kZeroColumn; column <= kMaxColumn; ++column) {
     const bool pressed = column == kUpColumn;
     EXPECT_EQ(ShowsPressed(kRowNeed, column), pressed) << column;
-    EXPECT_EQ(CountPixels(list, CellRect(list, kRowNeed, column), kPressedGlyph) > 0, pressed) << column;
+    EXPECT_EQ(CountPixels(list, CellRect(list, kRowNeed, column), kPressedGlyph) > 0, pressed)
+        << column;
   }
 
   Mouse(list, WM_LBUTTONUP, up);

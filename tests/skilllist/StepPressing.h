@@ -25,7 +25,8 @@ class Stopwatch {
     LARGE_INTEGER now, frequency;
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
   }
 
  private:

@@ -33,7 +33,8 @@ int ProcessHandleCount() {
   std::vector<char> buffer(1 << 16);
   NTSTATUS status;
   while ((status = NtQuerySystemInformation(SystemHandleInformation, buffer.data(),
-                                            static_cast<ULONG>(buffer.size()), nullptr)) == kInfoLengthMismatch)
+                                            static_cast<ULONG>(buffer.size()), nullptr)) ==
+         kInfoLengthMismatch)
     buffer.resize(2 * buffer.size());
   if (status != 0) return -1;
   const auto& table = *reinterpret_cast<const SYSTEM_HANDLE_INFORMATION*>(buffer.data());
@@ -56,7 +57,8 @@ TEST_F(StepWorkerLifetimeTest, ThreadAndHandleCountsFollowTheirObjects) {
   const int handles = ProcessHandleCount();
   HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   EXPECT_EQ(ProcessHandleCount(), handles + 1);
-  auto thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, WaitForEvent, event, 0, nullptr));
+  auto thread =
+      reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, WaitForEvent, event, 0, nullptr));
   ASSERT_NE(thread, nullptr);
   EXPECT_EQ(ProcessThreadCount(), threads + 1);
   EXPECT_EQ(ProcessHandleCount(), handles + 2);
@@ -90,8 +92,9 @@ TEST_F(StepWorkerLifetimeTest, ClosingTheDialogWhileACellIsHeldEndsTheWorker) {
 
 TEST_F(StepWorkerLifetimeTest, ThousandsOfPressesLeaveNoThreadOrHandleAndDrawingWorks) {
   HWND list = host->SkillList();
-  const POINT cells[] = {ImagePoint(list, kRowPlain, kUpColumn), ImagePoint(list, kRowPlain, kDownColumn),
-                         ImagePoint(list, kRowMaster, kMaxColumn), ImagePoint(list, kRowMaster, kZeroColumn)};
+  const POINT cells[] = {
+      ImagePoint(list, kRowPlain, kUpColumn), ImagePoint(list, kRowPlain, kDownColumn),
+      ImagePoint(list, kRowMaster, kMaxColumn), ImagePoint(list, kRowMaster, kZeroColumn)};
   ClickAt(list, cells[0]);  // anything the first press sets up once is not counted
   const int threads = ProcessThreadCount();
   const int handles = ProcessHandleCount();
