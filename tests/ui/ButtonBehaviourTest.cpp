@@ -1,213 +1,167 @@
-// Check states: the click tracking, the radio group rule (hidden buttons
-// included), the keyboard, toggle mode and the answers to button messages.
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include "TestDialog.h"
-#include "UiTestIds.h"
+// Check states: the click tracking, the radio group rule (hidden and disabled
+// buttons included), the keyboard, toggle mode and the answers to button
+// messages.
+#include "UiTestSupport.h"
 #include "ui/AppMessages.h"
 #include "ui/CheckBox.h"
 #include "ui/DiamondCheckBox.h"
 #include "ui/PushButton.h"
 #include "ui/RingRadioButton.h"
-#include "ui/StaticText.h"
 
 namespace {
+
+// The controls whose states the steps read, in dialog order: the radio group
+// (first, second, hidden, standard radio button, check box, third), the solo
+// radio button, the two check boxes and the push button.
+constexpr int kStateIds[] = {
+    IDC_UI_RADIO_FIRST,          IDC_UI_RADIO_SECOND, IDC_UI_RADIO_HIDDEN, IDC_UI_RADIO_STANDARD,
+    IDC_UI_CHECK_IN_RADIO_GROUP, IDC_UI_RADIO_THIRD,  IDC_UI_RADIO_SOLO,   IDC_UI_CHECK_FIRST,
+    IDC_UI_CHECK_SECOND,         IDC_UI_PUSH};
 
 class ButtonBehaviour : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dialog.Open());
-    dialog.AttachButton(first, IDC_UI_RADIO_FIRST);
-    dialog.AttachButton(second, IDC_UI_RADIO_SECOND);
-    dialog.AttachButton(hidden, IDC_UI_RADIO_HIDDEN);
-    dialog.AttachButton(third, IDC_UI_RADIO_THIRD);
-    dialog.AttachButton(boxInRadioGroup, IDC_UI_CHECK_IN_RADIO_GROUP);
-    dialog.AttachButton(water, IDC_UI_CHECK_FIRST);
-    dialog.AttachButton(wind, IDC_UI_CHECK_SECOND);
-    dialog.AttachButton(push, IDC_UI_PUSH);
-    dialog.AttachButton(solo, IDC_UI_RADIO_SOLO);
-    dialog.AttachStatic(total, IDC_UI_STATIC);
+    ControlBase* controls[] = {&first, &second, &hidden, nullptr, &boxInGroup,
+                               &third, &solo,   &water,  &wind,   &push};
+    for (size_t i = 0; i < std::size(controls); ++i)
+      if (controls[i]) dialog.Attach(*controls[i], kStateIds[i]);
+    dialog.Attach(total, IDC_UI_STATIC);
     PumpUntilIdle();
   }
 
-  static void Click(HWND control, int x, int y) {
-    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  void Click(int id, int x = 2, int y = 2) {
+    SendMessageA(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(Item(id), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
   }
-  static void Click(HWND control) { Click(control, 2, 2); }
-  static void PressSpace(HWND control) {
-    SetFocus(control);
-    SendMessageA(control, WM_KEYDOWN, VK_SPACE, 0x00390001);
-    SendMessageA(control, WM_KEYUP, VK_SPACE, 0xC0390001);
+  void Space(int id, UINT message) {
+    SendMessageA(Item(id), message, VK_SPACE, message == WM_KEYDOWN ? 0x00390001 : 0xC0390001);
   }
-  // Lets the dialog manager handle a key pressed on the focused control.
-  bool DialogKey(WPARAM key) {
-    MSG msg{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
-    return IsDialogMessageA(dialog.Hwnd(), &msg) != FALSE;
+  void PressSpace(int id) {
+    SetFocus(Item(id));
+    Space(id, WM_KEYDOWN);
+    Space(id, WM_KEYUP);
   }
+  void SetCheck(int id, WPARAM state) { SendMessageA(Item(id), BM_SETCHECK, state, 0); }
   HWND Item(int id) const { return dialog.Item(id); }
+  // "radio group solo check-boxes-and-push", 1 for each control that is on.
+  std::string States() const {
+    std::string states;
+    for (int id : kStateIds) {
+      if (id == IDC_UI_RADIO_SOLO || id == IDC_UI_CHECK_FIRST) states += ' ';
+      states += SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED ? '1' : '0';
+    }
+    return states;
+  }
 
   // Objects outlive the dialog's windows, so they are declared first.
   RingRadioButton first, second, hidden, third;
   RadioButton solo;
-  DiamondCheckBox boxInRadioGroup;
+  DiamondCheckBox boxInGroup;
   CheckBox water, wind;
   PushButton push;
   StaticText total;
   TestDialog dialog{IDD_UI_CONTROLS};
 };
 
-::testing::AssertionResult ClickWas(const TestDialog::Click& click, int id, LRESULT checkState) {
-  if (click.id == id && click.checkState == checkState) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "BN_CLICKED from " << click.id << " with state " << click.checkState;
-}
-
 }  // namespace
 
-TEST_F(ButtonBehaviour, ClickSetsTheRadioButtonBeforeTheDialogHearsAndClearsItsGroup) {
-  HWND standard = Item(IDC_UI_RADIO_STANDARD);
-  first.SetCheck(1);
-  boxInRadioGroup.SetCheck(1);
-  SendMessageA(standard, BM_SETCHECK, BST_CHECKED, 0);
-  ASSERT_EQ(SendMessageA(standard, BM_GETCHECK, 0, 0), BST_CHECKED);
-
-  Click(Item(IDC_UI_RADIO_SECOND));
-  EXPECT_TRUE(second.GetCheck());
-  EXPECT_FALSE(first.GetCheck());
-  EXPECT_EQ(SendMessageA(standard, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_TRUE(boxInRadioGroup.GetCheck());
-  EXPECT_FALSE(solo.GetCheck());
-  ASSERT_EQ(dialog.clicks.size(), 1u);
-  EXPECT_TRUE(ClickWas(dialog.clicks[0], IDC_UI_RADIO_SECOND, BST_CHECKED));
-
-  // A click on the one that is on leaves it on; nothing switches the last one off.
-  Click(Item(IDC_UI_RADIO_SECOND));
-  EXPECT_TRUE(second.GetCheck());
-  second.SetCheck(0);
-  EXPECT_TRUE(second.GetCheck());
-  SendMessageA(Item(IDC_UI_RADIO_SECOND), BM_SETCHECK, BST_UNCHECKED, 0);
-  EXPECT_EQ(SendMessageA(Item(IDC_UI_RADIO_SECOND), BM_GETCHECK, 0, 0), BST_CHECKED);
-  solo.SetCheck(1);
-  solo.SetCheck(0);
-  EXPECT_TRUE(solo.GetCheck());
-
-  // With another one on, switching off is allowed.
-  third.SetCheck(1);
-  EXPECT_FALSE(second.GetCheck());
-  first.SetStateBits(1);
-  third.SetCheck(0);
-  EXPECT_FALSE(third.GetCheck());
-
-  // Disabled radio buttons ignore SetCheck both ways.
-  EnableWindow(Item(IDC_UI_RADIO_SECOND), FALSE);
-  second.SetCheck(1);
-  EXPECT_FALSE(second.GetCheck());
-}
-
-TEST_F(ButtonBehaviour, OnlyAReleaseInsideAfterAPressChangesTheState) {
-  HWND box = Item(IDC_UI_CHECK_FIRST);
-  Click(box, -30, 3);
-  EXPECT_FALSE(water.GetCheck());
-  SendMessageA(box, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-  EXPECT_FALSE(water.GetCheck());
-  EXPECT_TRUE(dialog.clicks.empty());
-
-  Click(box);
-  EXPECT_TRUE(water.GetCheck());
-  Click(box);
-  EXPECT_FALSE(water.GetCheck());
-  ASSERT_EQ(dialog.clicks.size(), 2u);
-  EXPECT_TRUE(ClickWas(dialog.clicks[0], IDC_UI_CHECK_FIRST, BST_CHECKED));
-  EXPECT_TRUE(ClickWas(dialog.clicks[1], IDC_UI_CHECK_FIRST, BST_UNCHECKED));
-
-  // BM_CLICK is a press and a release inside.
-  SendMessageA(box, BM_CLICK, 0, 0);
-  EXPECT_TRUE(water.GetCheck());
-}
-
-TEST_F(ButtonBehaviour, HiddenRadioButtonsTakePartInTheGroup) {
-  first.SetCheck(1);
-  // Setting a hidden button ends and clears the visible one.
-  hidden.SetCheck(1);
-  EXPECT_TRUE(hidden.GetCheck());
-  EXPECT_FALSE(first.GetCheck());
-  // A hidden button that is on is cleared by the next one set.
-  Click(Item(IDC_UI_RADIO_THIRD));
-  EXPECT_TRUE(third.GetCheck());
-  EXPECT_FALSE(hidden.GetCheck());
-  // The hidden one counts as another one on.
-  hidden.SetStateBits(1);
-  third.SetCheck(0);
-  EXPECT_FALSE(third.GetCheck());
-}
-
-TEST_F(ButtonBehaviour, SpaceClicksArrowsOnlyMoveTheFocusAndTabLeavesTheGroup) {
-  PressSpace(Item(IDC_UI_CHECK_FIRST));
-  EXPECT_TRUE(water.GetCheck());
-  PressSpace(Item(IDC_UI_CHECK_FIRST));
-  EXPECT_FALSE(water.GetCheck());
-  first.SetCheck(1);
-  PressSpace(Item(IDC_UI_RADIO_SECOND));
-  EXPECT_TRUE(second.GetCheck());
-  EXPECT_FALSE(first.GetCheck());
-  ASSERT_EQ(dialog.clicks.size(), 3u);
-  EXPECT_TRUE(ClickWas(dialog.clicks[0], IDC_UI_CHECK_FIRST, BST_CHECKED));
-  EXPECT_TRUE(ClickWas(dialog.clicks[1], IDC_UI_CHECK_FIRST, BST_UNCHECKED));
-  EXPECT_TRUE(ClickWas(dialog.clicks[2], IDC_UI_RADIO_SECOND, BST_CHECKED));
-
-  // A release without a press, or one after the focus moved, does nothing.
-  SendMessageA(Item(IDC_UI_CHECK_SECOND), WM_KEYUP, VK_SPACE, 0xC0390001);
-  SetFocus(Item(IDC_UI_CHECK_SECOND));
-  SendMessageA(Item(IDC_UI_CHECK_SECOND), WM_KEYDOWN, VK_SPACE, 0x00390001);
-  SetFocus(Item(IDC_UI_PUSH));
-  SendMessageA(Item(IDC_UI_CHECK_SECOND), WM_KEYUP, VK_SPACE, 0xC0390001);
-  EXPECT_FALSE(wind.GetCheck());
-  EXPECT_EQ(dialog.clicks.size(), 3u);
-
-  dialog.clicks.clear();
-  SetFocus(Item(IDC_UI_RADIO_FIRST));
-  EXPECT_TRUE(DialogKey(VK_DOWN));
-  EXPECT_EQ(GetFocus(), Item(IDC_UI_RADIO_SECOND));
-  EXPECT_TRUE(DialogKey(VK_UP));
-  EXPECT_EQ(GetFocus(), Item(IDC_UI_RADIO_FIRST));
-  EXPECT_TRUE(DialogKey(VK_UP));  // wraps round to the last of the group
-  EXPECT_EQ(GetFocus(), Item(IDC_UI_RADIO_THIRD));
-  EXPECT_TRUE(second.GetCheck());
-  EXPECT_FALSE(first.GetCheck());
-  EXPECT_FALSE(third.GetCheck());
-  PumpUntilIdle();
-  EXPECT_TRUE(dialog.clicks.empty());
-
-  SetFocus(Item(IDC_UI_RADIO_FIRST));
-  EXPECT_TRUE(DialogKey(VK_TAB));
-  EXPECT_EQ(GetFocus(), Item(IDC_UI_CHECK_FIRST));
-  PumpUntilIdle();
-  EXPECT_TRUE(dialog.clicks.empty());
-}
-
-TEST_F(ButtonBehaviour, ButtonsAnswerTheirKindStateBitsAndToggleMode) {
-  EXPECT_EQ(SendMessageA(Item(IDC_UI_PUSH), WM_APP_CONTROL_KIND, 0, 0), kKindPushButton);
-  EXPECT_EQ(SendMessageA(Item(IDC_UI_CHECK_FIRST), WM_APP_CONTROL_KIND, 0, 0), kKindCheckBox);
-  EXPECT_EQ(SendMessageA(Item(IDC_UI_RADIO_FIRST), WM_APP_CONTROL_KIND, 0, 0), kKindRadioButton);
-  EXPECT_EQ(SendMessageA(Item(IDC_UI_RADIO_STANDARD), WM_APP_CONTROL_KIND, 0, 0), kKindNone);
-  EXPECT_EQ(SendMessageA(Item(IDC_UI_STATIC), WM_APP_CONTROL_KIND, 0, 0), kKindNone);
-
-  EXPECT_EQ(SendMessageA(Item(IDC_UI_CHECK_FIRST), BM_SETCHECK, BST_CHECKED, 0), 0);
-  EXPECT_TRUE(water.GetCheck());
-  EXPECT_EQ(IsDlgButtonChecked(dialog.Hwnd(), IDC_UI_CHECK_FIRST), static_cast<UINT>(BST_CHECKED));
-  SendMessageA(Item(IDC_UI_CHECK_FIRST), BM_SETCHECK, BST_INDETERMINATE, 0);
-  EXPECT_FALSE(water.GetCheck());
-
-  Click(Item(IDC_UI_PUSH));
-  EXPECT_FALSE(push.GetCheck());
-  push.SetStateBits(2);
-  Click(Item(IDC_UI_PUSH));
-  EXPECT_EQ(push.GetStateBits(), 3);
-  Click(Item(IDC_UI_PUSH), -5, -5);
-  EXPECT_EQ(push.GetStateBits(), 3);
-  Click(Item(IDC_UI_PUSH));
+TEST_F(ButtonBehaviour, ClicksSpaceAndSetCheckFollowTheRules) {
+  struct Step {
+    std::function<void()> act;
+    const char* states;
+    int clicked;  // the control that sends BN_CLICKED, or 0
+  };
+  const Step steps[] = {
+      {[&] { first.SetCheck(1); }, "100000 0 000", 0},
+      {[&] { boxInGroup.SetCheck(1); }, "100010 0 000", 0},
+      {[&] { SetCheck(IDC_UI_RADIO_STANDARD, BST_CHECKED); }, "100110 0 000", 0},
+      // A click clears the group's framework and standard radio buttons, and
+      // nothing else.
+      {[&] { Click(IDC_UI_RADIO_SECOND); }, "010010 0 000", IDC_UI_RADIO_SECOND},
+      // Nothing switches the last one that is on off.
+      {[&] { Click(IDC_UI_RADIO_SECOND); }, "010010 0 000", IDC_UI_RADIO_SECOND},
+      {[&] { second.SetCheck(0); }, "010010 0 000", 0},
+      {[&] { SetCheck(IDC_UI_RADIO_SECOND, BST_UNCHECKED); }, "010010 0 000", 0},
+      {[&] { solo.SetCheck(1); }, "010010 1 000", 0},
+      {[&] { solo.SetCheck(0); }, "010010 1 000", 0},
+      // A hidden button takes part: setting it ends and clears the visible
+      // one, the next one set clears it, and while on it is another one on.
+      {[&] { hidden.SetCheck(1); }, "001010 1 000", 0},
+      {[&] { Click(IDC_UI_RADIO_THIRD); }, "000011 1 000", IDC_UI_RADIO_THIRD},
+      {[&] { hidden.SetStateBits(1); }, "001011 1 000", 0},
+      {[&] { third.SetCheck(0); }, "001010 1 000", 0},
+      // Only a press and a release inside click; BM_CLICK is both.
+      {[&] { Click(IDC_UI_CHECK_FIRST, -30, 3); }, "001010 1 000", 0},
+      {[&] { SendMessageA(Item(IDC_UI_CHECK_FIRST), WM_LBUTTONUP, 0, 0); }, "001010 1 000", 0},
+      {[&] { Click(IDC_UI_CHECK_FIRST); }, "001010 1 100", IDC_UI_CHECK_FIRST},
+      {[&] { Click(IDC_UI_CHECK_FIRST); }, "001010 1 000", IDC_UI_CHECK_FIRST},
+      {[&] { SendMessageA(Item(IDC_UI_CHECK_FIRST), BM_CLICK, 0, 0); }, "001010 1 100",
+       IDC_UI_CHECK_FIRST},
+      // The space bar clicks; a release without a press, or after the focus
+      // moved, does nothing.
+      {[&] { PressSpace(IDC_UI_CHECK_FIRST); }, "001010 1 000", IDC_UI_CHECK_FIRST},
+      {[&] { PressSpace(IDC_UI_CHECK_SECOND); }, "001010 1 010", IDC_UI_CHECK_SECOND},
+      {[&] { PressSpace(IDC_UI_RADIO_THIRD); }, "000011 1 010", IDC_UI_RADIO_THIRD},
+      {[&] { Space(IDC_UI_CHECK_FIRST, WM_KEYUP); }, "000011 1 010", 0},
+      {[&] { SetFocus(Item(IDC_UI_CHECK_SECOND)); }, "000011 1 010", 0},
+      {[&] { Space(IDC_UI_CHECK_SECOND, WM_KEYDOWN); }, "000011 1 010", 0},
+      {[&] { SetFocus(Item(IDC_UI_PUSH)); }, "000011 1 010", 0},
+      {[&] { Space(IDC_UI_CHECK_SECOND, WM_KEYUP); }, "000011 1 010", 0},
+      // BM_SETCHECK reaches the object; only BST_CHECKED sets.
+      {[&] { SetCheck(IDC_UI_CHECK_FIRST, BST_CHECKED); }, "000011 1 110", 0},
+      {[&] { SetCheck(IDC_UI_CHECK_FIRST, BST_INDETERMINATE); }, "000011 1 010", 0},
+      // A push button keeps no state unless in toggle mode; then a click
+      // inside flips it.
+      {[&] { Click(IDC_UI_PUSH); }, "000011 1 010", IDC_UI_PUSH},
+      {[&] { push.SetStateBits(2); }, "000011 1 010", 0},
+      {[&] { Click(IDC_UI_PUSH); }, "000011 1 011", IDC_UI_PUSH},
+      {[&] { Click(IDC_UI_PUSH, -5, -5); }, "000011 1 011", 0},
+      {[&] { Click(IDC_UI_PUSH); }, "000011 1 010", IDC_UI_PUSH},
+      // Disabled radio buttons ignore SetCheck both ways.
+      {[&] { EnableWindow(Item(IDC_UI_RADIO_SECOND), FALSE); }, "000011 1 010", 0},
+      {[&] { second.SetCheck(1); }, "000011 1 010", 0},
+      {[&] { first.SetCheck(1); }, "100010 1 010", 0},
+      {[&] { EnableWindow(Item(IDC_UI_RADIO_FIRST), FALSE); }, "100010 1 010", 0},
+      {[&] { hidden.SetStateBits(1); }, "101010 1 010", 0},
+      {[&] { first.SetCheck(0); }, "101010 1 010", 0},
+  };
+  for (size_t row = 0; row < std::size(steps); ++row) {
+    dialog.clicks.clear();
+    steps[row].act();
+    EXPECT_EQ(States(), steps[row].states) << "row " << row;
+    // BN_CLICKED comes after the state has changed.
+    TestDialog::Clicks expected;
+    if (steps[row].clicked)
+      expected.emplace_back(steps[row].clicked,
+                            SendMessageA(Item(steps[row].clicked), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(dialog.clicks, expected) << "row " << row;
+  }
   EXPECT_EQ(push.GetStateBits(), 2);
-  ASSERT_EQ(dialog.clicks.size(), 3u);
-  EXPECT_EQ(dialog.clicks[1].id, IDC_UI_PUSH);
+}
+
+TEST_F(ButtonBehaviour, ArrowsOnlyMoveTheFocusTabLeavesTheGroupAndKindsAnswer) {
+  first.SetCheck(1);
+  SetFocus(Item(IDC_UI_RADIO_FIRST));
+  // Up from the first wraps round to the last of the group.
+  const std::pair<WPARAM, int> moves[] = {{VK_DOWN, IDC_UI_RADIO_SECOND},
+                                          {VK_UP, IDC_UI_RADIO_FIRST},
+                                          {VK_UP, IDC_UI_RADIO_THIRD},
+                                          {VK_TAB, IDC_UI_CHECK_FIRST}};
+  for (auto [key, focus] : moves) {
+    MSG msg{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+    EXPECT_TRUE(IsDialogMessageA(dialog.Hwnd(), &msg));
+    EXPECT_EQ(GetFocus(), Item(focus)) << "key " << key << " should focus " << focus;
+  }
+  PumpUntilIdle();
+  EXPECT_EQ(States(), "100000 0 000");
+  EXPECT_TRUE(dialog.clicks.empty());
+
+  const std::pair<int, LRESULT> kinds[] = {{IDC_UI_PUSH, kKindPushButton},
+                                           {IDC_UI_CHECK_FIRST, kKindCheckBox},
+                                           {IDC_UI_RADIO_FIRST, kKindRadioButton},
+                                           {IDC_UI_RADIO_STANDARD, kKindNone},
+                                           {IDC_UI_STATIC, kKindNone}};
+  for (auto [id, kind] : kinds)
+    EXPECT_EQ(SendMessageA(Item(id), WM_APP_CONTROL_KIND, 0, 0), kind) << id;
 }

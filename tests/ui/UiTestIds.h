@@ -3,8 +3,6 @@
 // Dialogs and controls of the framework tests' dialog templates.
 #define IDD_UI_CONTROLS 100
 #define IDD_UI_HUGE 101
-#define IDD_UI_PLAIN 102
-#define IDI_UI_TEST 110
 
 #define IDC_UI_RADIO_FIRST 201
 #define IDC_UI_RADIO_SECOND 202
