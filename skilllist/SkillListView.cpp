@@ -8,6 +8,7 @@
 #include "skilllist/SkillCellText.h"
 #include "skilllist/StepImageList.h"
 #include "skilllist/StepRepeater.h"
+#include "skilllist/TextCellPainter.h"
 #include "ui/AppMessages.h"
 
 SkillListView::SkillListView() = default;
@@ -65,11 +66,8 @@ LRESULT SkillListView::OnGetDispInfo(NMLVDISPINFOA& request) {
   LVITEMA& item = request.item;
   const int row = item.iItem;
   const int column = item.iSubItem;
-  SkillEntry entry;
-  if ((item.mask & LVIF_TEXT) && plan && plan->CopyRowEntry(row, entry)) {
-    const int points = column == kColumnPoints ? plan->RowPoints(row) : 0;
-    CopyCellText(item, SkillCellText(entry, points, column).c_str());
-  }
+  std::string text;
+  if ((item.mask & LVIF_TEXT) && RowCellText(row, column, text)) CopyCellText(item, text.c_str());
   if (item.mask & LVIF_IMAGE) {
     // Every cell is asked for an image; the text cells must answer that they have none.
     const bool stepColumn = column >= kColumnFirstStep && column < kSkillColumnCount;
@@ -108,17 +106,24 @@ void SkillListView::EndPress() {
 }
 
 LRESULT SkillListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
+  LRESULT answer = CDRF_NOTIFYSUBITEMDRAW;
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
     case CDDS_ITEMPREPAINT:
       break;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
       ColorCell(draw);
+      // The list would leave room for an image in every text cell and fill
+      // only behind the text; the step cells keep the list's image drawing.
+      if (draw.iSubItem < kColumnFirstStep) {
+        PaintCell(draw);
+        answer = CDRF_SKIPDEFAULT;
+      }
       break;
     default:
       return 0;
   }
-  SetWindowLongPtrA(ParentHwnd(), DWLP_MSGRESULT, CDRF_NOTIFYSUBITEMDRAW);
+  SetWindowLongPtrA(ParentHwnd(), DWLP_MSGRESULT, answer);
   return 1;
 }
 
@@ -210,6 +215,28 @@ void SkillListView::ColorCell(NMLVCUSTOMDRAW& draw) const {
     draw.clrText = unlearntColor;
   else if (draw.iSubItem == kColumnSkillLevel && mastered)
     draw.clrText = masterColor;
+}
+
+void SkillListView::PaintCell(const NMLVCUSTOMDRAW& draw) const {
+  const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+  const int column = draw.iSubItem;
+  if (column == kColumnHidden) return;
+  RECT cell{};
+  cell.top = column;
+  cell.left = LVIR_BOUNDS;
+  SendMessageA(Hwnd(), LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+  std::string text;
+  RowCellText(row, column, text);
+  PaintTextCell(draw.nmcd.hdc, cell, text.c_str(), kColumnFormats[column], draw.clrText,
+                draw.clrTextBk);
+}
+
+bool SkillListView::RowCellText(int row, int column, std::string& text) const {
+  SkillEntry entry;
+  if (!plan || !plan->CopyRowEntry(row, entry)) return false;
+  const int points = column == kColumnPoints ? plan->RowPoints(row) : 0;
+  text = SkillCellText(entry, points, column);
+  return true;
 }
 
 int SkillListView::RowLevel(int row, bool& mastered) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "skilllist/HeaderListView.h"
 
@@ -9,7 +10,8 @@ class StepRepeater;
 
 // The skill list: one row per skill of the plan, asked for cell by cell, with
 // four step-button cells at the end of each row. Custom drawing gives the row
-// and state colours; its answers go into the parent dialog's DWLP_MSGRESULT.
+// and state colours and paints the text cells itself; its answers go into the
+// parent dialog's DWLP_MSGRESULT.
 // A press on a step cell's image captures the mouse until the release, a move
 // out of the cell or the loss of the capture ends it.
 class SkillListView : public HeaderListView {
@@ -59,6 +61,11 @@ class SkillListView : public HeaderListView {
 
  private:
   void ColorCell(NMLVCUSTOMDRAW& draw) const;
+  // Paints a text cell (column 1 to 7) whole in the colours ColorCell gave;
+  // the hidden column 0 gets nothing.
+  void PaintCell(const NMLVCUSTOMDRAW& draw) const;
+  // The text a column shows for a row; false for a row that cannot be copied.
+  bool RowCellText(int row, int column, std::string& text) const;
   // The row's level; 0 for a row that cannot be copied.
   int RowLevel(int row, bool& mastered) const;
   void ReleaseImageList();

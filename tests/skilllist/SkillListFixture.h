@@ -6,6 +6,7 @@
 
 #include <JapaneseText.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -112,20 +113,32 @@ inline RECT CellRect(HWND list, int row, int column) {
   return cell;
 }
 
-// Pixels of exactly this colour inside the rectangle, read from the screen.
-inline int CountPixels(HWND window, const RECT& area, COLORREF color) {
+// Calls found(x, y) for each pixel of exactly this colour inside the area,
+// read from the screen.
+template <typename Found>
+void ForEachPixel(HWND window, const RECT& area, COLORREF color, Found found) {
   HDC dc = GetDC(window);
-  int count = 0;
   for (int y = area.top; y < area.bottom; ++y)
     for (int x = area.left; x < area.right; ++x)
-      if (GetPixel(dc, x, y) == color) ++count;
+      if (GetPixel(dc, x, y) == color) found(x, y);
   ReleaseDC(window, dc);
+}
+
+inline int CountPixels(HWND window, const RECT& area, COLORREF color) {
+  int count = 0;
+  ForEachPixel(window, area, color, [&](int, int) { ++count; });
   return count;
 }
 
-inline COLORREF PixelAt(HWND window, int x, int y) {
-  HDC dc = GetDC(window);
-  const COLORREF color = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return color;
+// The smallest rectangle holding every pixel of this colour in the area;
+// left > right when there is none.
+inline RECT PixelBounds(HWND window, const RECT& area, COLORREF color) {
+  RECT bounds{area.right, area.bottom, area.left, area.top};
+  ForEachPixel(window, area, color, [&](int x, int y) {
+    bounds.left = std::min<LONG>(bounds.left, x);
+    bounds.top = std::min<LONG>(bounds.top, y);
+    bounds.right = std::max<LONG>(bounds.right, x + 1);
+    bounds.bottom = std::max<LONG>(bounds.bottom, y + 1);
+  });
+  return bounds;
 }

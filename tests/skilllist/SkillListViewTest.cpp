@@ -144,13 +144,15 @@ TEST_F(SkillListViewTest, RowAndLevelColoursOnScreen) {
   InvalidateRect(list, nullptr, TRUE);
   host->Show();
 
-  // Backgrounds by parity, read beside the short texts of the name column.
-  for (int row = 0; row < kRowCount; ++row) {
-    const RECT cell = CellRect(list, row, kColumnSkillName);
-    EXPECT_EQ(PixelAt(list, cell.right - 3, (cell.top + cell.bottom) / 2),
-              row % 2 == 0 ? kHostAltRowColor : kHostBackColor)
-        << row;
-  }
+  // Every text cell has its row's background from edge to edge, read on a line above the text.
+  for (int row = 0; row < kRowCount; ++row)
+    for (int column = kColumnJob; column < kTextColumnCount; ++column) {
+      const RECT cell = CellRect(list, row, column);
+      const RECT line{cell.left, cell.top + 1, cell.right, cell.top + 2};
+      EXPECT_EQ(CountPixels(list, line, row % 2 == 0 ? kHostAltRowColor : kHostBackColor),
+                cell.right - cell.left)
+          << row << "," << column;
+    }
   // The face of each row's step images matches its background.
   for (int row : {0, 1}) {
     const RECT cell = CellRect(list, row, kColumnFirstStep);
@@ -184,18 +186,67 @@ TEST_F(SkillListViewTest, RowAndLevelColoursOnScreen) {
   }
 }
 
+TEST_F(SkillListViewTest, TextsShowInFullWhereTheirColumnAlignsThem) {
+  Step(kRowSolo, Max);
+  HWND list = host->SkillList();
+  InvalidateRect(list, nullptr, TRUE);
+  host->Show();
+
+  HDC dc = GetDC(list);
+  const auto listFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+  const HGDIOBJ oldFont = SelectObject(dc, listFont);
+  SIZE master{};
+  GetTextExtentPoint32A(dc, "Master!", 7, &master);
+  SelectObject(dc, oldFont);
+  ReleaseDC(list, dc);
+
+  // Doubled centres, so that the tolerance of 3 px stays whole.
+  const auto expectCentred = [&](int row, int column, COLORREF ink, int minWidth) {
+    const RECT cell = CellRect(list, row, column);
+    const RECT inked = PixelBounds(list, cell, ink);
+    EXPECT_GE(inked.right - inked.left, minWidth) << column;
+    EXPECT_NEAR(inked.left + inked.right, cell.left + cell.right, 6) << column;
+  };
+  // The ink of "M" and "!" stops 3 px short of the advance widths; "Mas..." would be far shorter.
+  expectCentred(kRowSolo, kColumnSkillLevel, kHostMasterColor, master.cx - 4);
+  expectCentred(kRowMaster, kColumnLearnLevel, kHostTextColor, 1);
+  // A left-aligned text starts at the cell's edge, with no room left for an image.
+  const RECT name = CellRect(list, kRowSolo, kColumnSkillName);
+  EXPECT_LE(PixelBounds(list, name, kHostTextColor).left, name.left + 6);
+}
+
 TEST_F(SkillListViewTest, CustomDrawAnswersThroughTheDialogResult) {
   NMLVCUSTOMDRAW draw{};
   draw.nmcd.hdr.hwndFrom = host->SkillList();
   draw.nmcd.hdr.idFrom = IDC_SKILL_LIST;
   draw.nmcd.hdr.code = NM_CUSTOMDRAW;
-  const DWORD stages[] = {CDDS_PREPAINT, CDDS_ITEMPREPAINT, CDDS_ITEMPREPAINT | CDDS_SUBITEM};
-  for (DWORD stage : stages) {
+  HDC dc = GetDC(host->SkillList());
+  draw.nmcd.hdc = dc;
+  SetTextColor(dc, RGB(1, 2, 3));
+  SetBkColor(dc, RGB(4, 5, 6));
+  SetBkMode(dc, OPAQUE);
+  const HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+  const HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
+  const auto expectAnswer = [&](DWORD stage, int column, LRESULT answer) {
     SetWindowLongPtrA(host->Dialog(), DWLP_MSGRESULT, 12345);
     draw.nmcd.dwDrawStage = stage;
+    draw.iSubItem = column;
     EXPECT_EQ(skills.OnCustomDraw(draw), 1);
-    EXPECT_EQ(GetWindowLongPtrA(host->Dialog(), DWLP_MSGRESULT), CDRF_NOTIFYSUBITEMDRAW);
-  }
+    EXPECT_EQ(GetWindowLongPtrA(host->Dialog(), DWLP_MSGRESULT), answer) << stage << "," << column;
+  };
+  expectAnswer(CDDS_PREPAINT, 0, CDRF_NOTIFYSUBITEMDRAW);
+  expectAnswer(CDDS_ITEMPREPAINT, 0, CDRF_NOTIFYSUBITEMDRAW);
+  // The text cells are painted here; the list draws the step cells.
+  for (int column = 0; column < kSkillColumnCount; ++column)
+    expectAnswer(CDDS_ITEMPREPAINT | CDDS_SUBITEM, column,
+                 column < kColumnFirstStep ? CDRF_SKIPDEFAULT : CDRF_NOTIFYSUBITEMDRAW);
+  // Painting left the DC as it was.
+  EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
+  EXPECT_EQ(GetBkColor(dc), RGB(4, 5, 6));
+  EXPECT_EQ(GetBkMode(dc), OPAQUE);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
+
   SetWindowLongPtrA(host->Dialog(), DWLP_MSGRESULT, 12345);
   draw.nmcd.dwDrawStage = CDDS_POSTPAINT;
   EXPECT_EQ(skills.OnCustomDraw(draw), 0);
@@ -221,8 +272,9 @@ TEST_F(SkillListViewTest, CustomDrawAnswersThroughTheDialogResult) {
   // Through the dialog, as the list control sends it.
   draw.nmcd.dwItemSpec = kRowSolo;
   EXPECT_EQ(SendMessageA(host->Dialog(), WM_NOTIFY, IDC_SKILL_LIST, reinterpret_cast<LPARAM>(&draw)),
-            CDRF_NOTIFYSUBITEMDRAW);
+            CDRF_SKIPDEFAULT);
   EXPECT_EQ(draw.clrText, kHostMasterColor);
+  ReleaseDC(host->SkillList(), dc);
 }
 
 TEST_F(SkillListViewTest, RefreshTakesTheRowCountAndARowChangeRedrawsOnlyThatRow) {

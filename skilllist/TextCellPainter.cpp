@@ -1,0 +1,28 @@
+#include "skilllist/TextCellPainter.h"
+
+#include <commctrl.h>
+
+#include "ui/GdiObject.h"
+
+namespace {
+
+// Space between the text and the cell's edges, close to the list's own.
+constexpr int kTextMargin = 3;
+
+}  // namespace
+
+void PaintTextCell(HDC dc, const RECT& cell, const char* text, int columnFormat, COLORREF textColor,
+                   COLORREF backColor) {
+  const OwnedBrush back = MakeSolidBrush(backColor);
+  FillRect(dc, &cell, back.Get());
+
+  RECT label = cell;
+  InflateRect(&label, -kTextMargin, 0);
+  const UINT alignment = (columnFormat & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER ? DT_CENTER : DT_LEFT;
+  const COLORREF oldTextColor = SetTextColor(dc, textColor);
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  DrawTextA(dc, text, -1, &label,
+            alignment | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  SetBkMode(dc, oldMode);
+  SetTextColor(dc, oldTextColor);
+}
