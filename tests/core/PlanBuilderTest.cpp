@@ -17,25 +17,21 @@ std::string RankHeader(const char* glyph, const char* rank, const char* attribut
   return HeaderLine(name);
 }
 
-std::string JobNameLine(const char* jobKey, const std::string& name) { return jobKey + (" " + name); }
-
-const std::vector<std::string> kJobNames = {
-    HeaderLine(kDataSectionJobNames),
-    JobNameLine(kDataJobKeyBunnyBasic, "BunnyBasic"),
-    JobNameLine(kDataJobKeyBunnyRank1, "BunnyRank1"),
-    JobNameLine(kDataJobKeyBunnyRank2H, "BunnyRank2H"),
-    JobNameLine(kDataJobKeySheepBasic, "SheepBasic"),
-    JobNameLine(kDataJobKeySheepRank1, "SheepRank1"),
-    JobNameLine(kDataJobKeyDragonBasic, "DragonBasic"),
-    JobNameLine(kDataJobKeyDragonRank1, "DragonRank1"),
-    JobNameLine(kDataJobKeyDragonRank2H, "DragonRank2H"),
-    JobNameLine(kDataJobKeyDragonRank2S1, "DragonRank2S1"),
-    JobNameLine(kDataJobKeyDragonRank2S2, "DragonRank2S2"),
-};
-
-// Every list that the codes below select holds skills named after its index.
+// Every list that the codes below select holds skills named after its index,
+// except the fox's basic list (35) and the sheep's rank-2 base list (17).
 std::vector<std::string> FullData() {
-  std::vector<std::string> lines = kJobNames;
+  std::vector<std::string> lines = {HeaderLine(kDataSectionJobNames)};
+  const std::pair<const char*, const char*> jobs[] = {
+      {kDataJobKeyBunnyBasic, "BunnyBasic"},       {kDataJobKeyBunnyRank1, "BunnyRank1"},
+      {kDataJobKeyBunnyRank2H, "BunnyRank2H"},     {kDataJobKeySheepBasic, "SheepBasic"},
+      {kDataJobKeySheepRank1, "SheepRank1"},       {kDataJobKeySheepRank2S, "SheepRank2S"},
+      {kDataJobKeyDragonBasic, "DragonBasic"},     {kDataJobKeyDragonRank1, "DragonRank1"},
+      {kDataJobKeyDragonRank2H, "DragonRank2H"},   {kDataJobKeyDragonRank2S1, "DragonRank2S1"},
+      {kDataJobKeyDragonRank2S2, "DragonRank2S2"}, {kDataJobKeyFoxBasic, "FoxBasic"},
+      {kDataJobKeyFoxRank1, "FoxRank1"}};
+  for (const auto& [key, name] : jobs) lines.push_back(key + std::string(" ") + name);
+  const char* const sheep = kTypeGlyphSheep;
+  const char* const dragon = kTypeGlyphDragon;
   const std::vector<std::string> skills = {
       AttackBasicHeader(), SkillDataLine("b0a"), SkillDataLine("b0b"),
       RankHeader(kTypeGlyphBunny, kDataRankFirst), SkillDataLine("b1a"),
@@ -43,143 +39,95 @@ std::vector<std::string> FullData() {
       RankHeader(kTypeGlyphBuffalo, kDataRankFirst), SkillDataLine("b4a"),
       "b4z Late 2147483647 1 - -",
       HeaderLine(kDataSectionMagicBasic), SkillDataLine("m7"),
-      RankHeader(kTypeGlyphSheep, kDataRankFirst, kDataAttributeBase), SkillDataLine("s8"),
-      RankHeader(kTypeGlyphSheep, kDataRankFirst, kDataAttributeWater), SkillDataLine("s9"),
-      RankHeader(kTypeGlyphSheep, kDataRankFirst, kDataAttributeWind), SkillDataLine("s10"),
-      RankHeader(kTypeGlyphDragon, kDataRankFirst, kDataAttributeBase), SkillDataLine("d23"),
-      RankHeader(kTypeGlyphDragon, kDataRankFirst, kDataAttributeLight), SkillDataLine("d24"),
-      RankHeader(kTypeGlyphDragon, kDataRankFirst, kDataAttributeDark), SkillDataLine("d25"),
-      RankHeader(kTypeGlyphDragon, kDataRankSecond, kDataAttributeBase), SkillDataLine("d32"),
-      RankHeader(kTypeGlyphDragon, kDataRankSecond, kDataAttributeLight), SkillDataLine("d33"),
-      RankHeader(kTypeGlyphDragon, kDataRankSecond, kDataAttributeDark), SkillDataLine("d34"),
+      RankHeader(sheep, kDataRankFirst, kDataAttributeBase), SkillDataLine("s8"),
+      RankHeader(sheep, kDataRankFirst, kDataAttributeWater), SkillDataLine("s9"),
+      RankHeader(sheep, kDataRankFirst, kDataAttributeWind), SkillDataLine("s10"),
+      RankHeader(sheep, kDataRankSecond, kDataAttributeWater), SkillDataLine("s18"),
+      RankHeader(dragon, kDataRankFirst, kDataAttributeBase), SkillDataLine("d23"),
+      RankHeader(dragon, kDataRankFirst, kDataAttributeLight), SkillDataLine("d24"),
+      RankHeader(dragon, kDataRankFirst, kDataAttributeDark), SkillDataLine("d25"),
+      RankHeader(dragon, kDataRankSecond, kDataAttributeBase), SkillDataLine("d32"),
+      RankHeader(dragon, kDataRankSecond, kDataAttributeLight), SkillDataLine("d33"),
+      RankHeader(dragon, kDataRankSecond, kDataAttributeDark), SkillDataLine("d34"),
+      RankHeader(kTypeGlyphFox, kDataRankFirst), SkillDataLine("f36"),
   };
   lines.insert(lines.end(), skills.begin(), skills.end());
   return lines;
 }
 
-using Texts = std::vector<std::string>;
-
 class PlanBuilderTest : public ::testing::Test {
  protected:
-  void Load(const std::vector<std::string>& lines) { ASSERT_TRUE(LoadDataLines(database, folder, lines)); }
+  void SetUp() override { ASSERT_TRUE(LoadDataLines(database, folder, FullData())); }
 
-  Texts RowField(std::string SkillEntry::*field) const {
-    Texts texts;
+  // The rows as "key[label]@learnLevel", the label only when set, the level only when not 1.
+  std::string Rows() const {
+    std::string rows;
     SkillEntry entry;
     for (int row = 0; row < database.RowCount(); ++row) {
       EXPECT_TRUE(database.CopyRowEntry(row, entry));
-      texts.push_back(entry.*field);
+      EXPECT_EQ(entry.rowId, row) << entry.key;
+      rows += (row > 0 ? " " : "") + entry.key;
+      if (!entry.jobLabel.empty()) rows += "[" + entry.jobLabel + "]";
+      if (entry.learnLevel != 1) rows += "@" + std::to_string(entry.learnLevel);
     }
-    return texts;
+    return rows;
   }
-  Texts Keys() const { return RowField(&SkillEntry::key); }
-  Texts Labels() const { return RowField(&SkillEntry::jobLabel); }
 
   ScratchFolder folder;
   GameDatabase database;
 };
 
-TEST_F(PlanBuilderTest, BunnyRank2HAddsBuffaloRank1FiftyLevelsLater) {
-  Load(FullData());
-  ASSERT_TRUE(database.BuildPlan(0x1312));
-  EXPECT_EQ(database.GetJobCode(), 0x1312u);
-  EXPECT_EQ(Keys(), (Texts{"b0a", "b0b", "b1a", "b1b", "b4a", "b4z"}));
-  EXPECT_EQ(Labels(), (Texts{"BunnyBasic", "", "BunnyRank1", "", "BunnyRank2H", ""}));
-
-  SkillEntry entry;
-  ASSERT_TRUE(database.CopyRowEntry(2, entry));
-  EXPECT_EQ(entry.learnLevel, 1);
-  ASSERT_TRUE(database.CopyRowEntry(4, entry));
-  EXPECT_EQ(entry.learnLevel, 51);
-  EXPECT_EQ(entry.rowId, 4);
-  // The data may hold any learn level; the H block's +50 saturates.
-  ASSERT_TRUE(database.CopyRowEntry(5, entry));
-  EXPECT_EQ(entry.learnLevel, 2147483647);
-}
-
-TEST_F(PlanBuilderTest, DragonRank2SListsAndSlotFollowTheAttribute) {
-  Load(FullData());
-  ASSERT_TRUE(database.BuildPlan(0x402321));
-  EXPECT_EQ(database.GetJobCode(), 0x402321u);  // without the S2 bit chosen for the dark form
-  EXPECT_EQ(Keys(), (Texts{"m7", "d23", "d25", "d32", "d34"}));
-  EXPECT_EQ(Labels(), (Texts{"DragonBasic", "DragonRank1", "", "DragonRank2S2", ""}));
-  SkillEntry entry;
-  ASSERT_TRUE(database.CopyRowEntry(3, entry));
-  EXPECT_EQ(entry.learnLevel, 1);
-
-  ASSERT_TRUE(database.BuildPlan(0x202321));
-  EXPECT_EQ(Keys(), (Texts{"m7", "d23", "d24", "d32", "d33"}));
-  EXPECT_EQ(Labels(), (Texts{"DragonBasic", "DragonRank1", "", "DragonRank2S1", ""}));
-
-  // The dragon's H block is the sheep's rank 1 with its element lists.
-  ASSERT_TRUE(database.BuildPlan(0x11321));
-  EXPECT_EQ(Keys(), (Texts{"m7", "d23", "s8", "s9"}));
-  EXPECT_EQ(Labels(), (Texts{"DragonBasic", "DragonRank1", "DragonRank2H", ""}));
-  ASSERT_TRUE(database.CopyRowEntry(3, entry));
-  EXPECT_EQ(entry.learnLevel, 51);
-}
-
-TEST_F(PlanBuilderTest, SheepAndDragonMemberBitsSelectExactly) {
-  Load(FullData());
-  ASSERT_TRUE(database.BuildPlan(0x322));  // sheep rank 1, no attribute
-  EXPECT_EQ(Keys(), (Texts{"m7", "s8"}));
-  EXPECT_EQ(Labels(), (Texts{"SheepBasic", "SheepRank1"}));
-
-  // Member bits 0 or 3 in the magic pair: the dragon's labels, no rank lists.
-  ASSERT_TRUE(database.BuildPlan(0x12323));
-  EXPECT_EQ(Keys(), (Texts{"m7"}));
-  EXPECT_EQ(Labels(), (Texts{"DragonBasic"}));
-  EXPECT_EQ(database.GetJobCode(), 0x12323u);
-}
-
-TEST_F(PlanBuilderTest, CodeWithoutTypePairEmptiesPlanButKeepsJobCode) {
-  Load(FullData());
-  ASSERT_TRUE(database.BuildPlan(0x1312));
-  EXPECT_FALSE(database.BuildPlan(0x332));
-  EXPECT_EQ(database.RowCount(), 0);
-  EXPECT_EQ(database.GetJobCode(), 0x1312u);
+TEST_F(PlanBuilderTest, CodeSelectsListsLabelsAndLearnLevels) {
+  const struct {
+    JobCode code;
+    bool built;
+    JobCode jobCodeAfter;
+    const char* rows;
+  } cases[] = {
+      // Rank 2 (H) adds the other pair member's rank-1 lists fifty levels later, saturating.
+      {0x1312, true, 0x1312,
+       "b0a[BunnyBasic] b0b b1a[BunnyRank1] b1b b4a[BunnyRank2H]@51 b4z@2147483647"},
+      // The dragon's dark rank 2 (S) is its second S job; the code keeps no S2 bit.
+      {0x402321, true, 0x402321, "m7[DragonBasic] d23[DragonRank1] d25 d32[DragonRank2S2] d34"},
+      {0x202321, true, 0x202321, "m7[DragonBasic] d23[DragonRank1] d24 d32[DragonRank2S1] d33"},
+      // The dragon's H block is the sheep's rank 1 with its element lists.
+      {0x11321, true, 0x11321, "m7[DragonBasic] d23[DragonRank1] s8[DragonRank2H]@51 s9@51"},
+      {0x322, true, 0x322, "m7[SheepBasic] s8[SheepRank1]"},
+      // Member bits 0 or 3 in the magic pair: the dragon's labels, no rank lists.
+      {0x12323, true, 0x12323, "m7[DragonBasic]"},
+      // An empty list hands its label on within its block only.
+      {0x12322, true, 0x12322, "m7[SheepBasic] s8[SheepRank1] s9 s18[SheepRank2S]"},
+      {0x342, true, 0x342, "f36[FoxRank1]"},
+      // Both rank-2 bits: the S lists (bunny's, empty here) win over the H lists.
+      {0x3312, true, 0x3312, "b0a[BunnyBasic] b0b b1a[BunnyRank1] b1b"},
+      // No type pair: the plan is emptied, the code kept.
+      {0x332, false, 0x3312, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.built, database.BuildPlan(c.code)) << std::hex << c.code;
+    EXPECT_EQ(c.jobCodeAfter, database.GetJobCode()) << std::hex << c.code;
+    EXPECT_EQ(c.rows, Rows()) << std::hex << c.code;
+  }
   EXPECT_EQ(database.TotalPoints(), 0);
 }
 
-TEST_F(PlanBuilderTest, EmptyListHandsLabelOnlyWithinItsBlock) {
-  std::vector<std::string> lines = kJobNames;
-  const std::vector<std::string> skills = {
-      RankHeader(kTypeGlyphBunny, kDataRankFirst), SkillDataLine("b1a"), SkillDataLine("b1b"),
-      HeaderLine(kDataSectionMagicBasic), SkillDataLine("m7"),
-      RankHeader(kTypeGlyphSheep, kDataRankFirst, kDataAttributeWater), SkillDataLine("s9"),
-      RankHeader(kTypeGlyphSheep, kDataRankFirst, kDataAttributeWind), SkillDataLine("s10"),
-  };
-  lines.insert(lines.end(), skills.begin(), skills.end());
-  Load(lines);
-
-  ASSERT_TRUE(database.BuildPlan(kBunnyRank1));  // the basic list is empty
-  EXPECT_EQ(Keys(), (Texts{"b1a", "b1b"}));
-  EXPECT_EQ(Labels(), (Texts{"BunnyRank1", ""}));
-
-  ASSERT_TRUE(database.BuildPlan(0x30322));  // sheep rank 1, water and wind, list 8 empty
-  EXPECT_EQ(Keys(), (Texts{"m7", "s9", "s10"}));
-  EXPECT_EQ(Labels(), (Texts{"SheepBasic", "SheepRank1", ""}));
-}
-
 TEST_F(PlanBuilderTest, DependentsMirrorPrerequisitesAndMissingOnesGetRowlessEntries) {
-  Load(FullData());
   ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
-  const SkillEntry& required = database.FindEntry("b0a");
-  ASSERT_EQ(required.dependents.size(), 1u);
-  EXPECT_EQ(required.dependents[0].key, "b1b");
-  EXPECT_EQ(required.dependents[0].level, 2);
-
-  const SkillEntry& missing = database.FindEntry("missing");
-  EXPECT_TRUE(missing.key.empty());
-  EXPECT_EQ(missing.rowId, -1);
-  ASSERT_EQ(missing.dependents.size(), 1u);
-  EXPECT_EQ(missing.dependents[0].key, "b1b");
-  EXPECT_EQ(missing.dependents[0].level, 1);
+  for (const char* key : {"b0a", "missing"}) {
+    const SkillEntry& required = database.FindEntry(key);
+    ASSERT_EQ(required.dependents.size(), 1u) << key;
+    EXPECT_EQ(required.dependents[0].key, "b1b") << key;
+    EXPECT_EQ(required.dependents[0].level, key[0] == 'b' ? 2 : 1) << key;
+  }
+  EXPECT_TRUE(database.FindEntry("missing").key.empty());
+  EXPECT_EQ(database.FindEntry("missing").rowId, -1);
 }
 
 TEST_F(PlanBuilderTest, KeyInTwoListsSharesOneEntryCountedPerRow) {
-  Load({AttackBasicHeader(), SkillDataLine("dup", 3), SkillDataLine("solo"),
-        RankHeader(kTypeGlyphBunny, kDataRankFirst), SkillDataLine("dup", 7)});
+  ASSERT_TRUE(LoadDataLines(
+      database, folder,
+      {AttackBasicHeader(), SkillDataLine("dup", 3), SkillDataLine("solo"),
+       RankHeader(kTypeGlyphBunny, kDataRankFirst), SkillDataLine("dup", 7)}));
   ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
   EXPECT_EQ(database.RowCount(), 3);
   EXPECT_EQ(database.FindEntry("dup").rowId, 2);
@@ -193,7 +141,6 @@ TEST_F(PlanBuilderTest, KeyInTwoListsSharesOneEntryCountedPerRow) {
 }
 
 TEST_F(PlanBuilderTest, RowAccessorsRejectRowsOutOfRange) {
-  Load(FullData());
   ASSERT_TRUE(database.BuildPlan(kBunnyBasic));
   SkillEntry out;
   out.key = "untouched";
@@ -207,32 +154,24 @@ TEST_F(PlanBuilderTest, RowAccessorsRejectRowsOutOfRange) {
   EXPECT_EQ(changes, (ChangeList{42}));
 }
 
-TEST_F(PlanBuilderTest, ResetAndRebuildReturnEveryLevelAndTheTotalToZero) {
-  Load(FullData());
+// Reset, rebuild and clear each return every level and the cached total to zero.
+TEST_F(PlanBuilderTest, ResetRebuildAndClearReturnEveryLevelAndTheTotalToZero) {
   database.ResetLevels();  // on an empty plan: nothing to do
   EXPECT_EQ(database.RowCount(), 0);
-
   ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
   ChangeList changes;
-  database.StepRowLevel(3, Up, changes);  // b1b raises b0a to 2
-  EXPECT_EQ(RowLevels(database), (std::vector<int>{2, 0, 0, 1}));
-  EXPECT_EQ(database.TotalPoints(), 3);
-
-  database.ResetLevels();
-  EXPECT_EQ(RowLevels(database), (std::vector<int>{0, 0, 0, 0}));
-  EXPECT_EQ(database.TotalPoints(), 0);
-
-  database.StepRowLevel(3, Up, changes);
-  EXPECT_EQ(database.TotalPoints(), 3);
-  ASSERT_TRUE(database.BuildPlan(kBunnyRank1));  // nothing survives a rebuild
-  EXPECT_EQ(RowLevels(database), (std::vector<int>{0, 0, 0, 0}));
-  EXPECT_EQ(database.TotalPoints(), 0);
-
-  database.StepRowLevel(3, Up, changes);
-  EXPECT_EQ(database.TotalPoints(), 3);
-  database.clear();
-  EXPECT_EQ(database.RowCount(), 0);
-  EXPECT_EQ(database.TotalPoints(), 0);
+  for (int round = 0; round < 3; ++round) {
+    database.StepRowLevel(3, Up, changes);  // b1b raises b0a to 2
+    EXPECT_EQ(RowLevels(database), (std::vector<int>{2, 0, 0, 1})) << round;
+    EXPECT_EQ(database.TotalPoints(), 3) << round;
+    switch (round) {
+      case 0: database.ResetLevels(); break;
+      case 1: ASSERT_TRUE(database.BuildPlan(kBunnyRank1)); break;
+      default: database.clear();
+    }
+    EXPECT_EQ(RowLevels(database), (round < 2 ? std::vector<int>{0, 0, 0, 0} : std::vector<int>{}));
+    EXPECT_EQ(database.TotalPoints(), 0) << round;
+  }
 }
 
 }  // namespace
