@@ -1,188 +1,189 @@
+// The plug-in holder on each built variant of VexaChar.dll, and the plug-in's window.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
-#include "PluginTestSupport.h"
+#include "TestSupport.h"
 #include "app/CharacterPlugin.h"
 
 namespace {
 
-std::string HandleText(HWND window) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(reinterpret_cast<UINT_PTR>(window)));
-  return text;
-}
-
-// Every call the program may make, with one answer per call in this order.
-struct CallAnswers {
-  int initialize, create;
-  HWND wnd;
-  int setChar, getChar, setRank, getRank, del, terminate;
+// A hidden top-level window to stand in for the main window.
+struct OwnerWindow {
+  OwnerWindow()
+      : handle(CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                               nullptr, nullptr, nullptr)) {}
+  ~OwnerWindow() {
+    if (IsWindow(handle)) DestroyWindow(handle);
+  }
+  const HWND handle;
 };
 
-CallAnswers CallEverything(const CharacterPlugin& plugin, HWND owner) {
-  CallAnswers answers = {};
-  answers.initialize = plugin.Initialize(owner);
+// Makes every call the program may make, then Create without a point; the
+// answers in call order, GetWnd's as W (a window) or 0.
+std::string CallEverything(const CharacterPlugin& plugin, HWND owner) {
   const POINT position = {30, 40};
-  answers.create = plugin.Create(&position, 0);
-  answers.wnd = plugin.GetWnd();
-  answers.setChar = plugin.SetChar(5, 0);
-  answers.getChar = plugin.GetChar();
-  answers.setRank = plugin.SetRank(3, 1);
-  answers.getRank = plugin.GetRank();
-  answers.del = plugin.Delete();
-  answers.terminate = plugin.Terminate();
+  char answers[64];
+  const int initialize = plugin.Initialize(owner), create = plugin.Create(&position, 0);
+  const HWND wnd = plugin.GetWnd();
+  const int setChar = plugin.SetChar(5, 0), getChar = plugin.GetChar();
+  const int setRank = plugin.SetRank(3, 1), getRank = plugin.GetRank();
+  const int del = plugin.Delete(), terminate = plugin.Terminate();
+  std::snprintf(answers, sizeof answers, "%d %d %s %d %d %d %d %d %d %d", initialize, create,
+                wnd ? "W" : "0", setChar, getChar, setRank, getRank, del, terminate,
+                plugin.Create(nullptr, 7));
   return answers;
-}
-
-// Loads a private copy of a recording variant, calls everything, unloads it.
-CallAnswers CallEverythingOnCopy(const ScratchFolder& folder, const char* relativePath) {
-  CharacterPlugin plugin;
-  EXPECT_TRUE(plugin.loadLibrary(folder.AddPlugin(VariantPath(relativePath))));
-  return CallEverything(plugin, nullptr);
-}
-
-void ExpectEveryCallAnswersNothing(const CharacterPlugin& plugin) {
-  const CallAnswers answers = CallEverything(plugin, nullptr);
-  EXPECT_EQ(0, answers.initialize);
-  EXPECT_EQ(0, answers.create);
-  EXPECT_EQ(nullptr, answers.wnd);
-  EXPECT_EQ(0, answers.setChar);
-  EXPECT_EQ(0, answers.getChar);
-  EXPECT_EQ(0, answers.setRank);
-  EXPECT_EQ(0, answers.getRank);
-  EXPECT_EQ(0, answers.del);
-  EXPECT_EQ(0, answers.terminate);
 }
 
 }  // namespace
 
-TEST(CharacterPluginTest, FullLibraryAnswersThroughAllNineEntryPoints) {
-  const std::string path = VariantPath(PELL_VEXACHAR);
-  CharacterPlugin plugin;
-  ASSERT_TRUE(plugin.loadLibrary(path));
-  EXPECT_TRUE(plugin.isLoaded());
-  EXPECT_EQ(path, plugin.loadedFileName());
-
-  const CallAnswers answers = CallEverything(plugin, nullptr);
-  EXPECT_EQ(1, answers.initialize);
-  EXPECT_EQ(1, answers.create);
-  EXPECT_NE(nullptr, answers.wnd);
-  EXPECT_EQ(1, answers.setChar);
-  EXPECT_EQ(5, answers.getChar);
-  EXPECT_EQ(1, answers.setRank);
-  EXPECT_EQ(3, answers.getRank);
-  EXPECT_EQ(1, answers.del);
-  EXPECT_EQ(1, answers.terminate);
-}
-
-TEST(CharacterPluginTest, RecordingLibraryLogsEachCallWithItsArguments) {
-  ScratchFolder folder;
-  OwnerWindow owner;
-  CharacterPlugin plugin;
-  ASSERT_TRUE(plugin.loadLibrary(folder.AddPlugin(VariantPath(PELL_VEXACHAR_RECORDING))));
-  CallEverything(plugin, owner.handle);
-  plugin.Create(nullptr, 7);
-  plugin.freeLibrary();
-
-  const std::vector<std::string> expected = {
-      "VexaChar_Initialize(" + HandleText(owner.handle) + ")",
-      "VexaChar_Create(30, 40, 0)",
-      "VexaChar_GetWnd()",
-      "VexaChar_SetChar(5, 0)",
-      "VexaChar_GetChar()",
-      "VexaChar_SetRank(3, 1)",
-      "VexaChar_GetRank()",
-      "VexaChar_Delete()",
-      "VexaChar_Terminate()",
-      "VexaChar_Create(null, 7)",
+// Each variant, as a private copy: what the calls answer and what reaches the library.
+TEST(CharacterPluginTest, EveryVariantAnswersThroughTheEntryPointsItHas) {
+  const struct {
+    const char* path;
+    const char* answers;
+    std::string log;  // between Initialize and Delete; the quiet variant logs nothing
+  } variants[] = {
+      {PELL_VEXACHAR, "1 1 W 1 5 1 3 1 1 0", ""},
+      {PELL_VEXACHAR_RECORDING, "1 1 W 1 5 1 3 1 1 0",
+       "Create(30, 40, 0) GetWnd() SetChar(5, 0) GetChar() SetRank(3, 1) GetRank()"},
+      {PELL_VEXACHAR_NO_GETWND, "1 1 0 1 5 1 3 1 1 0",
+       "Create(30, 40, 0) SetChar(5, 0) GetChar() SetRank(3, 1) GetRank()"},
+      {PELL_VEXACHAR_NO_CHARACTER, "1 1 W 0 0 0 0 1 1 0", "Create(30, 40, 0) GetWnd()"},
   };
-  EXPECT_EQ(expected, folder.ReadLines("VexaChar.log"));
+  for (const auto& variant : variants) {
+    SCOPED_TRACE(variant.path);
+    ScratchFolder folder;
+    OwnerWindow owner;
+    CharacterPlugin plugin;
+    const std::string copy = folder.AddPlugin(VariantPath(variant.path));
+    ASSERT_TRUE(plugin.loadLibrary(copy));
+    EXPECT_TRUE(plugin.isLoaded());
+    EXPECT_EQ(copy, plugin.loadedFileName());
+    EXPECT_EQ(variant.answers, CallEverything(plugin, owner.handle));
+    plugin.freeLibrary();
+    std::string log;
+    for (const std::string& line : folder.ReadLines("VexaChar.log"))
+      log += (log.empty() ? "" : " ") + line.substr(line.find('_') + 1);  // after "VexaChar_"
+    EXPECT_EQ(variant.log.empty() ? ""
+                                  : "Initialize(" + LoggedHandle(owner.handle) + ") " +
+                                        variant.log + " Delete() Terminate() Create(null, 7)",
+              log);
+  }
 }
 
-TEST(CharacterPluginTest, WithoutGetWndEveryOtherCallStillWorks) {
-  ScratchFolder folder;
-  const CallAnswers answers = CallEverythingOnCopy(folder, PELL_VEXACHAR_NO_GETWND);
-  EXPECT_EQ(nullptr, answers.wnd);
-  EXPECT_EQ(1, answers.create);
-  EXPECT_EQ(5, answers.getChar);
-  EXPECT_EQ(3, answers.getRank);
-  EXPECT_EQ(1, answers.del);
-  const std::vector<std::string> expected = {
-      "VexaChar_Initialize(0x00000000)", "VexaChar_Create(30, 40, 0)", "VexaChar_SetChar(5, 0)",
-      "VexaChar_GetChar()", "VexaChar_SetRank(3, 1)", "VexaChar_GetRank()", "VexaChar_Delete()",
-      "VexaChar_Terminate()"};
-  EXPECT_EQ(expected, folder.ReadLines("VexaChar.log"));
-}
-
-TEST(CharacterPluginTest, MissingCharacterCallsAnswerZeroWithoutReachingTheLibrary) {
-  ScratchFolder folder;
-  const CallAnswers answers = CallEverythingOnCopy(folder, PELL_VEXACHAR_NO_CHARACTER);
-  EXPECT_NE(nullptr, answers.wnd);
-  EXPECT_EQ(0, answers.setChar);
-  EXPECT_EQ(0, answers.getChar);
-  EXPECT_EQ(0, answers.setRank);
-  EXPECT_EQ(0, answers.getRank);
-  EXPECT_EQ(1, answers.del);
-  EXPECT_EQ(1, answers.terminate);
-  const std::vector<std::string> expected = {"VexaChar_Initialize(0x00000000)", "VexaChar_Create(30, 40, 0)",
-                                             "VexaChar_GetWnd()", "VexaChar_Delete()", "VexaChar_Terminate()"};
-  EXPECT_EQ(expected, folder.ReadLines("VexaChar.log"));
-}
-
-TEST(CharacterPluginTest, FreeLibraryUnloadsAndClearsEverything) {
+// Freed, or replaced by a library that is not found: unloaded, and every call answers 0.
+TEST(CharacterPluginTest, ALibraryLetGoIsUnloadedAndForgotten) {
   const std::string path = VariantPath(PELL_VEXACHAR);
   CharacterPlugin plugin;
   EXPECT_EQ(0, plugin.freeLibrary());
-  ASSERT_TRUE(plugin.loadLibrary(path));
-  ASSERT_NE(nullptr, GetModuleHandleA(path.c_str()));
-
-  EXPECT_EQ(TRUE, plugin.freeLibrary());
-  EXPECT_FALSE(plugin.isLoaded());
-  EXPECT_EQ("", plugin.loadedFileName());
-  EXPECT_EQ(nullptr, GetModuleHandleA(path.c_str()));
-  ExpectEveryCallAnswersNothing(plugin);
-  EXPECT_EQ(0, plugin.freeLibrary());
+  for (bool freed : {true, false}) {
+    SCOPED_TRACE(freed ? "freed" : "not found");
+    ASSERT_TRUE(plugin.loadLibrary(path));
+    ASSERT_NE(nullptr, GetModuleHandleA(path.c_str()));
+    if (freed)
+      EXPECT_EQ(TRUE, plugin.freeLibrary());
+    else
+      EXPECT_FALSE(plugin.loadLibrary(ProgramFolder() + "NoSuchPlugin.dll"));
+    EXPECT_FALSE(plugin.isLoaded());
+    EXPECT_EQ("", plugin.loadedFileName());
+    EXPECT_EQ(nullptr, GetModuleHandleA(path.c_str()));
+    EXPECT_EQ("0 0 0 0 0 0 0 0 0 0", CallEverything(plugin, nullptr));
+    EXPECT_EQ(0, plugin.freeLibrary());
+  }
 }
 
-TEST(CharacterPluginTest, LibraryNotFoundAnswersFalseAndReleasesAnEarlierOne) {
-  const std::string path = VariantPath(PELL_VEXACHAR);
-  CharacterPlugin plugin;
-  ASSERT_TRUE(plugin.loadLibrary(path));
-  EXPECT_FALSE(plugin.loadLibrary(ProgramFolder() + "NoSuchPlugin.dll"));
-  EXPECT_FALSE(plugin.isLoaded());
-  EXPECT_EQ("", plugin.loadedFileName());
-  EXPECT_EQ(nullptr, GetModuleHandleA(path.c_str()));
-  ExpectEveryCallAnswersNothing(plugin);
-}
-
-TEST(CharacterPluginTest, PluginInTheCurrentDirectoryIsNotLoaded) {
+// A VexaChar.dll planted in the current directory is not loaded; one beside the program is.
+TEST(CharacterPluginTest, SearchesBesideTheProgramButNotTheCurrentDirectory) {
   ScratchFolder folder;
   folder.AddPlugin(VariantPath(PELL_VEXACHAR));
   char previous[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, previous);
   ASSERT_TRUE(SetCurrentDirectoryA(folder.path.c_str()));
-
-  // Proof that the ordinary search order would have found it there.
   SetDllDirectoryA(nullptr);
-  HMODULE planted = LoadLibraryA("VexaChar.dll");
+  HMODULE planted = LoadLibraryA("VexaChar.dll");  // the ordinary search order finds it
   EXPECT_NE(nullptr, planted);
   if (planted) FreeLibrary(planted);
-
   CharacterPlugin plugin;
   EXPECT_FALSE(plugin.loadLibrary("VexaChar.dll"));
-  EXPECT_FALSE(plugin.isLoaded());
+
+  const std::string besideProgram = ProgramFolder() + "VexaChar.dll";
+  ASSERT_TRUE(CopyFileA(VariantPath(PELL_VEXACHAR).c_str(), besideProgram.c_str(), FALSE));
+  EXPECT_TRUE(plugin.loadLibrary("VexaChar.dll"));
+  EXPECT_EQ("VexaChar.dll", plugin.loadedFileName());
+  char loaded[MAX_PATH] = {};
+  GetModuleFileNameA(GetModuleHandleA("VexaChar.dll"), loaded, MAX_PATH);
+  EXPECT_STRCASEEQ(besideProgram.c_str(), loaded);
+  plugin.freeLibrary();
+  DeleteFileA(besideProgram.c_str());
   SetCurrentDirectoryA(previous);
 }
 
-TEST(CharacterPluginTest, PluginBesideTheProgramIsLoadedByName) {
-  const std::string besideProgram = ProgramFolder() + "VexaChar.dll";
-  ASSERT_TRUE(CopyFileA(VariantPath(PELL_VEXACHAR).c_str(), besideProgram.c_str(), FALSE));
-  {
-    CharacterPlugin plugin;
-    EXPECT_TRUE(plugin.loadLibrary("VexaChar.dll"));
-    EXPECT_EQ("VexaChar.dll", plugin.loadedFileName());
-    EXPECT_STRCASEEQ(besideProgram.c_str(), ModulePath(GetModuleHandleA("VexaChar.dll")).c_str());
+// The client area as shown on screen, one colour per pixel, row by row.
+std::vector<COLORREF> ShownPixels(HWND window) {
+  InvalidateRect(window, nullptr, TRUE);
+  UpdateWindow(window);
+  PumpMessages();
+  RECT client;
+  GetClientRect(window, &client);
+  HDC windowDc = GetDC(window);
+  HDC memoryDc = CreateCompatibleDC(windowDc);
+  HBITMAP bitmap = CreateCompatibleBitmap(windowDc, client.right, client.bottom);
+  HGDIOBJ oldBitmap = SelectObject(memoryDc, bitmap);
+  BitBlt(memoryDc, 0, 0, client.right, client.bottom, windowDc, 0, 0, SRCCOPY);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(memoryDc, x, y));
+  SelectObject(memoryDc, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memoryDc);
+  ReleaseDC(window, windowDc);
+  return pixels;
+}
+
+// The quiet plug-in's own window: a hidden top-level tool window at the
+// point, one at a time, showing the told type in the program's colours, gone
+// with Delete or with its owner; then a new one can be made.
+TEST(PluginWindowTest, OneToolWindowShowsTheToldTypeAndEndsWithDeleteOrItsOwner) {
+  CharacterPlugin plugin;
+  ASSERT_TRUE(plugin.loadLibrary(VariantPath(PELL_VEXACHAR)));
+  for (bool byOwner : {true, false}) {
+    OwnerWindow owner;
+    plugin.Initialize(owner.handle);
+    EXPECT_EQ(nullptr, plugin.GetWnd());
+    const POINT at = {120, 90}, elsewhere = {0, 0};
+    EXPECT_EQ(1, plugin.Create(&at, 0));
+    HWND window = plugin.GetWnd();
+    ASSERT_NE(nullptr, window);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(GetDesktopWindow(), GetAncestor(window, GA_PARENT));
+    EXPECT_EQ(WS_CAPTION, GetWindowLongA(window, GWL_STYLE) & (WS_CAPTION | WS_CHILD));
+    EXPECT_NE(0, GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    EXPECT_EQ(120, frame.left);
+    EXPECT_EQ(90, frame.top);
+    EXPECT_EQ(0, plugin.Create(&elsewhere, 0));
+    EXPECT_EQ(window, plugin.GetWnd());
+    if (byOwner) {
+      DestroyWindow(owner.handle);
+      EXPECT_EQ(0, plugin.Delete());
+    } else {
+      ShowWindow(window, SW_SHOW);
+      plugin.SetChar(3, 0);
+      plugin.SetRank(4, 1);
+      const std::vector<COLORREF> first = ShownPixels(window);
+      const COLORREF back = RGB(192, 224, 255), text = RGB(0, 0, 128);
+      ASSERT_FALSE(first.empty());
+      EXPECT_EQ(back, first.front());
+      EXPECT_EQ(back, first.back());
+      EXPECT_GT(std::count(first.begin(), first.end(), text), 10);
+      plugin.SetChar(6, 0);  // another type shows as something else
+      EXPECT_NE(first, ShownPixels(window));
+      plugin.SetChar(3, 0);
+      EXPECT_EQ(first, ShownPixels(window));
+      EXPECT_EQ(1, plugin.Delete());
+    }
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(nullptr, plugin.GetWnd());
+    plugin.Terminate();
   }
-  DeleteFileA(besideProgram.c_str());
 }

@@ -1,0 +1,370 @@
+// The real MainWindow hosted in the test process: the shipped game data (or a
+// variant of it) as vexa.dat in a scratch folder that is the working
+// directory, the dialog run modeless, the controls driven with messages.
+#include <gtest/gtest.h>
+
+#include <JapaneseText.h>
+
+#include <functional>
+#include <memory>
+#include <sstream>
+
+#include "TestSupport.h"
+#include "app/AttributeRules.h"
+#include "app/CharacterPlugin.h"
+#include "app/MainWindow.h"
+#include "app/PlanFileCommand.h"
+#include "app/SelectionCode.h"
+#include "data/GameDatabase.h"
+#include "res/ControlIds.h"
+#include "ui/AppMessages.h"
+
+namespace {
+
+// The shipped data file, with every line that starts with one of the prefixes left out.
+std::string ShippedDataWithout(const std::vector<std::string>& prefixes) {
+  std::istringstream lines(Bytes(VariantPath(PELL_SHIPPED_DATA)));
+  std::string kept;
+  for (std::string line; std::getline(lines, line);) {
+    bool dropped = false;
+    for (const std::string& prefix : prefixes) dropped = dropped || line.rfind(prefix, 0) == 0;
+    if (!dropped) kept += line + "\n";
+  }
+  return kept;
+}
+
+RECT WindowRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    previousFolder = previous;
+    SetCurrentDirectoryA(folder.path.c_str());
+  }
+  void TearDown() override {
+    if (window && window->Hwnd()) SendMessageA(window->Hwnd(), WM_COMMAND, IDCANCEL, 0);
+    PumpMessages();
+    window.reset();
+    ThePlugin().freeLibrary();
+    SetCurrentDirectoryA(previousFolder.c_str());
+  }
+
+  // Opens the main window on the data, with a private copy of a plug-in variant when named.
+  void Open(const std::string& data = ShippedDataWithout({}), const char* plugin = nullptr) {
+    std::ofstream(folder.File("vexa.dat"), std::ios::binary) << data;
+    window = std::make_unique<MainWindow>(GetModuleHandleA(nullptr), nullptr);
+    if (plugin) {
+      ASSERT_TRUE(ThePlugin().loadLibrary(folder.AddPlugin(VariantPath(plugin))));
+    }
+    ASSERT_TRUE(database.load());
+    window->SetDatabase(&database);
+    ASSERT_EQ(0, window->Run(false, true));
+    dialog = window->Hwnd();
+    ASSERT_NE(nullptr, dialog);
+    UpdateWindow(dialog);
+    PumpMessages();
+  }
+
+  HWND Control(int id) const { return GetDlgItem(dialog, id); }
+  HWND TypeButton(int type) const { return Control(IDC_TYPE_FIRST + type); }
+  HWND JobButton(int job) const { return Control(IDC_JOB_FIRST + job); }
+  HWND AttributeBox(int box) const { return Control(IDC_ATTRIBUTE_FIRST + box); }
+  std::string Total() const { return TextOf(Control(IDC_TOTAL_LABEL)); }
+
+  // A mouse click as the button sees it: press and release inside it.
+  void Click(HWND control) {
+    SendMessageA(control, BM_CLICK, 0, 0);
+    PumpMessages();
+  }
+  void Select(int type, int job) {
+    Click(TypeButton(type));
+    Click(JobButton(job));
+  }
+  static bool Checked(HWND control) {
+    return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  // The selection controls in a state, as "type 3 job 2 water dark".
+  std::string Listed(const std::function<bool(HWND)>& state) const {
+    static const char* const boxes[] = {"water",   "wind",  "earth", "fire",
+                                        "thunder", "light", "dark"};
+    std::string listed;
+    auto add = [&](HWND control, const std::string& name) {
+      if (state(control)) listed += (listed.empty() ? "" : " ") + name;
+    };
+    for (int type = 0; type < 8; ++type) add(TypeButton(type), "type " + std::to_string(type));
+    for (int job = 0; job < 4; ++job) add(JobButton(job), "job " + std::to_string(job));
+    for (int box = 0; box < kAttributeCount; ++box) add(AttributeBox(box), boxes[box]);
+    return listed;
+  }
+  std::string CheckedControls() const { return Listed(Checked); }
+  std::string EnabledControls() const {
+    return Listed([](HWND control) { return IsWindowEnabled(control) != FALSE; });
+  }
+
+  std::string TypeName(int type) const {
+    std::string name;
+    database.typeName(type, name);
+    return name;
+  }
+  std::string JobName(int type, int slot) const {
+    std::string name;
+    database.jobName(type, slot, name);
+    return name;
+  }
+  // Raises the first rows, so that a rebuild would show as levels back at 0.
+  void RaiseFirstRows(int count) {
+    ChangeList changes;
+    for (int row = 0; row < count; ++row) database.StepRowLevel(row, Up, changes);
+  }
+  int RowLevel(int row) const {
+    SkillEntry entry;
+    return database.CopyRowEntry(row, entry) ? entry.level : -1;
+  }
+
+  ScratchFolder folder;
+  std::string previousFolder;
+  GameDatabase database;
+  std::unique_ptr<MainWindow> window;
+  HWND dialog = nullptr;
+};
+
+constexpr JobCode kTypeBits[8] = {0x12, 0x11, 0x22, 0x21, 0x42, 0x41, 0x82, 0x81};
+constexpr JobCode kJobBits[4] = {0x100, 0x300, 0x1300, 0x2300};
+
+}  // namespace
+
+TEST_F(MainWindowTest, StartsTitledLabelledAndCentredWithNothingSelected) {
+  Open();
+  EXPECT_EQ(std::string(kMainDialogCaption) + " - Version 2.2.2.1", TextOf(dialog));
+  for (int type = 0; type < 8; ++type) EXPECT_EQ(TypeName(type), TextOf(TypeButton(type))) << type;
+  for (int job = 0; job < 4; ++job) EXPECT_FALSE(IsWindowVisible(JobButton(job))) << job;
+  EXPECT_EQ("type 0 type 1 type 2 type 3 type 4 type 5 type 6 type 7", EnabledControls());
+  EXPECT_EQ("water light", CheckedControls());
+  EXPECT_EQ(0u, database.GetJobCode());
+  EXPECT_EQ(0, database.RowCount());
+  EXPECT_EQ("0", Total());
+  // Without a plug-in window the main window is centred alone.
+  const RECT rect = WindowRect(dialog);
+  EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2, rect.left);
+  EXPECT_EQ((GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2, rect.top);
+}
+
+// Every type and job: the job buttons' labels, the attribute boxes enabled
+// (sheep and dragon only) and the code built, attributes counting for those two only.
+TEST_F(MainWindowTest, EachSelectionLabelsJobsEnablesAttributesAndBuildsItsCode) {
+  Open();
+  Click(TypeButton(0));
+  EXPECT_EQ("type 0 job 0 water light", CheckedControls());
+  EXPECT_EQ(0x112u, database.GetJobCode());
+  const std::string elements = "water wind earth fire thunder", all = elements + " light dark";
+  const std::string sheep[4] = {"", elements, all, elements};
+  const std::string dragon[4] = {"", "light dark", all, "light dark"};
+  for (int type = 0; type < 8; ++type) {
+    for (int job = 0; job < 4; ++job) {
+      SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(job));
+      Select(type, job);
+      for (int button = 0; button < 4; ++button) {
+        const std::string name = JobName(type, button);  // the dragon's fourth: its light job
+        EXPECT_EQ(name, TextOf(JobButton(button)));
+        EXPECT_EQ(!name.empty(), IsWindowVisible(JobButton(button)) != FALSE);
+        EXPECT_EQ(button == job, Checked(JobButton(button)));
+      }
+      const std::string boxes = type == 2 ? sheep[job] : type == 3 ? dragon[job] : "";
+      EXPECT_EQ("type 0 type 1 type 2 type 3 type 4 type 5 type 6 type 7 job 0 job 1 job 2 job 3" +
+                    (boxes.empty() ? "" : " " + boxes),
+                EnabledControls());
+      const JobCode attributes = type == 2 || type == 3 ? 0x210000 : 0;  // water and light
+      EXPECT_EQ(kTypeBits[type] | kJobBits[job] | attributes, database.GetJobCode());
+      EXPECT_GT(database.RowCount(), 0);
+    }
+  }
+  Select(3, 2);
+  EXPECT_EQ(0x211321u, database.GetJobCode());
+}
+
+// Setting an element clears the two that are not its neighbours in the
+// cycle, light and dark exclude each other, a set box cannot be cleared by a
+// click. Each change rebuilds the plan; a click on the type or job button or
+// attribute box already set reaches the window as a click too, and must not
+// wipe the levels.
+TEST_F(MainWindowTest, ClicksCycleAndExcludeAttributesAndRebuildOnlyOnChange) {
+  Open();
+  Select(2, 1);
+  const struct {
+    int id;
+    const char* checked;
+    JobCode code;
+    bool rebuilds;
+  } clicks[] = {
+      {IDC_TYPE_SHEEP, "type 2 job 1 water light", 0x210322, false},
+      {IDC_JOB_RANK1, "type 2 job 1 water light", 0x210322, false},
+      {IDC_ATTRIBUTE_WIND, "type 2 job 1 water wind light", 0x230322, true},
+      {IDC_ATTRIBUTE_EARTH, "type 2 job 1 wind earth light", 0x260322, true},
+      {IDC_ATTRIBUTE_FIRE, "type 2 job 1 earth fire light", 0x2C0322, true},
+      {IDC_ATTRIBUTE_THUNDER, "type 2 job 1 fire thunder light", 0x380322, true},
+      {IDC_ATTRIBUTE_WATER, "type 2 job 1 water thunder light", 0x310322, true},
+      {IDC_ATTRIBUTE_WATER, "type 2 job 1 water thunder light", 0x310322, false},
+      {IDC_JOB_RANK2H, "type 2 job 2 water thunder light", 0x311322, true},
+      {IDC_TYPE_DRAGON, "type 3 job 2 water thunder light", 0x311321, true},
+      {IDC_JOB_RANK1, "type 3 job 1 water thunder light", 0x310321, true},
+      {IDC_ATTRIBUTE_DARK, "type 3 job 1 water thunder dark", 0x510321, true},
+      {IDC_ATTRIBUTE_DARK, "type 3 job 1 water thunder dark", 0x510321, false},
+      {IDC_ATTRIBUTE_LIGHT, "type 3 job 1 water thunder light", 0x310321, true},
+  };
+  for (const auto& click : clicks) {
+    SCOPED_TRACE(click.checked);
+    RaiseFirstRows(3);
+    const int level = RowLevel(2);
+    ASSERT_GT(level, 0);
+    Click(Control(click.id));
+    EXPECT_EQ(click.checked, CheckedControls());
+    EXPECT_EQ(click.code, database.GetJobCode());
+    EXPECT_EQ(click.rebuilds ? 0 : level, RowLevel(2));
+  }
+}
+
+TEST_F(MainWindowTest, TotalFollowsTheLevelsAndResetKeepsTheSelection) {
+  Open();
+  Select(0, 1);
+  RaiseFirstRows(4);
+  SendMessageA(dialog, WM_APP_REFRESH_TOTAL, 0, 0);
+  ASSERT_GT(database.TotalPoints(), 0);
+  EXPECT_EQ(std::to_string(database.TotalPoints()), Total());
+  Click(Control(IDC_RESET_BUTTON));
+  EXPECT_EQ("0", Total());
+  EXPECT_EQ(0, RowLevel(0));
+  EXPECT_EQ(0x312u, database.GetJobCode());
+  EXPECT_EQ("type 0 job 1 water light", CheckedControls());
+}
+
+// Codes as a loaded file may hold them; elements absent from the code keep their states.
+TEST_F(MainWindowTest, ApplyJobCodeSetsTheControlsAsFarAsTheyFit) {
+  Open();
+  EXPECT_FALSE(window->ApplyJobCode());  // nothing built yet
+  EXPECT_EQ("water light", CheckedControls());
+  const struct {
+    JobCode code;
+    bool fits;
+    const char* checked;
+  } codes[] = {
+      {0x22 | 0x1300 | 0x600000, true, "type 2 job 2 water light dark"},
+      {0x41, false, "type 5 job 2 water light dark"},  // no job bits: the job stays
+      {0x21 | 0x2300 | 0x80000 | 0x400000, true, "type 3 job 3 fire dark"},
+  };
+  for (const auto& applied : codes) {
+    ASSERT_TRUE(database.BuildPlan(applied.code));
+    RaiseFirstRows(2);
+    EXPECT_EQ(applied.fits, window->ApplyJobCode()) << applied.checked;
+    EXPECT_EQ(applied.checked, CheckedControls());
+    EXPECT_EQ(std::to_string(database.TotalPoints()), Total());
+    EXPECT_EQ(1, RowLevel(0)) << "not rebuilt";
+  }
+  EXPECT_EQ(JobName(3, 4), TextOf(JobButton(3)));
+}
+
+// A data file may leave names empty: bunny's basic job button is then set
+// while hidden, and stays the one job button set.
+TEST_F(MainWindowTest, UnnamedJobsAndTypesAreHiddenOrBlank) {
+  Open(ShippedDataWithout({kDataJobKeyBunnyBasic, std::string(kTypeGlyphRaccoon) + " "}));
+  EXPECT_EQ("", TextOf(TypeButton(7)));
+  Click(TypeButton(0));
+  EXPECT_FALSE(IsWindowVisible(JobButton(0)));
+  EXPECT_EQ("type 0 job 0 water light", CheckedControls());
+  EXPECT_EQ(0x112u, database.GetJobCode());
+  Click(JobButton(1));
+  EXPECT_EQ("type 0 job 1 water light", CheckedControls());
+  Click(TypeButton(1));
+  EXPECT_EQ("type 1 job 1 water light", CheckedControls());
+  EXPECT_EQ(0x311u, database.GetJobCode());
+  Click(TypeButton(0));
+  EXPECT_EQ("type 0 job 1 water light", CheckedControls());
+  EXPECT_EQ(0x312u, database.GetJobCode());
+}
+
+// The plug-in's window is docked at the main window's left edge, the pair
+// centred; the plug-in is started, told each selection's type and job slot
+// (the dragon's second S job exactly when dark is set), and closed in order.
+TEST_F(MainWindowTest, PluginIsDockedToldEachSelectionAndClosedInOrder) {
+  Open(ShippedDataWithout({}), PELL_VEXACHAR_RECORDING);
+  HWND plugin = ThePlugin().GetWnd();
+  ASSERT_NE(nullptr, plugin);
+  const RECT main = WindowRect(dialog), side = WindowRect(plugin);
+  ASSERT_EQ(200, side.right - side.left);
+  EXPECT_TRUE(IsWindowVisible(plugin));
+  EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - (main.right - main.left)) / 2 + 100, main.left);
+  EXPECT_EQ(main.left, side.right);
+  EXPECT_EQ(main.top, side.top);
+  SetWindowPos(dialog, nullptr, 400, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  PumpMessages();
+  EXPECT_EQ(400, WindowRect(plugin).right);
+  EXPECT_EQ(150, WindowRect(plugin).top);
+
+  EXPECT_EQ("VexaChar", TextOf(plugin));  // no sync before the window was there
+  auto callsOf = [this](const std::function<void()>& action) {
+    std::remove(folder.File("VexaChar.log").c_str());
+    action();
+    return CallsBesidesGetWnd(folder.ReadLines("VexaChar.log"));
+  };
+  using Calls = std::vector<std::string>;
+  EXPECT_EQ((Calls{"VexaChar_SetChar(5, 0)", "VexaChar_SetRank(0, 1)", "VexaChar_SetChar(5, 0)",
+                   "VexaChar_SetRank(2, 1)"}),
+            callsOf([&] { Select(5, 2); }));
+  EXPECT_EQ(TypeName(5), TextOf(plugin));
+  Select(3, 3);
+  EXPECT_EQ(JobName(3, 3), TextOf(JobButton(3)));
+  EXPECT_EQ((Calls{"VexaChar_SetChar(3, 0)", "VexaChar_SetRank(4, 1)"}),
+            callsOf([&] { Click(AttributeBox(kDark)); }));
+  EXPECT_EQ(JobName(3, 4), TextOf(JobButton(3)));
+  EXPECT_EQ(0x412321u, database.GetJobCode());
+  EXPECT_EQ((Calls{"VexaChar_SetChar(3, 0)", "VexaChar_SetRank(3, 1)"}),
+            callsOf([&] { Click(AttributeBox(kLight)); }));
+  EXPECT_EQ(JobName(3, 3), TextOf(JobButton(3)));
+  // Elsewhere a light or dark change is not told.
+  Select(3, 1);
+  EXPECT_EQ(Calls{}, callsOf([&] { Click(AttributeBox(kDark)); }));
+  // The sheep has no second S job: dark carried over from rank 2 (H) still means slot 3.
+  Select(2, 2);
+  Click(AttributeBox(kDark));
+  EXPECT_EQ((Calls{"VexaChar_SetChar(2, 0)", "VexaChar_SetRank(3, 1)"}),
+            callsOf([&] { Click(JobButton(3)); }));
+  EXPECT_EQ(0x412322u, database.GetJobCode());
+
+  EXPECT_EQ((Calls{"VexaChar_Delete()", "VexaChar_Terminate()"}),
+            callsOf([&] { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }));
+  EXPECT_FALSE(IsWindow(plugin));
+  EXPECT_FALSE(IsWindow(dialog));
+}
+
+// Codes as loaded from a file: the slot the plug-in is told and the job button set.
+TEST(SelectionCodeTest, LoadedCodesGiveTheirPluginSlotAndJobButton) {
+  const struct {
+    JobCode code;
+    int slot, button;
+  } codes[] = {
+      {0x112, 0, 0},
+      {0x82 | 0x300, 1, 1},
+      {0x41 | 0x1300, 2, 2},
+      {0x12, 0, -1},
+      {0x21 | 0x2300 | 0x400000, 4, 3},
+      {0x21 | 0x2300 | 0x200000, 3, 3},
+      {0x21 | 0x2300 | 0x600000, 4, 3},  // dark wins, as the plan is built
+      {0x22 | 0x2300 | 0x400000, 3, 3},  // the dark sheep has no second S job
+  };
+  for (const auto& loaded : codes) {
+    EXPECT_EQ(loaded.slot, PluginJobSlot(loaded.code)) << std::hex << loaded.code;
+    EXPECT_EQ(loaded.button, JobButtonOfCode(loaded.code)) << std::hex << loaded.code;
+  }
+  EXPECT_EQ(2, JobButtonOfCode(0x3312));  // H before S when a file holds both
+}
+
+TEST(PlanFolderTest, ReplacesTheProgramNameAndKeepsAPathWithoutFolder) {
+  EXPECT_EQ("C:\\games\\pell.x\\save", PlanFolderBeside("C:\\games\\pell.x\\PellgrovePlanner.exe"));
+  EXPECT_EQ("Z:\\save", PlanFolderBeside("Z:\\"));
+  EXPECT_EQ("PellgrovePlanner.exe", PlanFolderBeside("PellgrovePlanner.exe"));
+}
