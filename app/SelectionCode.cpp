@@ -41,8 +41,9 @@ int PluginJobSlot(JobCode code) {
 }
 
 int JobButtonOfCode(JobCode code) {
-  if (code & kRank2HBit) return 2;
+  // S before H: a code holding both is built with the S lists.
   if (code & kRank2SBit) return 3;
+  if (code & kRank2HBit) return 2;
   if (code & kRank1Bit) return 1;
   if (code & kJobBits[0]) return 0;
   return -1;

@@ -21,7 +21,8 @@ int JobButtonSlot(int type, int job, bool dark);
 // The job slot the character plug-in is told for a plan's code.
 int PluginJobSlot(JobCode code);
 
-// The job button a loaded code selects, or -1 when its rank bits fit none.
+// The job button a loaded code selects, or -1 when its rank bits fit none;
+// the rank-2 (S) bit wins over (H), as the plan is built.
 int JobButtonOfCode(JobCode code);
 
 // Attribute bits of a code, by box.

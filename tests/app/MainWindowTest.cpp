@@ -355,12 +355,12 @@ TEST(SelectionCodeTest, LoadedCodesGiveTheirPluginSlotAndJobButton) {
       {0x21 | 0x2300 | 0x200000, 3, 3},
       {0x21 | 0x2300 | 0x600000, 4, 3},  // dark wins, as the plan is built
       {0x22 | 0x2300 | 0x400000, 3, 3},  // the dark sheep has no second S job
+      {0x3312, 3, 3},                    // S wins over H, as the plan is built
   };
   for (const auto& loaded : codes) {
     EXPECT_EQ(loaded.slot, PluginJobSlot(loaded.code)) << std::hex << loaded.code;
     EXPECT_EQ(loaded.button, JobButtonOfCode(loaded.code)) << std::hex << loaded.code;
   }
-  EXPECT_EQ(2, JobButtonOfCode(0x3312));  // H before S when a file holds both
 }
 
 TEST(PlanFolderTest, ReplacesTheProgramNameAndKeepsAPathWithoutFolder) {
