@@ -1,85 +1,88 @@
+#include <windows.h>
+
+#include <tlhelp32.h>
+#include <winternl.h>
+
+#include <utility>
 #include <vector>
 
-#include "skilllist/StepImageList.h"
 #include "tests/skilllist/SkillListFixture.h"
-#include "tests/skilllist/StepPressing.h"
 
 namespace {
 
-constexpr COLORREF kPressedGlyph = RGB(255, 0, 0);
-constexpr int kPlainMax = 11;
+using StepPressTest = SkillListFixture;
 
-class StepPressTest : public SkillListFixture {
- protected:
-  int Level(int row) const { return LevelOf(plan, row); }
-  bool ShowsPressed(int row, int column) const {
-    return CellImage(host->SkillList(), row, column) == StepImageIndex(row, column, true);
-  }
-  int ShownTotal() const {
-    return static_cast<int>(GetDlgItemInt(host->Dialog(), IDC_TOTAL_LABEL, nullptr, TRUE));
-  }
-  // Holds on for the time and returns how many rows the list was told of.
-  int RowChangesWhileHolding(double milliseconds) {
-    const int before = skills.rowChanges;
-    PumpFor(milliseconds);
-    return skills.rowChanges - before;
-  }
-};
+// Threads and handles of this process. GetProcessHandleCount answers 0 under
+// Wine; the system's handle table is read instead.
+std::pair<int, int> ThreadsAndHandles() {
+  std::pair<int, int> counts{0, 0};
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  THREADENTRY32 thread{};
+  thread.dwSize = sizeof thread;
+  for (BOOL more = Thread32First(snapshot, &thread); more; more = Thread32Next(snapshot, &thread))
+    counts.first += thread.th32OwnerProcessID == GetCurrentProcessId();
+  CloseHandle(snapshot);
+  std::vector<char> buffer(1 << 16);
+  while (NtQuerySystemInformation(SystemHandleInformation, buffer.data(), buffer.size(), nullptr) ==
+         static_cast<NTSTATUS>(0xC0000004L))  // the buffer is too small
+    buffer.resize(2 * buffer.size());
+  const auto& table = *reinterpret_cast<const SYSTEM_HANDLE_INFORMATION*>(buffer.data());
+  for (ULONG i = 0; i < table.Count; ++i)
+    counts.second += table.Handle[i].OwnerPid == GetCurrentProcessId();
+  return counts;
+}
 
-TEST_F(StepPressTest, UpRaisesAtOnceWithPrerequisitesAndShowsOnlyThePressedCellPressed) {
-  HWND list = host->SkillList();
-  const int refreshesBefore = host->RefreshTotalCount();
+TEST_F(StepPressTest, UpRaisesWithPrerequisitesAndDownClearsTheSkillsThatRequireMore) {
+  const int refreshes = host->RefreshTotalCount();
   const POINT up = ImagePoint(list, kRowNeed, kUpColumn);
+  skills.requestsByRow.clear();
   Mouse(list, WM_LBUTTONDOWN, up);
-
-  // "need" requires "master" at 2: both rise, each row redrawn with the total.
+  // "need" requires "master" at 2: both rise at once, each row redrawn with the total.
   EXPECT_EQ(Level(kRowNeed), 1);
   EXPECT_EQ(Level(kRowMaster), 2);
-  EXPECT_EQ(host->RefreshTotalCount(), refreshesBefore + 2);
-  EXPECT_EQ(ShownTotal(), plan.TotalPoints());
+  EXPECT_EQ(host->RefreshTotalCount(), refreshes + 2);
   EXPECT_EQ(plan.TotalPoints(), 1 + 3);
+  EXPECT_EQ(ShownTotal(), plan.TotalPoints());
   EXPECT_EQ(GetCapture(), list);
   host->Show();
+  // Only the two changed rows are asked for their cells again.
+  ASSERT_EQ(skills.requestsByRow.size(), 2u);
+  EXPECT_GE(skills.requestsByRow[kRowNeed], kSkillColumnCount - 1);
+  EXPECT_GE(skills.requestsByRow[kRowMaster], kSkillColumnCount - 1);
   EXPECT_EQ(CellText(list, kRowMaster, kColumnSkillLevel), "2");
+  // Only the pressed cell shows pressed: by its image and on screen.
+  EXPECT_FALSE(ShowsPressed(kRowMaster, kUpColumn));
   for (int column = kZeroColumn; column <= kMaxColumn; ++column) {
     const bool pressed = column == kUpColumn;
+    const RECT cell = CellRect(list, kRowNeed, column);
     EXPECT_EQ(ShowsPressed(kRowNeed, column), pressed) << column;
-    EXPECT_EQ(CountPixels(list, CellRect(list, kRowNeed, column), kPressedGlyph) > 0, pressed)
-        << column;
+    EXPECT_EQ(CountPixels(list, cell, kPressedGlyph) > 0, pressed) << column;
+    EXPECT_EQ(CountPixels(list, cell, kNormalGlyph) > 0, !pressed) << column;
   }
-
   Mouse(list, WM_LBUTTONUP, up);
   host->Show();
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_FALSE(ShowsPressed(kRowNeed, kUpColumn));
   EXPECT_EQ(CountPixels(list, CellRect(list, kRowNeed, kUpColumn), kPressedGlyph), 0);
   EXPECT_EQ(Level(kRowNeed), 1);
-}
 
-TEST_F(StepPressTest, DownClearsTheSkillsThatRequireMore) {
-  Step(kRowNeed, Up);  // "master" to 2 with it
-  HWND list = host->SkillList();
-  const POINT down = ImagePoint(list, kRowMaster, kDownColumn);
-  const int changesBefore = skills.rowChanges;
-  Mouse(list, WM_LBUTTONDOWN, down);
-  Mouse(list, WM_LBUTTONUP, down);
+  const int changes = skills.rowChanges;
+  ClickAt(list, ImagePoint(list, kRowMaster, kDownColumn));
   EXPECT_EQ(Level(kRowMaster), 1);
   EXPECT_EQ(Level(kRowNeed), 0);
-  EXPECT_EQ(skills.rowChanges - changesBefore, 2);
+  EXPECT_EQ(skills.rowChanges - changes, 2);
   EXPECT_EQ(CellText(list, kRowNeed, kColumnSkillLevel), "0");
   EXPECT_EQ(ShownTotal(), plan.TotalPoints());
 }
 
 TEST_F(StepPressTest, HoldingUpRepeatsOneLevelAtATimeAndFallsSilentAtTheMaximum) {
   Step(kRowPlain, Up, 5);
-  HWND list = host->SkillList();
   const POINT up = ImagePoint(list, kRowPlain, kUpColumn);
   std::vector<int> levels{Level(kRowPlain)};
   const auto watch = [&] {
     if (Level(kRowPlain) != levels.back()) levels.push_back(Level(kRowPlain));
   };
-
-  const Stopwatch held;
+  const double start = Now();
   Mouse(list, WM_LBUTTONDOWN, up);
   watch();
   PumpFor(1000, watch);
@@ -87,10 +90,10 @@ TEST_F(StepPressTest, HoldingUpRepeatsOneLevelAtATimeAndFallsSilentAtTheMaximum)
   // 300 ms (one spare for a late look at the clock).
   const int steps = static_cast<int>(levels.size()) - 1;
   EXPECT_GE(steps, 3);
-  EXPECT_LE(steps, 1 + static_cast<int>(held.Elapsed() / kRepeatMilliseconds) + 1);
+  EXPECT_LE(steps, 1 + static_cast<int>((Now() - start) / kRepeatMilliseconds) + 1);
 
-  const Stopwatch untilMax;
-  while (levels.back() < kPlainMax && untilMax.Elapsed() < 5000) PumpFor(10, watch);
+  for (const double end = Now() + 5000; levels.back() < kPlainMax && Now() < end;)
+    PumpFor(10, watch);
   for (std::size_t i = 1; i < levels.size(); ++i) EXPECT_EQ(levels[i], levels[i - 1] + 1) << i;
   ASSERT_EQ(levels.back(), kPlainMax);
 
@@ -101,128 +104,140 @@ TEST_F(StepPressTest, HoldingUpRepeatsOneLevelAtATimeAndFallsSilentAtTheMaximum)
   EXPECT_EQ(skills.requestsByRow.count(kRowPlain), 0u);
   EXPECT_EQ(Level(kRowPlain), kPlainMax);
   EXPECT_TRUE(ShowsPressed(kRowPlain, kUpColumn));
-
   Mouse(list, WM_LBUTTONUP, up);
   EXPECT_FALSE(ShowsPressed(kRowPlain, kUpColumn));
 }
 
 TEST_F(StepPressTest, ZeroAndMaxStepOnlyOnAReleaseOverThePressedImage) {
-  HWND list = host->SkillList();
   const POINT max = ImagePoint(list, kRowPlain, kMaxColumn);
-
-  // Released over another row's cell: no step anywhere.
-  Mouse(list, WM_LBUTTONDOWN, max);
-  EXPECT_TRUE(ShowsPressed(kRowPlain, kMaxColumn));
-  EXPECT_EQ(RowChangesWhileHolding(50), 0);
-  EXPECT_EQ(Level(kRowPlain), 0);
-  Mouse(list, WM_LBUTTONUP, ImagePoint(list, kRowOrb, kMaxColumn));
-  EXPECT_FALSE(ShowsPressed(kRowPlain, kMaxColumn));
-  EXPECT_EQ(Level(kRowPlain), 0);
-  EXPECT_EQ(Level(kRowOrb), 0);
-  EXPECT_EQ(GetCapture(), nullptr);
-
-  // A move inside the cell keeps the press; the release over it steps.
-  Mouse(list, WM_LBUTTONDOWN, max);
-  Mouse(list, WM_MOUSEMOVE, POINT{max.x + 15, max.y - 3});
-  EXPECT_TRUE(ShowsPressed(kRowPlain, kMaxColumn));
-  Mouse(list, WM_LBUTTONUP, POINT{max.x + 15, max.y - 3});
-  PumpMessages();
-  EXPECT_EQ(Level(kRowPlain), kPlainMax);
-  EXPECT_EQ(CellText(list, kRowPlain, kColumnSkillLevel), "Master!");
-
-  // Leaving the cell cancels; coming back and releasing over it does nothing.
   const POINT zero = ImagePoint(list, kRowPlain, kZeroColumn);
-  Mouse(list, WM_LBUTTONDOWN, zero);
-  Mouse(list, WM_MOUSEMOVE, ImagePoint(list, kRowPlain, kDownColumn));
-  EXPECT_FALSE(ShowsPressed(kRowPlain, kZeroColumn));
-  EXPECT_EQ(GetCapture(), nullptr);
-  Mouse(list, WM_MOUSEMOVE, zero);
-  Mouse(list, WM_LBUTTONUP, zero);
-  EXPECT_EQ(Level(kRowPlain), kPlainMax);
-
-  // Released in the cell but below its image (the image is a pixel shorter
-  // than the row): no step.
-  const RECT zeroCell = CellRect(list, kRowPlain, kZeroColumn);
-  Mouse(list, WM_LBUTTONDOWN, zero);
-  Mouse(list, WM_LBUTTONUP, POINT{zero.x, zeroCell.bottom - 1});
-  EXPECT_FALSE(ShowsPressed(kRowPlain, kZeroColumn));
-  EXPECT_EQ(Level(kRowPlain), kPlainMax);
+  const POINT nearMax{max.x + 15, max.y - 3};
+  const POINT out = ImagePoint(list, kRowPlain, kDownColumn);
+  // The image is a pixel shorter than the row.
+  const POINT belowZero{zero.x, CellRect(list, kRowPlain, kZeroColumn).bottom - 1};
+  struct Press {
+    POINT down, move, moveBack, up;
+    int level;
+  };
+  const Press presses[] = {{max, max, max, ImagePoint(list, kRowOrb, kMaxColumn), 0},
+                           {max, nearMax, nearMax, nearMax, kPlainMax},
+                           {zero, out, zero, zero, kPlainMax},
+                           {zero, zero, zero, belowZero, kPlainMax}};
+  for (const Press& press : presses) {
+    SCOPED_TRACE(&press - presses);
+    const int column = press.down.x == max.x ? kMaxColumn : kZeroColumn;
+    Mouse(list, WM_LBUTTONDOWN, press.down);
+    EXPECT_TRUE(ShowsPressed(kRowPlain, column));
+    EXPECT_EQ(RowChangesWhileHolding(20), 0);
+    Mouse(list, WM_MOUSEMOVE, press.move);
+    Mouse(list, WM_MOUSEMOVE, press.moveBack);
+    Mouse(list, WM_LBUTTONUP, press.up);
+    PumpMessages();
+    EXPECT_FALSE(ShowsPressed(kRowPlain, column));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Level(kRowPlain), press.level);
+    EXPECT_EQ(Level(kRowOrb), 0);
+  }
+  EXPECT_EQ(CellText(list, kRowPlain, kColumnSkillLevel), "Master!");
 }
 
-TEST_F(StepPressTest, LeavingTheCellOrLosingTheCaptureStopsTheRepeatForGood) {
-  HWND list = host->SkillList();
+TEST_F(StepPressTest, LeavingTheCellLosingTheCaptureOrARefreshStopsTheRepeatForGood) {
   const POINT up = ImagePoint(list, kRowPlain, kUpColumn);
-
-  Mouse(list, WM_LBUTTONDOWN, up);
-  ASSERT_EQ(Level(kRowPlain), 1);
-  Mouse(list, WM_MOUSEMOVE, ImagePoint(list, kRowPlain, kMaxColumn));
-  EXPECT_FALSE(ShowsPressed(kRowPlain, kUpColumn));
-  EXPECT_EQ(GetCapture(), nullptr);
-  Mouse(list, WM_MOUSEMOVE, up);
-  EXPECT_FALSE(ShowsPressed(kRowPlain, kUpColumn));
-  PumpFor(3 * kRepeatMilliseconds);
-  Mouse(list, WM_LBUTTONUP, up);
-  EXPECT_EQ(Level(kRowPlain), 1);
-
-  // Another window takes the capture while the cell is held.
-  Mouse(list, WM_LBUTTONDOWN, up);
-  ASSERT_EQ(Level(kRowPlain), 2);
-  SetCapture(host->Dialog());
-  PumpMessages();
-  EXPECT_FALSE(ShowsPressed(kRowPlain, kUpColumn));
-  EXPECT_EQ(GetCapture(), host->Dialog());  // the new holder keeps it
-  EXPECT_EQ(RowChangesWhileHolding(3 * kRepeatMilliseconds), 0);
-  EXPECT_EQ(Level(kRowPlain), 2);
-  ReleaseCapture();
-
-  // The list is pressed again as usual afterwards.
-  ClickAt(list, up);
-  EXPECT_EQ(Level(kRowPlain), 3);
-}
-
-TEST_F(StepPressTest, TwoQuickClicksStepTwice) {
-  HWND list = host->SkillList();
-  const LPARAM up = [&] {
-    const POINT point = ImagePoint(list, kRowPlain, kUpColumn);
-    return MAKELPARAM(point.x, point.y);
-  }();
+  for (int ending = 0; ending < 3; ++ending) {
+    SCOPED_TRACE(ending);
+    Mouse(list, WM_LBUTTONDOWN, up);
+    ASSERT_EQ(Level(kRowPlain), ending + 1);
+    if (ending == 0) {
+      Mouse(list, WM_MOUSEMOVE, ImagePoint(list, kRowPlain, kMaxColumn));
+      EXPECT_EQ(GetCapture(), nullptr);
+      Mouse(list, WM_MOUSEMOVE, up);  // coming back does not restart
+    } else if (ending == 1) {
+      SetCapture(host->Dialog());
+      PumpMessages();
+      EXPECT_EQ(GetCapture(), host->Dialog());  // the new holder keeps it
+    } else {
+      skills.RefreshRows();
+      EXPECT_EQ(GetCapture(), nullptr);
+    }
+    EXPECT_FALSE(ShowsPressed(kRowPlain, kUpColumn));
+    EXPECT_EQ(RowChangesWhileHolding(3 * kRepeatMilliseconds), 0);
+    Mouse(list, WM_LBUTTONUP, up);  // no longer ours
+    ReleaseCapture();
+    EXPECT_EQ(Level(kRowPlain), ending + 1);
+  }
+  // The list is pressed as usual afterwards: two quick clicks step twice.
   for (int click = 0; click < 2; ++click) {
-    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, up);
-    PostMessageA(list, WM_LBUTTONUP, 0, up);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(up.x, up.y));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(up.x, up.y));
   }
   PumpMessages();
-  EXPECT_EQ(Level(kRowPlain), 2);
+  EXPECT_EQ(Level(kRowPlain), 5);
 }
 
-TEST_F(StepPressTest, TextCellsAndTheLabelAreaBesideAnImageAreNoSteps) {
-  HWND list = host->SkillList();
-  const int changesBefore = skills.rowChanges;
-  ClickAt(list, ImagePoint(list, kRowPlain, kColumnSkillLevel));
-  ClickAt(list, ImagePoint(list, kRowPlain, kColumnPoints));
+TEST_F(StepPressTest, ClicksOffTheImagesStepNothingAndLeaveNoRowSelected) {
+  HWND titles = host->HeaderList();
   // A wider step column has an empty label area right of its image.
   SendMessageA(list, LVM_SETCOLUMNWIDTH, kUpColumn, 2 * kStepColumnWidth);
   const RECT wide = CellRect(list, kRowPlain, kUpColumn);
-  ClickAt(list, POINT{wide.right - 5, (wide.top + wide.bottom) / 2});
+  const std::pair<HWND, POINT> clicks[] = {
+      {titles, ImagePoint(titles, 0, kColumnSkillName)},
+      {list, ImagePoint(list, kRowPlain, kColumnSkillName)},
+      {list, ImagePoint(list, kRowPlain, kColumnSkillLevel)},
+      {list, ImagePoint(list, kRowPlain, kColumnPoints)},
+      {list, POINT{wide.right - 5, (wide.top + wide.bottom) / 2}}};
+  for (const auto& [clicked, point] : clicks) {
+    ClickAt(clicked, point);
+    EXPECT_EQ(SendMessageA(clicked, LVM_GETNEXTITEM, -1, LVNI_SELECTED), -1) << point.x;
+    EXPECT_EQ(SendMessageA(clicked, LVM_GETNEXTITEM, -1, LVNI_FOCUSED), -1) << point.x;
+  }
   EXPECT_EQ(Level(kRowPlain), 0);
-  EXPECT_EQ(skills.rowChanges, changesBefore);
+  EXPECT_EQ(skills.rowChanges, 0);
+  // A selection set directly is taken back as well.
+  LVITEMA selected{};
+  selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(list, LVM_SETITEMSTATE, kRowOrb, reinterpret_cast<LPARAM>(&selected));
   EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, -1, LVNI_SELECTED), -1);
+  EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, -1, LVNI_FOCUSED), -1);
 
   ClickAt(list, ImagePoint(list, kRowPlain, kUpColumn));
   EXPECT_EQ(Level(kRowPlain), 1);
 }
 
-TEST_F(StepPressTest, RefreshingTheRowsEndsAPressFirst) {
-  HWND list = host->SkillList();
-  const POINT up = ImagePoint(list, kRowPlain, kUpColumn);
-  Mouse(list, WM_LBUTTONDOWN, up);
-  ASSERT_EQ(Level(kRowPlain), 1);
-  skills.RefreshRows();
-  EXPECT_EQ(GetCapture(), nullptr);
-  EXPECT_EQ(RowChangesWhileHolding(3 * kRepeatMilliseconds), 0);
+TEST_F(StepPressTest, PressesLeaveNoThreadOrHandleAndClosingWhileHeldEndsTheWorker) {
+  const POINT cells[] = {
+      ImagePoint(list, kRowPlain, kUpColumn), ImagePoint(list, kRowPlain, kDownColumn),
+      ImagePoint(list, kRowMaster, kMaxColumn), ImagePoint(list, kRowMaster, kZeroColumn)};
+  ClickAt(list, cells[0]);  // anything the first press sets up once is not counted
+  const auto counts = ThreadsAndHandles();
+  for (int press = 0; press < 500; ++press) ClickAt(list, cells[press % 4]);
+  EXPECT_EQ(ThreadsAndHandles(), counts);
   EXPECT_EQ(Level(kRowPlain), 1);
-  // The release that follows is no longer ours.
-  Mouse(list, WM_LBUTTONUP, up);
-  EXPECT_EQ(Level(kRowPlain), 1);
+  EXPECT_EQ(Level(kRowMaster), 0);
+  Repaint();
+  for (int column = kZeroColumn; column <= kMaxColumn; ++column) {
+    const RECT cell = CellRect(list, kRowPlain, column);
+    EXPECT_GT(CountPixels(list, cell, kNormalGlyph), 0) << column;
+    EXPECT_EQ(CountPixels(list, cell, kPressedGlyph), 0) << column;
+  }
+  EXPECT_GT(CountPixels(list, CellRect(list, kRowPlain, kColumnSkillName), kHostTextColor), 0);
+
+  Mouse(list, WM_LBUTTONDOWN, cells[0]);
+  PumpFor(kRepeatMilliseconds + 100);
+  // The counts move with the worker, so that their return below means something.
+  EXPECT_EQ(ThreadsAndHandles().first, counts.first + 1);
+  EXPECT_GT(ThreadsAndHandles().second, counts.second);
+  const int level = Level(kRowPlain);
+  EXPECT_GE(level, 3);
+  host.reset();
+  EXPECT_EQ(skills.Hwnd(), nullptr);
+  EXPECT_EQ(ThreadsAndHandles(), counts);
+  PumpFor(2 * kRepeatMilliseconds);
+  EXPECT_EQ(Level(kRowPlain), level);
+
+  // The same objects serve new lists, with their images.
+  host = std::make_unique<ListHost>(header, skills, plan);
+  list = host->SkillList();
+  EXPECT_GT(CountPixels(list, CellRect(list, 0, kColumnFirstStep), kNormalGlyph), 0);
 }
 
 }  // namespace
