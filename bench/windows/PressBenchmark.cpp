@@ -2,51 +2,12 @@
 // repainted, against a bare redraw of one row, with a 1,000-row plan under
 // Wine. The press is real input: a posted WM_LBUTTONDOWN on the cell's image.
 
-#include <algorithm>
-#include <cstdio>
-#include <functional>
-#include <vector>
-
-#include "bench/SyntheticDataFile.h"
+#include "bench/windows/ListBenchmark.h"
 #include "skilllist/ColumnTable.h"
-#include "tests/core/DataFileScratch.h"
-#include "tests/skilllist/ListHost.h"
+
+using namespace listbench;
 
 namespace {
-
-constexpr int kRows = 1000;
-constexpr int kRuns = 300;
-// A masterable skill in the first screen of rows, kept between two levels
-// above 0 so that each step changes that row only.
-constexpr int kSteppedRow = 5;
-constexpr int kLowLevel = 5;
-
-double Microseconds(LONGLONG ticks) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1e6 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
-}
-
-struct Figures {
-  double median;
-  double percentile95;
-};
-
-// Times `measured` in each run; `settle` runs untimed after it.
-Figures Measure(const std::function<void()>& measured, const std::function<void()>& settle) {
-  std::vector<double> times;
-  for (int i = 0; i < kRuns; ++i) {
-    PumpMessages();
-    LARGE_INTEGER start, end;
-    QueryPerformanceCounter(&start);
-    measured();
-    QueryPerformanceCounter(&end);
-    times.push_back(Microseconds(end.QuadPart - start.QuadPart));
-    settle();
-  }
-  std::sort(times.begin(), times.end());
-  return {times[kRuns / 2], times[kRuns * 95 / 100]};
-}
 
 LPARAM ImagePoint(HWND list, int row, int column) {
   RECT cell{};
@@ -62,27 +23,11 @@ void Input(HWND list, UINT msg, LPARAM point) {
   PumpMessages();
 }
 
-void Print(const char* what, const Figures& figures) {
-  std::printf("  %-58s median %8.1f us   95th %8.1f us\n", what, figures.median,
-              figures.percentile95);
-}
-
 }  // namespace
 
 int main() {
-  ScratchFolder folder;
-  SyntheticDataFile::Write((folder.path / "vexa.dat").string(), kRows,
-                           SyntheticDataFile::Links::Sparse);
   GameDatabase plan;
-  bool loaded = false;
-  {
-    WorkingDirectory inFolder(folder.path);
-    loaded = plan.load();
-  }
-  if (!loaded || !plan.BuildPlan(SyntheticDataFile::kEveryRowCode) || plan.RowCount() != kRows) {
-    std::fprintf(stderr, "bench_press: the %d-row plan could not be built\n", kRows);
-    return 1;
-  }
+  if (!BuildPlan(plan, "bench_press")) return 1;
   HeaderListView header;
   SkillListView skills;
   ListHost host(header, skills, plan);
@@ -108,14 +53,14 @@ int main() {
   };
 
   const Figures press = Measure(
-      [&] {
+      [&](int) {
         Input(list, WM_LBUTTONDOWN, up);
         repaint();
       },
       releaseAndLower);
   Input(list, WM_LBUTTONDOWN, up);
   const Figures release = Measure(
-      [&] {
+      [&](int) {
         Input(list, WM_LBUTTONUP, up);
         repaint();
       },
@@ -126,12 +71,10 @@ int main() {
         Input(list, WM_LBUTTONDOWN, up);
       });
   Input(list, WM_LBUTTONUP, up);
-  const Figures bareRow = Measure(
-      [&] {
-        SendMessageA(list, LVM_REDRAWITEMS, kSteppedRow, kSteppedRow);
-        UpdateWindow(list);
-      },
-      [] {});
+  const Figures bareRow = Measure([&](int) {
+    SendMessageA(list, LVM_REDRAWITEMS, kSteppedRow, kSteppedRow);
+    UpdateWindow(list);
+  });
 
   std::printf("skill list, %d rows, %d runs each\n", kRows, kRuns);
   Print("press \">\" until list and total repainted", press);
