@@ -120,8 +120,7 @@ void MainWindow::Style(ControlBase& control, int id, int height) {
   control.Attach(GetDlgItem(Hwnd(), id));
   control.SetTextColor(kTextColor, false);
   control.SetBackColor(kBackColor, false);
-  control.SetFaceName(kFaceName, false);
-  control.SetHeight(height, false);
+  control.SetFaceAndHeight(kFaceName, height, false);
 }
 
 void MainWindow::OnCommand(WPARAM wParam, LPARAM) {

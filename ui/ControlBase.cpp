@@ -30,12 +30,19 @@ bool ControlBase::Detach() {
 }
 
 void ControlBase::SetFaceName(const char* name, bool redraw) {
-  lstrcpynA(logFont.lfFaceName, name ? name : "", LF_FACESIZE);
+  StoreFaceName(name);
   ApplyFont();
   Repaint(redraw, false);
 }
 
 void ControlBase::SetHeight(int pixels, bool redraw) {
+  logFont.lfHeight = -pixels;
+  ApplyFont();
+  Repaint(redraw, false);
+}
+
+void ControlBase::SetFaceAndHeight(const char* name, int pixels, bool redraw) {
+  StoreFaceName(name);
   logFont.lfHeight = -pixels;
   ApplyFont();
   Repaint(redraw, false);
@@ -70,10 +77,12 @@ void ControlBase::SetBackColor(COLORREF color, bool redraw) {
 }
 
 void ControlBase::ApplyFont() {
-  // The control never holds a deleted font: its own goes back in first.
-  if (ownsFont) InstallFont(prevFont);
-  font.Reset(CreateFontIndirectA(&logFont));
-  if (ownsFont) InstallFont(font.Get());
+  // The new font goes in before the old one is deleted, so the control never
+  // holds a deleted font and hears of one change only (a list view re-measures
+  // on every WM_SETFONT).
+  HFONT built = CreateFontIndirectA(&logFont);
+  if (ownsFont) InstallFont(built);
+  font.Reset(built);
 }
 
 void ControlBase::ResetColors(bool redraw) {
@@ -91,6 +100,8 @@ void ControlBase::ResetFont(bool redraw) {
 void ControlBase::Repaint(bool redraw, bool erase) const {
   if (redraw && Hwnd()) InvalidateRect(Hwnd(), nullptr, erase);
 }
+
+void ControlBase::StoreFaceName(const char* name) { lstrcpynA(logFont.lfFaceName, name ? name : "", LF_FACESIZE); }
 
 void ControlBase::InstallFont(HFONT installed) const {
   if (Hwnd()) SendMessageA(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(installed), FALSE);

@@ -20,6 +20,8 @@ class ControlBase : public WindowBase {
   bool Detach() override;
   virtual void SetFaceName(const char* name, bool redraw);
   virtual void SetHeight(int pixels, bool redraw);
+  // Both at once, with one font built instead of two.
+  virtual void SetFaceAndHeight(const char* name, int pixels, bool redraw);
   // Weight 700 when on is 1, the default weight otherwise.
   virtual void SetBold(int on, bool redraw);
   virtual void SetItalic(int on, bool redraw);
@@ -44,6 +46,7 @@ class ControlBase : public WindowBase {
 
  private:
   void InstallFont(HFONT installed) const;
+  void StoreFaceName(const char* name);
   static LOGFONTA DefaultLogFont();
 
   COLORREF textColor = 0;
