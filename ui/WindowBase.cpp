@@ -4,9 +4,9 @@
 
 namespace {
 
-WindowBase* BoundObject(HWND hwnd) {
-  return static_cast<WindowBase*>(GetPropA(hwnd, WindowBase::kPropertyName));
-}
+// Read from the window's user data, not the property: under Wine every
+// GetPropA is a round trip to the server, and this runs for every message.
+WindowBase* BoundObject(HWND hwnd) { return reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
 
 // The object a window is being created for, taken from its creation message.
 WindowBase* CreationObject(UINT msg, LPARAM lParam) {
@@ -53,6 +53,7 @@ bool WindowBase::Attach(HWND window) {
   parent = GetParent(window);
   isDialog = HasDialogProcedure(window);
   SetPropA(window, kPropertyName, this);
+  prevUserData = SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   const int slot = ProcedureSlot(isDialog);
   auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, slot));
   if (current != SharedWindowProc) {
@@ -69,6 +70,8 @@ bool WindowBase::Detach() {
     prevProc = nullptr;
   }
   RemovePropA(hwnd, kPropertyName);
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, prevUserData);
+  prevUserData = 0;
   hwnd = nullptr;
   parent = nullptr;
   isDialog = false;

@@ -3,13 +3,15 @@
 #include <windows.h>
 
 // The one procedure of every bound window and every dialog of the program: it
-// finds the object through the window property "CPP_CLASS" and hands it the
-// message.
+// finds the bound object (also named by the window property "CPP_CLASS") and
+// hands it the message.
 LRESULT CALLBACK SharedWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Binds one window to one object and routes the window's messages to the
 // object's WindowProc. A window not created for the object is subclassed.
-// The object must outlive its window or be detached first.
+// While bound, the window's GWLP_USERDATA holds the object (the window's own
+// value comes back on detach). The object must outlive its window or be
+// detached first.
 class WindowBase {
  public:
   WindowBase() = default;
@@ -42,4 +44,5 @@ class WindowBase {
   HWND parent = nullptr;
   bool isDialog = false;
   WNDPROC prevProc = nullptr;
+  LONG_PTR prevUserData = 0;
 };

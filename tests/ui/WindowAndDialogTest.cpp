@@ -29,11 +29,12 @@ HWND CreateShared(void* object) {
                          100, nullptr, nullptr, TestModule(), object);
 }
 
-// What binding a control changes: its procedure, font and property.
+// What binding a control changes: its procedure, font, property and user data.
 auto Binding(HWND window) {
   return std::make_tuple(GetWindowLongPtrA(window, GWLP_WNDPROC),
                          SendMessageA(window, WM_GETFONT, 0, 0),
-                         GetPropA(window, WindowBase::kPropertyName));
+                         GetPropA(window, WindowBase::kPropertyName),
+                         GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 }  // namespace
@@ -67,6 +68,8 @@ TEST(WindowBinding, ControlAttachedTwiceIsSubclassedOnceAndDetachPutsEverythingB
   ASSERT_TRUE(dialog.Open());
   EXPECT_TRUE(dialog.IsDialog());
   HWND control = dialog.Item(IDC_UI_CHECK_FIRST), other = dialog.Item(IDC_UI_CHECK_SECOND);
+  // The control's own user data, which the binding borrows.
+  SetWindowLongPtrA(control, GWLP_USERDATA, 0x5A5A);
   const auto own = Binding(control);
   ASSERT_NE(std::get<1>(own), 0);
 
@@ -79,7 +82,8 @@ TEST(WindowBinding, ControlAttachedTwiceIsSubclassedOnceAndDetachPutsEverythingB
   EXPECT_EQ(box.ParentHwnd(), dialog.Hwnd());
   EXPECT_EQ(Binding(control),
             std::make_tuple(reinterpret_cast<LONG_PTR>(SharedWindowProc),
-                            reinterpret_cast<LRESULT>(box.Font()), static_cast<HANDLE>(&box)));
+                            reinterpret_cast<LRESULT>(box.Font()), static_cast<HANDLE>(&box),
+                            reinterpret_cast<LONG_PTR>(&box)));
   EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & (BS_TYPEMASK | BS_NOTIFY),
             BS_OWNERDRAW | BS_NOTIFY);
   EXPECT_FALSE(GetClassLongPtrA(control, GCL_STYLE) & CS_DBLCLKS);
@@ -89,7 +93,9 @@ TEST(WindowBinding, ControlAttachedTwiceIsSubclassedOnceAndDetachPutsEverythingB
 
   // Rebuilding the font installs the new one; the control never keeps a
   // deleted font.
-  box.SetHeight(20, false);
+  box.SetFaceAndHeight("MS UI Gothic", 20, false);
+  EXPECT_STREQ(box.LogFont().lfFaceName, "MS UI Gothic");
+  EXPECT_EQ(box.LogFont().lfHeight, -20);
   const auto installed = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
   EXPECT_EQ(installed, box.Font());
   EXPECT_EQ(GetObjectType(installed), static_cast<DWORD>(OBJ_FONT));
