@@ -21,6 +21,17 @@ constexpr char kDefaultExtension[] = "vx3";
 constexpr DWORD kDialogFlags =
     OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
 
+using FileDialog = BOOL(WINAPI*)(OPENFILENAMEA*);
+
+// The common dialogs are loaded when first asked for: linked, they would bring
+// the shell's libraries into every start of the program.
+FileDialog FileDialogEntry(bool save) {
+  static const HMODULE library = LoadLibraryA("comdlg32.dll");
+  if (!library) return nullptr;
+  const FARPROC entry = GetProcAddress(library, save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+  return reinterpret_cast<FileDialog>(reinterpret_cast<void (*)()>(entry));
+}
+
 std::string ProgramPath() {
   char path[kPathChars] = {};
   GetModuleFileNameA(nullptr, path, kPathChars);
@@ -69,7 +80,8 @@ bool PlanFileCommand::AskPath(bool save, const std::string& folder, char* path,
   dialog.lpstrTitle = save ? kPlanFileSaveTitle : kPlanFileOpenTitle;
   dialog.Flags = kDialogFlags;
   dialog.lpstrDefExt = kDefaultExtension;
-  return (save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog)) != FALSE;
+  const FileDialog ask = FileDialogEntry(save);
+  return ask && ask(&dialog) != FALSE;
 }
 
 // The save writes beside the file and replaces it only when complete, so a
