@@ -16,8 +16,10 @@ HeaderListView::HeaderListView() : ControlBase(true) {}
 bool HeaderListView::Attach(HWND window) {
   if (window && window == Hwnd()) return true;
   if (!ControlBase::Attach(window)) return false;
+  SendMessageA(window, WM_SETREDRAW, FALSE, 0);
   SetUpStyles();
   SetUpColumns();
+  SendMessageA(window, WM_SETREDRAW, TRUE, 0);
   return true;
 }
 
