@@ -16,6 +16,8 @@ HeaderListView::HeaderListView() : ControlBase(true) {}
 bool HeaderListView::Attach(HWND window) {
   if (window && window == Hwnd()) return true;
   if (!ControlBase::Attach(window)) return false;
+  // Each column would otherwise invalidate and re-measure the list; it is
+  // repainted whole once redraw is back on.
   SendMessageA(window, WM_SETREDRAW, FALSE, 0);
   SetUpStyles();
   SetUpColumns();
