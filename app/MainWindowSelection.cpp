@@ -4,6 +4,7 @@
 
 #include "app/MainWindow.h"
 #include "app/SelectionCode.h"
+#include "plan/JobCodeBits.h"
 #include "plan/JobCodeLayout.h"
 #include "res/ControlIds.h"
 
@@ -104,8 +105,8 @@ bool MainWindow::ApplyJobCode() {
 // Boxes whose group of bits is absent from the code keep their states.
 void MainWindow::SetAttributesFromCode(JobCode code) {
   for (int box = 0; box < kAttributeCount; ++box) {
-    const JobCode group = IsLightOrDark(box) ? kLightDarkBits : kElementBits;
-    if (code & group) attributeBoxes[box].SetCheck((code & kAttributeBits[box]) ? 1 : 0);
+    const JobCode group = IsLightOrDark(box) ? jobcode::kLightDark : jobcode::kElements;
+    if (code & group) attributeBoxes[box].SetCheck((code & jobcode::kAttributes[box]) ? 1 : 0);
   }
 }
 

@@ -1,16 +1,15 @@
 #include "app/SelectionCode.h"
 
+#include "plan/JobCodeBits.h"
 #include "plan/JobCodeLayout.h"
 
 namespace {
 
-constexpr JobCode kTypePairBits[] = {0x10, 0x20, 0x40, 0x80};
-constexpr JobCode kEvenTypeBit = 2;
-constexpr JobCode kOddTypeBit = 1;
-constexpr JobCode kJobBits[] = {0x100, 0x300, 0x1300, 0x2300};
-constexpr JobCode kRank1Bit = 0x200;
-constexpr JobCode kRank2HBit = 0x1000;
-constexpr JobCode kRank2SBit = 0x2000;
+using namespace jobcode;
+
+// The rank bits of each job button: every rank includes the ranks below it.
+constexpr JobCode kJobBits[] = {kBasic, kBasic | kRank1, kBasic | kRank1 | kRank2H,
+                                kBasic | kRank1 | kRank2S};
 constexpr int kRank2SJob = 3;
 constexpr int kRank2S2Slot = 4;
 
@@ -18,12 +17,12 @@ constexpr int kRank2S2Slot = 4;
 
 int JobCodeOf(const Selection& selection) {
   if (selection.job < 0 || selection.job > kRank2SJob || selection.type < 0 || selection.type >= kTypeCount) return -1;
-  JobCode code = kTypePairBits[selection.type / 2];
-  code |= selection.type % 2 == 0 ? kEvenTypeBit : kOddTypeBit;
+  JobCode code = kPairBits[selection.type / 2];
+  code |= selection.type % 2 == 0 ? kFirstMember : kSecondMember;
   code |= kJobBits[selection.job];
   if (selection.type == kSheepType || selection.type == kDragonType) {
     for (int box = 0; box < kAttributeCount; ++box) {
-      if (selection.attributes[box]) code |= kAttributeBits[box];
+      if (selection.attributes[box]) code |= kAttributes[box];
     }
   }
   return static_cast<int>(code);
@@ -34,17 +33,17 @@ int JobButtonSlot(int type, int job, bool dark) {
 }
 
 int PluginJobSlot(JobCode code) {
-  if (code & kRank2SBit) return JobButtonSlot(JobCodeType(code), kRank2SJob, (code & kAttributeBits[kDark]) != 0);
-  if (code & kRank2HBit) return 2;
-  if (code & kRank1Bit) return 1;
+  if (code & kRank2S) return JobButtonSlot(JobCodeType(code), kRank2SJob, (code & jobcode::kDark) != 0);
+  if (code & kRank2H) return 2;
+  if (code & kRank1) return 1;
   return 0;
 }
 
 int JobButtonOfCode(JobCode code) {
   // S before H: a code holding both is built with the S lists.
-  if (code & kRank2SBit) return 3;
-  if (code & kRank2HBit) return 2;
-  if (code & kRank1Bit) return 1;
+  if (code & kRank2S) return 3;
+  if (code & kRank2H) return 2;
+  if (code & kRank1) return 1;
   if (code & kJobBits[0]) return 0;
   return -1;
 }

@@ -24,9 +24,3 @@ int PluginJobSlot(JobCode code);
 // The job button a loaded code selects, or -1 when its rank bits fit none;
 // the rank-2 (S) bit wins over (H), as the plan is built.
 int JobButtonOfCode(JobCode code);
-
-// Attribute bits of a code, by box.
-inline constexpr JobCode kAttributeBits[kAttributeCount] = {0x10000,  0x20000,  0x40000, 0x80000,
-                                                             0x100000, 0x200000, 0x400000};
-inline constexpr JobCode kElementBits = 0x1F0000;
-inline constexpr JobCode kLightDarkBits = 0x600000;

@@ -1,24 +1,13 @@
 #include "plan/JobCodeLayout.h"
 
+#include "plan/JobCodeBits.h"
+
 #include <cstdint>
 
 namespace {
 
-constexpr JobCode kMemberMask = 0x3;
-constexpr JobCode kFirstMember = 2;
-constexpr JobCode kSecondMember = 1;
-constexpr JobCode kPairMask = 0xF0;
-constexpr JobCode kRank1 = 0x200;
-constexpr JobCode kRank2H = 0x1000;
-constexpr JobCode kRank2S = 0x2000;
-constexpr JobCode kRank2S2 = 0x4000;
-constexpr JobCode kWater = 0x10000;
-constexpr JobCode kWind = 0x20000;
-constexpr JobCode kEarth = 0x40000;
-constexpr JobCode kFire = 0x80000;
-constexpr JobCode kThunder = 0x100000;
-constexpr JobCode kLight = 0x200000;
-constexpr JobCode kDark = 0x400000;
+using namespace jobcode;
+
 constexpr int kDragon = 3;
 constexpr int kRank2HSlot = 2;
 constexpr int kRank2SSlot = 3;
