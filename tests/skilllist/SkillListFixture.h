@@ -138,7 +138,12 @@ inline POINT ImagePoint(HWND list, int row, int column) {
 
 // Posts one mouse message with the button held (released for WM_LBUTTONUP)
 // and handles everything waiting, as the user's own input would be.
+// The pointer is put on the point first, so that no real mouse move (the
+// display's pointer is elsewhere) ends a press under way.
 inline void Mouse(HWND list, UINT msg, POINT point) {
+  POINT screen = point;
+  ClientToScreen(list, &screen);
+  SetCursorPos(screen.x, screen.y);
   PostMessageA(list, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(point.x, point.y));
   PumpMessages();
 }
