@@ -20,8 +20,6 @@ class ControlBase : public WindowBase {
   bool Detach() override;
   virtual void SetFaceName(const char* name, bool redraw);
   virtual void SetHeight(int pixels, bool redraw);
-  // Both at once, with one font built instead of two.
-  virtual void SetFaceAndHeight(const char* name, int pixels, bool redraw);
   // Weight 700 when on is 1, the default weight otherwise.
   virtual void SetBold(int on, bool redraw);
   virtual void SetItalic(int on, bool redraw);
@@ -34,6 +32,10 @@ class ControlBase : public WindowBase {
   virtual void ResetColors(bool redraw);
   // The font description of DEFAULT_GUI_FONT.
   virtual void ResetFont(bool redraw);
+
+  // SetFaceName and SetHeight at once, with one font built instead of two.
+  // Not virtual: the virtual operations keep their slot order.
+  void SetFaceAndHeight(const char* name, int pixels, bool redraw);
 
   COLORREF TextColor() const { return textColor; }
   COLORREF BackColor() const { return backColor; }
