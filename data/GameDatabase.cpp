@@ -34,6 +34,7 @@ void GameDatabase::clear() {
   std::vector<std::string>().swap(rowKeys);  // releases the storage too
   jobCode = 0;
   totalValid = false;
+  ForgetHistory();  // its rows belong to the tables just dropped
 }
 
 bool GameDatabase::typeName(int type, std::string& out) const {

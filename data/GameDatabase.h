@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/GameTables.h"
+#include "plan/PlanHistory.h"
 #include "plan/SkillEntry.h"
 
 // The whole selection packed into one value; 0 means no plan was built.
@@ -49,11 +50,39 @@ class GameDatabase {
   int RowPoints(int row) const;
   int TotalPoints() const;
 
-  // Plan files.
-  bool SavePlan(const char* path) const;
+  // Plan files. A successful save or load is what the plan is compared with
+  // to tell whether it was modified.
+  bool SavePlan(const char* path);
   bool LoadPlan(const char* path);
 
+  // Undo history. Every change between the outermost BeginStep and its
+  // EndStep is one step; each changing operation called outside such a pair
+  // is a step of its own. A step that changed nothing is not kept.
+  void BeginStep();
+  void EndStep();
+  // Bring back the plan as it was before or after a step: code and levels.
+  // False when there is none, or while a step is open.
+  bool Undo();
+  bool Redo();
+  bool CanUndo() const;
+  bool CanRedo() const;
+  // True when the code or a level differs from what was last saved or loaded
+  // (at first: from the empty plan).
+  bool IsModified() const;
+  std::size_t HistoryBytes() const;
+
  private:
+  class StepScope;
+
+  bool BuildRows(JobCode code);
+  // Turns the open step into a rebuild step, keeping the plan as it stood
+  // before the step.
+  void StartRebuildStep();
+  // The rows above level 0, each entry at its own row.
+  std::vector<RowLevel> NonZeroLevels() const;
+  void RestorePlan(JobCode code, const std::vector<RowLevel>& levels);
+  void SetRowLevel(std::int32_t row, std::int32_t level);
+  void ForgetHistory();
   void AddSkillLists(const int* indices, int count, const std::string& label, bool plus50);
   void LinkDependents();
   void SetLevel(SkillEntry& entry, std::int32_t level);  // the one place levels change
@@ -75,4 +104,10 @@ class GameDatabase {
   // TotalPoints is asked after every redrawn row; it is computed once per change.
   mutable bool totalValid = false;
   mutable int cachedTotal = 0;
+
+  PlanHistory history;
+  PlanStep openStep;
+  int openStepDepth = 0;
+  JobCode savedCode = 0;
+  std::vector<RowLevel> savedLevels;
 };

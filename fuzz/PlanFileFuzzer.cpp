@@ -78,16 +78,19 @@ void CheckRecordRoundTrip(JobCode code, const std::vector<PlanRecord>& records) 
   FUZZ_CHECK(SameRecords(copied, records));
 }
 
-// A plan with some levels set, so that an untouched plan is told from a reset one.
+// A plan with some levels set, so that an untouched plan is told from a reset
+// one; made in one undo step.
 void StartPlan(GameDatabase& database) {
   FUZZ_CHECK(Scratch().LoadDatabase(database));
+  database.BeginStep();
   FUZZ_CHECK(database.BuildPlan(kBunnyRankTwoH));
   ChangeList changes;
   database.StepRowLevel(database.RowCount() - 1, Max, changes);
   database.StepRowLevel(1, Up, changes);
+  database.EndStep();
 }
 
-void CheckSaveLoadRoundTrip(const GameDatabase& loaded) {
+void CheckSaveLoadRoundTrip(GameDatabase& loaded) {
   if (!loaded.SavePlan(Scratch().PathOf(kSavedFile).c_str())) {
     FUZZ_CHECK(loaded.RowCount() == 0);
     return;
@@ -126,5 +129,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(Scratch().Read(kAfterFile) == Scratch().Read(kBeforeFile));
   }
   CheckSaveLoadRoundTrip(database);
+  // Whatever the load did is undone with the start; redoing the start brings
+  // back the plan saved before the load.
+  while (database.Undo()) {
+  }
+  FUZZ_CHECK(database.GetJobCode() == 0 && database.RowCount() == 0);
+  FUZZ_CHECK(database.Redo());
+  FUZZ_CHECK(database.SavePlan(Scratch().PathOf(kAfterFile).c_str()));
+  FUZZ_CHECK(Scratch().Read(kAfterFile) == Scratch().Read(kBeforeFile));
   return 0;
 }

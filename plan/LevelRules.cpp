@@ -3,6 +3,7 @@
 
 #include "data/GameDatabase.h"
 #include "plan/ClampedInt.h"
+#include "plan/StepScope.h"
 
 namespace {
 
@@ -28,6 +29,10 @@ struct WalkFrame {
 }  // namespace
 
 void GameDatabase::SetLevel(SkillEntry& entry, std::int32_t level) {
+  // A rebuild step keeps the whole plans instead; an entry that stands on no
+  // row (a prerequisite the plan lacks) is not shown and not kept.
+  if (openStepDepth > 0 && !openStep.rebuild && entry.rowId >= 0 && entry.level != level)
+    openStep.changes.push_back({entry.rowId, entry.level, level});
   entry.level = level;
   InvalidateTotal();
 }
@@ -38,6 +43,7 @@ int GameDatabase::StepLevel(const std::string& key, LevelOp op, ChangeList& chan
   std::lock_guard<std::recursive_mutex> lock(planLock);
   SkillEntry& entry = FindEntry(key);
   if (entry.key.empty()) return -1;
+  const StepScope step(*this);
   const std::int32_t before = entry.level;
   changes.clear();
   SetLevel(entry, SteppedLevel(entry, op));

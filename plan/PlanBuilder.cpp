@@ -3,6 +3,7 @@
 #include "data/GameDatabase.h"
 #include "plan/ClampedInt.h"
 #include "plan/JobCodeLayout.h"
+#include "plan/StepScope.h"
 
 namespace {
 constexpr std::int64_t kHBlockLevelOffset = 50;
@@ -10,6 +11,12 @@ constexpr std::int64_t kHBlockLevelOffset = 50;
 
 bool GameDatabase::BuildPlan(JobCode code) {
   std::lock_guard<std::recursive_mutex> lock(planLock);
+  const StepScope step(*this);
+  StartRebuildStep();
+  return BuildRows(code);
+}
+
+bool GameDatabase::BuildRows(JobCode code) {
   rowKeys.clear();
   entries.clear();
   InvalidateTotal();
@@ -97,5 +104,6 @@ bool GameDatabase::CopyRowEntry(int row, SkillEntry& out) const {
 
 void GameDatabase::ResetLevels() {
   std::lock_guard<std::recursive_mutex> lock(planLock);
+  const StepScope step(*this);
   for (const std::string& key : rowKeys) SetLevel(FindEntry(key), 0);
 }

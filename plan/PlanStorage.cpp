@@ -1,10 +1,12 @@
 #include <cstdio>
 #include <mutex>
+#include <utility>
 
 #include "data/GameDatabase.h"
 #include "plan/JobCodeLayout.h"
 #include "plan/MoveFileOver.h"
 #include "plan/PlanFile.h"
+#include "plan/StepScope.h"
 
 namespace {
 constexpr char kTemporarySuffix[] = ".tmp";
@@ -13,13 +15,15 @@ constexpr std::int32_t kMasterLevel = 11;
 
 // Writes beside the target first and replaces it only when every byte is
 // written, so a failed save never destroys the plan file already there.
-bool GameDatabase::SavePlan(const char* path) const {
+bool GameDatabase::SavePlan(const char* path) {
   if (path == nullptr) return false;
   std::vector<PlanRecord> records;
   JobCode code = 0;
+  std::vector<RowLevel> levels;
   {
     std::lock_guard<std::recursive_mutex> lock(planLock);
     code = jobCode;
+    levels = NonZeroLevels();
     for (int row = 0; row < static_cast<int>(rowKeys.size()); ++row) {
       const SkillEntry* entry = RowEntry(row);
       records.push_back({entry->key, entry->level});
@@ -34,7 +38,12 @@ bool GameDatabase::SavePlan(const char* path) const {
     if (!file.IsOpen()) return false;
     written = file.WritePlan(code, records);
   }
-  if (written && MoveFileOver(temporary, path)) return true;
+  if (written && MoveFileOver(temporary, path)) {
+    std::lock_guard<std::recursive_mutex> lock(planLock);
+    savedCode = code;
+    savedLevels = std::move(levels);
+    return true;
+  }
   std::remove(temporary.c_str());
   return false;
 }
@@ -50,6 +59,8 @@ bool GameDatabase::LoadPlan(const char* path) {
   if (JobCodeType(code) < 0) return false;
 
   std::lock_guard<std::recursive_mutex> lock(planLock);
+  // One step, also when a record fails after the rebuild.
+  const StepScope step(*this);
   BuildPlan(code);
   // From the last record up: a record raised as another's prerequisite is
   // then set to its own saved level.
@@ -58,6 +69,8 @@ bool GameDatabase::LoadPlan(const char* path) {
     if (entry.key.empty()) return false;
     ReplayLevel(entry, record->level);
   }
+  savedCode = jobCode;
+  savedLevels = NonZeroLevels();
   return true;
 }
 
