@@ -3,9 +3,14 @@
 // character plug-in's side in MainWindowPlugin.cpp.
 #include "app/MainWindow.h"
 
+#include <windowsx.h>
+
+#include <JapaneseText.h>
+
 #include <string>
 
 #include "app/CharacterPlugin.h"
+#include "app/PlanCommands.h"
 #include "app/PlanFileCommand.h"
 #include "app/SelectionCode.h"
 #include "app/VersionTitle.h"
@@ -64,7 +69,24 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       SetUpControls(window);
       break;
     case WM_COMMAND:
+      if ((LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) && !ConfirmClose()) return TRUE;
       OnCommand(wParam, lParam);
+      break;
+    case WM_SYSCOMMAND:
+      if (IsPlanCommand(wParam & 0xFFF0)) {
+        RunCommand(wParam & 0xFFF0);
+        return TRUE;
+      }
+      break;
+    case WM_INITMENUPOPUP:
+      // Also for the system menu: its plan commands are greyed when they cannot act.
+      EnablePlanCommandItems(reinterpret_cast<HMENU>(wParam), [this](UINT id) { return CanRunCommand(id); });
+      break;
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) == skillList.Hwnd()) {
+        ShowContextMenu(lParam);
+        return TRUE;
+      }
       break;
     case WM_CTLCOLORDLG:
       if (reinterpret_cast<HWND>(lParam) == Hwnd()) return reinterpret_cast<LRESULT>(backgroundBrush);
@@ -84,6 +106,7 @@ void MainWindow::SetUpControls(HWND dialog) {
   // The dialog base loads and sets the icons when it handles WM_INITDIALOG next.
   SetIconId(IDI_PROGRAM);
   AppendVersionToTitle(dialog);
+  InsertPlanCommandItems(GetSystemMenu(dialog, FALSE), 0, true);
   Style(headerList, IDC_HEADER_LIST, kFontHeight);
   Style(skillList, IDC_SKILL_LIST, kFontHeight);
   skillList.SetStateColors(kUnlearntColor, kMasterColor, false);
@@ -147,6 +170,61 @@ void MainWindow::OnReset() {
   skillList.EndPress();
   database->ResetLevels();
   skillList.RefreshRows();
+}
+
+bool MainWindow::ConfirmClose() {
+  if (!database || !database->IsModified()) return true;
+  // A second close while the question is open is the same close.
+  if (confirmingClose) return false;
+  confirmingClose = true;
+  skillList.EndPress();
+  const int answer = MessageBoxA(Hwnd(), kUnsavedChangesPrompt, kMainDialogCaption,
+                                 MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON1);
+  bool close = answer == IDNO;
+  if (answer == IDYES) close = PlanFileCommand(*this, *database).Run(true);
+  confirmingClose = false;
+  return close;
+}
+
+bool MainWindow::OnShortcutKey(const MSG& message) {
+  if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return false;
+  const UINT command = CommandOfShortcut(static_cast<UINT>(message.wParam), GetKeyState(VK_SHIFT) < 0);
+  if (command == 0) return false;
+  RunCommand(command);
+  return true;
+}
+
+void MainWindow::RunCommand(UINT id) {
+  if (id == kCommandUndo || id == kCommandRedo)
+    OnUndoRedo(id == kCommandRedo);
+  else
+    OnCommand(MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(Hwnd(), static_cast<int>(id))));
+}
+
+bool MainWindow::CanRunCommand(UINT id) const {
+  if (!database) return false;
+  if (id == kCommandUndo) return database->CanUndo();
+  if (id == kCommandRedo) return database->CanRedo();
+  return true;
+}
+
+void MainWindow::OnUndoRedo(bool redo) {
+  if (!database) return;
+  skillList.EndPress();
+  if (redo ? database->Redo() : database->Undo()) FollowPlan();
+}
+
+void MainWindow::ShowContextMenu(LPARAM position) {
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return;
+  InsertPlanCommandItems(menu, 0, false);
+  EnablePlanCommandItems(menu, [this](UINT id) { return CanRunCommand(id); });
+  POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  // From the keyboard (Shift+F10, the menu key) it opens at the cursor row.
+  if (position == -1) at = skillList.CursorRowPoint();
+  const UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
+  DestroyMenu(menu);
+  if (command) RunCommand(command);
 }
 
 ButtonBase* MainWindow::DrawnButton(int id) {

@@ -43,6 +43,12 @@ class MainWindow : public DialogBase {
   bool ApplyJobCode();
   // Tells the plug-in the plan's type and job slot and titles its window.
   void SyncPlugin();
+  // After the plan was replaced from outside (a load, an undo): the controls
+  // as far as they fit, then the plug-in told when they do, or when the plan
+  // is the empty one of the start.
+  void FollowPlan();
+  // Ctrl with a key, in whichever control: the plan commands and the buttons.
+  bool OnShortcutKey(const MSG& message) override;
 
   SkillListView& SkillList() { return skillList; }
 
@@ -56,6 +62,16 @@ class MainWindow : public DialogBase {
   void OnAttributeCommand();
   void OnReset();
   void CloseSession() const;
+  // Enter, Esc, the close box: a modified plan is first offered for saving.
+  // True when the program may end.
+  bool ConfirmClose();
+
+  // A plan command, or a button's command, from a key or a menu.
+  void RunCommand(UINT id);
+  bool CanRunCommand(UINT id) const;
+  void OnUndoRedo(bool redo);
+  // The skill list's context menu, at a screen point or (-1) at its cursor row.
+  void ShowContextMenu(LPARAM position);
 
   void UpdateJobButtons();
   void UpdateAttributeBoxes();
@@ -91,4 +107,5 @@ class MainWindow : public DialogBase {
   DiamondCheckBox attributeBoxes[kAttributeCount];
   GroupBox groupFrames[kGroupFrameCount];
   StaticText totalLabel;
+  bool confirmingClose = false;
 };

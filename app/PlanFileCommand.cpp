@@ -49,8 +49,8 @@ std::string PlanFolderBeside(const std::string& programPath) {
 PlanFileCommand::PlanFileCommand(MainWindow& window, GameDatabase& plan)
     : window(window), plan(plan) {}
 
-void PlanFileCommand::Run(bool save) {
-  if (save && plan.GetJobCode() == 0) return;
+bool PlanFileCommand::Run(bool save) {
+  if (save && plan.GetJobCode() == 0) return false;
   const std::string folder = PlanFolderBeside(ProgramPath());
   // Usually it exists already; the dialog copes with a folder that is missing.
   _mkdir(folder.c_str());
@@ -58,11 +58,8 @@ void PlanFileCommand::Run(bool save) {
   // steps the plan while the user chooses or while it is loaded.
   window.SkillList().EndPress();
   char path[kPathChars] = {};
-  if (!AskPath(save, folder, path, kPathChars)) return;
-  if (save)
-    Save(path);
-  else
-    Load(path);
+  if (!AskPath(save, folder, path, kPathChars)) return false;
+  return save ? Save(path) : Load(path);
 }
 
 bool PlanFileCommand::AskPath(bool save, const std::string& folder, char* path,
@@ -86,24 +83,23 @@ bool PlanFileCommand::AskPath(bool save, const std::string& folder, char* path,
 
 // The save writes beside the file and replaces it only when complete, so a
 // failure leaves an existing file as it was; the user must still learn of it.
-void PlanFileCommand::Save(const char* path) const {
-  if (!plan.SavePlan(path)) ShowError(kPlanFileSaveError);
+bool PlanFileCommand::Save(const char* path) const {
+  if (plan.SavePlan(path)) return true;
+  ShowError(kPlanFileSaveError);
+  return false;
 }
 
 // A load that fails while reading leaves the plan untouched; one that fails
 // on a record has rebuilt the plan already, and the window must show that.
-void PlanFileCommand::Load(const char* path) {
+bool PlanFileCommand::Load(const char* path) {
   const PlanSnapshot before(plan);
   if (plan.LoadPlan(path)) {
-    FollowPlan();
-    return;
+    window.FollowPlan();
+    return true;
   }
   ShowError(kPlanFileLoadError);
-  if (PlanSnapshot(plan) != before) FollowPlan();
-}
-
-void PlanFileCommand::FollowPlan() {
-  if (window.ApplyJobCode()) window.SyncPlugin();
+  if (PlanSnapshot(plan) != before) window.FollowPlan();
+  return false;
 }
 
 void PlanFileCommand::ShowError(const char* text) const {

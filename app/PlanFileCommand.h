@@ -14,15 +14,14 @@ class PlanFileCommand {
 
   // Saving before any plan was built shows no dialog. A cancelled dialog
   // changes nothing; a failed load or save is reported in a message box.
-  void Run(bool save);
+  // True when the plan was saved or loaded.
+  bool Run(bool save);
 
  private:
   // Shows the dialog; false when the user cancelled it.
   bool AskPath(bool save, const std::string& folder, char* path, int pathSize) const;
-  void Save(const char* path) const;
-  void Load(const char* path);
-  // Sets the controls from the plan's code and tells the plug-in when they fit.
-  void FollowPlan();
+  bool Save(const char* path) const;
+  bool Load(const char* path);
   void ShowError(const char* text) const;
 
   MainWindow& window;

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "data/GameDatabase.h"
 #include "skilllist/CellText.h"
 #include "skilllist/ColumnTable.h"
@@ -42,6 +44,20 @@ LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
     case WM_LBUTTONUP:
       if (OnButtonUp(window, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) return 0;
       break;
+    case WM_KEYDOWN:
+      if (OnKeyDown(static_cast<UINT>(wParam))) return 0;
+      break;
+    case WM_CHAR:
+      if (OnChar(static_cast<UINT>(wParam))) return 0;
+      break;
+    case WM_GETDLGCODE:
+      // The arrows move the cursor row here, not the focus to another control.
+      return HeaderListView::WindowProc(window, msg, wParam, lParam) | DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // The cursor row's frame shows only while the list has the focus.
+      RedrawRow(cursorRow);
+      break;
     case WM_APP_ROW_CHANGED:
       // Sent or posted for each row a level step touched.
       RedrawRow(static_cast<int>(lParam));
@@ -78,12 +94,19 @@ LRESULT SkillListView::OnGetDispInfo(NMLVDISPINFOA& request) {
 }
 
 bool SkillListView::OnButtonDown(HWND window, WPARAM, int x, int y) {
+  LVHITTESTINFO hit{};
+  hit.pt = POINT{x, y};
+  if (SendMessageA(window, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0) MoveCursor(hit.iItem);
   int row = -1;
   int column = -1;
   if (repeater || !plan || !StepImageAt(x, y, row, column)) return false;
+  // The list control would have taken the focus for a press it had seen.
+  SetFocus(window);
   SetCapture(window);
   repeater = std::make_unique<StepRepeater>(window, plan);
   PressCell(row, column);
+  // Every step of the press, its repeats with it, is one undo step.
+  plan->BeginStep();
   repeater->Start(row, pressedButton);
   return true;
 }
@@ -109,8 +132,19 @@ LRESULT SkillListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
   LRESULT answer = CDRF_NOTIFYSUBITEMDRAW;
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
-    case CDDS_ITEMPREPAINT:
       break;
+    case CDDS_ITEMPREPAINT:
+      if (static_cast<int>(draw.nmcd.dwItemSpec) == cursorRow && GetFocus() == Hwnd())
+        answer |= CDRF_NOTIFYPOSTPAINT;
+      break;
+    case CDDS_ITEMPOSTPAINT: {
+      RECT row{};
+      row.left = LVIR_BOUNDS;
+      SendMessageA(Hwnd(), LVM_GETITEMRECT, cursorRow, reinterpret_cast<LPARAM>(&row));
+      DrawFocusRect(draw.nmcd.hdc, &row);
+      answer = CDRF_DODEFAULT;
+      break;
+    }
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
       ColorCell(draw);
       // The list would leave room for an image in every text cell and fill
@@ -130,7 +164,8 @@ LRESULT SkillListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
 void SkillListView::RefreshRows() {
   EndPress();
   if (!Hwnd()) return;
-  const int rows = plan ? plan->RowCount() : 0;
+  const int rows = Rows();
+  cursorRow = std::max(0, std::min(cursorRow, rows - 1));
   SendMessageA(Hwnd(), LVM_SETITEMCOUNT, rows, LVSICF_NOINVALIDATEALL);
   InvalidateRect(Hwnd(), nullptr, TRUE);
   SendMessageA(ParentHwnd(), WM_APP_REFRESH_TOTAL, 0, 0);
@@ -201,7 +236,61 @@ void SkillListView::FinishPress(bool stepArmed) {
   const bool armed = pressedButton == Zero || pressedButton == Max;
   if (!armed || stepArmed) ending->Finish();
   ending->Close();
+  if (plan) plan->EndStep();
   ReleaseCell();
+}
+
+bool SkillListView::OnKeyDown(UINT key) {
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  const int page = std::max(1, static_cast<int>(SendMessageA(Hwnd(), LVM_GETCOUNTPERPAGE, 0, 0)));
+  switch (key) {
+    case VK_UP: MoveCursor(cursorRow - 1); return true;
+    case VK_DOWN: MoveCursor(cursorRow + 1); return true;
+    case VK_PRIOR: MoveCursor(cursorRow - page); return true;
+    case VK_NEXT: MoveCursor(cursorRow + page); return true;
+    case VK_HOME: MoveCursor(0); return true;
+    case VK_END: MoveCursor(Rows() - 1); return true;
+    case VK_RIGHT: StepCursorRow(shift ? Max : Up); return true;
+    case VK_LEFT: StepCursorRow(shift ? Zero : Down); return true;
+    default: return false;
+  }
+}
+
+// + and - come as characters from the main keys of any layout and the keypad alike.
+bool SkillListView::OnChar(UINT character) {
+  if (character == '+') StepCursorRow(Up);
+  else if (character == '-') StepCursorRow(Down);
+  else return false;
+  return true;
+}
+
+void SkillListView::MoveCursor(int row) {
+  const int rows = Rows();
+  if (rows == 0) return;
+  const int previous = cursorRow;
+  cursorRow = std::max(0, std::min(row, rows - 1));
+  SendMessageA(Hwnd(), LVM_ENSUREVISIBLE, cursorRow, FALSE);
+  RedrawRow(previous);
+  RedrawRow(cursorRow);
+}
+
+void SkillListView::StepCursorRow(LevelOp op) {
+  if (!plan || cursorRow >= Rows()) return;
+  EndPress();
+  ChangeList changes;
+  plan->StepRowLevel(cursorRow, op, changes);
+  for (std::int32_t id : changes) SendMessageA(Hwnd(), WM_APP_ROW_CHANGED, 0, id);
+}
+
+int SkillListView::Rows() const { return plan ? plan->RowCount() : 0; }
+
+POINT SkillListView::CursorRowPoint() const {
+  RECT row{};
+  row.left = LVIR_BOUNDS;
+  SendMessageA(Hwnd(), LVM_GETITEMRECT, cursorRow, reinterpret_cast<LPARAM>(&row));
+  POINT point{row.left, row.bottom};
+  ClientToScreen(Hwnd(), &point);
+  return point;
 }
 
 void SkillListView::ColorCell(NMLVCUSTOMDRAW& draw) const {

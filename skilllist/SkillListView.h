@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
+#include "data/GameDatabase.h"
 #include "skilllist/HeaderListView.h"
 
-class GameDatabase;
 class StepRepeater;
 
 // The skill list: one row per skill of the plan, asked for cell by cell, with
@@ -46,6 +46,11 @@ class SkillListView : public HeaderListView {
   // show the total again.
   void RefreshRows();
   void SetStateColors(COLORREF unlearnt, COLORREF master, bool redraw);
+  // The keyboard cursor row: moved by the arrow and page keys and by clicks,
+  // stepped by Right, Left, + and -; framed while the list has the focus.
+  int CursorRow() const { return cursorRow; }
+  // A screen point at the cursor row's left, for a menu opened from the keyboard.
+  POINT CursorRowPoint() const;
   // Background of the even rows.
   void SetAltRowColor(COLORREF color, bool redraw);
 
@@ -73,6 +78,13 @@ class SkillListView : public HeaderListView {
   bool StepImageAt(int x, int y, int& row, int& column) const;
   // Ends the press under way; an armed "<<" or ">>" steps only when stepArmed.
   void FinishPress(bool stepArmed);
+  // A key for the cursor row; true when it was used.
+  bool OnKeyDown(UINT key);
+  bool OnChar(UINT character);
+  void MoveCursor(int row);
+  // One step of the cursor row, as its step cell would make it.
+  void StepCursorRow(LevelOp op);
+  int Rows() const;
 
   RECT pressedRect{};
   // The press under way; its destruction joins a worker still running.
@@ -82,6 +94,7 @@ class SkillListView : public HeaderListView {
   int pressedRow = -1;
   int pressedColumn = -1;
   int pressedButton = -1;
+  int cursorRow = 0;
   COLORREF unlearntColor = 0;
   COLORREF masterColor = 0;
   COLORREF altRowColor = 0;

@@ -18,7 +18,10 @@ INT_PTR DialogBase::Run(bool runModal, bool show) {
   const auto self = reinterpret_cast<LPARAM>(static_cast<WindowBase*>(this));
   if (runModal) {
     modal = true;
+    // The dialog manager's loop has no place for shortcut keys but this hook.
+    HHOOK filter = SetWindowsHookExA(WH_MSGFILTER, ShortcutFilter, nullptr, GetCurrentThreadId());
     const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, procedure, self);
+    if (filter) UnhookWindowsHookEx(filter);
     modal = false;
     return result;
   }
@@ -41,6 +44,23 @@ void DialogBase::OnInitDialog() {
   const int x = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
   const int y = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
   MoveWindow(Hwnd(), x, y, width, height, TRUE);
+}
+
+bool DialogBase::OnShortcutKey(const MSG&) { return false; }
+
+// Runs for each message of a modal loop on this thread. File dialogs and
+// message boxes are windows of their own, not bound, and keep their keys.
+LRESULT CALLBACK DialogBase::ShortcutFilter(int code, WPARAM wParam, LPARAM lParam) {
+  const MSG* message = reinterpret_cast<const MSG*>(lParam);
+  if (code == MSGF_DIALOGBOX && message && message->message == WM_KEYDOWN) {
+    HWND root = GetAncestor(message->hwnd, GA_ROOT);
+    const bool bound = root && HasDialogProcedure(root) &&
+                       GetWindowLongPtrA(root, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(SharedWindowProc);
+    auto* dialog = bound ? dynamic_cast<DialogBase*>(reinterpret_cast<WindowBase*>(GetWindowLongPtrA(root, GWLP_USERDATA)))
+                         : nullptr;
+    if (dialog && dialog->OnShortcutKey(*message)) return TRUE;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT DialogBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -12,6 +12,8 @@
 #include <JapaneseText.h>
 
 #include <functional>
+#include <initializer_list>
+#include <iterator>
 #include <memory>
 
 #include "TestSupport.h"
@@ -38,10 +40,11 @@ class ProgramTest : public ::testing::Test {
     std::filesystem::copy_file(VariantPath(PELL_PROGRAM), folder.File("PellgrovePlanner.exe"));
     folder.AddPlugin(VariantPath(PELL_VEXACHAR_RECORDING));
   }
+  // A program still running may be asking to save its plan: it is ended.
   void TearDown() override {
-    if (main && IsWindow(main)) PostMessageA(main, WM_CLOSE, 0, 0);
     if (!process.hProcess) return;
-    if (WaitForExit() == STILL_ACTIVE) TerminateProcess(process.hProcess, 99);
+    TerminateProcess(process.hProcess, 99);
+    WaitForSingleObject(process.hProcess, kPatience);
     CloseHandle(process.hProcess);
   }
 
@@ -71,8 +74,8 @@ class ProgramTest : public ::testing::Test {
                                                MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
   }
   // The exit code, or STILL_ACTIVE when it did not end in time.
-  DWORD WaitForExit() const {
-    WaitForSingleObject(process.hProcess, kPatience);
+  DWORD WaitForExit(DWORD patience = kPatience) const {
+    WaitForSingleObject(process.hProcess, patience);
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process.hProcess, &code);
     return code;
@@ -198,6 +201,34 @@ class ProgramTest : public ::testing::Test {
     }
     EXPECT_EQ(std::to_string(database.TotalPoints()), Total());
   }
+
+  // Real key input to the program's focused control: each key of the chord
+  // pressed in order, then released in reverse.
+  void Keys(std::initializer_list<WORD> chord) const {
+    SetForegroundWindow(main);
+    std::vector<INPUT> inputs;
+    for (WORD key : chord) inputs.push_back(KeyInput(key, 0));
+    for (auto key = std::rbegin(chord); key != std::rend(chord); ++key)
+      inputs.push_back(KeyInput(*key, KEYEVENTF_KEYUP));
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  }
+  static INPUT KeyInput(WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    return input;
+  }
+  // Input arrives after the messages already queued: wait until it shows.
+  static bool WaitUntil(const std::function<bool()>& shown) {
+    for (DWORD waited = 0; waited < kPatience; waited += 20) {
+      if (shown()) return true;
+      Sleep(20);
+    }
+    return false;
+  }
+  bool ShowsExpectedTotal() const { return Total() == std::to_string(database.TotalPoints()); }
+  void SysCommand(UINT id) const { SendMessageA(main, WM_SYSCOMMAND, id, 0); }
 
   static constexpr int kRemoteSize = 4096;
   ScratchFolder folder;
@@ -461,5 +492,132 @@ TEST_F(ProgramTest, StepCellsStepRepeatAndEndAsTheMouseDoes) {
   Sleep(700);
   Release(up);
   database.ResetLevels();
+  ExpectShowsExpectedPlan();
+}
+
+// A type click wipes the levels; Ctrl+Z brings back every level and the
+// controls, Ctrl+Y and Ctrl+Shift+Z go forward again, and the system menu's
+// commands do the same as the keys.
+TEST_F(ProgramTest, UndoAndRedoFromKeysAndSystemMenuBringBackPlanAndControls) {
+  Start();
+  Click(IDC_TYPE_DRAGON);
+  Click(IDC_JOB_RANK2H);
+  ASSERT_TRUE(database.BuildPlan(0x211321));
+  Step(0, Max);
+  Step(2, Up);
+  const std::vector<int> dragon = CheckedIds();
+  Click(IDC_TYPE_BUNNY);
+  ASSERT_EQ("0", Total());
+  const std::vector<int> bunny = CheckedIds();
+
+  Keys({VK_CONTROL, 'Z'});
+  ASSERT_TRUE(WaitUntil([&] { return ShowsExpectedTotal(); }));
+  EXPECT_EQ(dragon, CheckedIds());
+  ExpectShowsExpectedPlan();
+  Keys({VK_CONTROL, 'Y'});
+  ASSERT_TRUE(WaitUntil([&] { return Total() == "0"; }));
+  EXPECT_EQ(bunny, CheckedIds());
+  SysCommand(0x0100);
+  EXPECT_EQ(dragon, CheckedIds());
+  ExpectShowsExpectedPlan();
+  Keys({VK_CONTROL, VK_SHIFT, 'Z'});
+  ASSERT_TRUE(WaitUntil([&] { return Total() == "0"; }));
+  SysCommand(0x0100);
+  SysCommand(0x0100);  // back over the step of row 2
+  ChangeList changes;
+  database.StepRowLevel(2, Down, changes);
+  ExpectShowsExpectedPlan();
+}
+
+// Closing a modified plan asks first: Cancel keeps the program, Yes saves
+// (a cancelled save keeps it too) and ends, No ends without saving; a plan
+// just saved ends at once.
+TEST_F(ProgramTest, ClosingAModifiedPlanAsksToSaveItFirst) {
+  Start();
+  Click(IDC_TYPE_FOX);
+  ASSERT_TRUE(database.BuildPlan(0x142));
+  Step(1, Up);
+  auto askToClose = [&] {
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    HWND box = WaitForOwnedDialog(main, kMainDialogCaption);
+    EXPECT_EQ(std::vector<std::string>{kUnsavedChangesPrompt}, StaticTexts(box));
+    return box;
+  };
+  HWND box = askToClose();
+  ASSERT_NE(nullptr, box);
+  EXPECT_EQ(GetDlgItem(box, IDYES), GetFocus() ? GetDlgItem(box, IDYES) : nullptr);
+  EXPECT_NE(nullptr, GetDlgItem(box, IDNO));
+  Answer(box, IDCANCEL);
+  WaitUntilClosed(box);
+  ExpectShowsExpectedPlan();
+  Answer(askToClose(), IDYES);
+  HWND dialog = WaitForOwnedDialog(main, kPlanFileSaveTitle);
+  ASSERT_NE(nullptr, dialog);
+  Answer(dialog, IDCANCEL);
+  WaitUntilClosed(dialog);
+  EXPECT_EQ(STILL_ACTIVE, WaitForExit(200));
+  Answer(askToClose(), IDYES);
+  ChooseFile(kPlanFileSaveTitle, "closing");
+  EXPECT_EQ(0u, WaitForExit());
+  ASSERT_TRUE(database.SavePlan(folder.File("expected.vx3").c_str()));
+  EXPECT_EQ(Bytes(folder.File("expected.vx3")), Bytes(PlanFile("closing.vx3")));
+
+  // Started again: saved right away ends without a question; changed, No
+  // ends without saving, the plug-in told to close as always.
+  CloseHandle(process.hProcess);
+  Launch();
+  main = WaitForWindow([](HWND window) { return ClassOf(window) == "#32770"; });
+  Click(IDC_TYPE_FOX);
+  PostClick(IDC_SAVE_BUTTON);
+  WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, "fresh"));
+  Keys({VK_ESCAPE});
+  EXPECT_EQ(0u, WaitForExit());
+  CloseHandle(process.hProcess);
+  Launch();
+  main = WaitForWindow([](HWND window) { return ClassOf(window) == "#32770"; });
+  Click(IDC_TYPE_FOX);
+  Answer(askToClose(), IDNO);
+  EXPECT_EQ(0u, WaitForExit());
+  EXPECT_FALSE(std::filesystem::exists(PlanFile("fresh.vx3.tmp")));
+  const std::vector<std::string> calls = CallsBesidesGetWnd(folder.ReadLines("VexaChar.log"));
+  EXPECT_EQ((std::vector<std::string>{"VexaChar_Delete()", "VexaChar_Terminate()"}),
+            std::vector<std::string>(calls.end() - 2, calls.end()));
+}
+
+// The list is reached with the mouse or Tab; its cursor row moves with the
+// arrow and page keys and is stepped with Right, Left, + and -, Shift for
+// the ends, each key one undo step. The list's own selection stays empty.
+TEST_F(ProgramTest, KeysMoveAndStepTheCursorRow) {
+  Start();
+  Click(IDC_TYPE_BUNNY);
+  Click(IDC_JOB_RANK1);
+  ASSERT_TRUE(database.BuildPlan(0x312));
+  Step(0, Up);  // the press puts the cursor on row 0 and the focus in the list
+  const struct {
+    std::initializer_list<WORD> keys;
+    int row;
+    LevelOp op;
+  } presses[] = {{{VK_DOWN}, 1, Up},         {{VK_RIGHT}, 1, Up},
+                 {{VK_SHIFT, VK_RIGHT}, 1, Max}, {{VK_LEFT}, 1, Down},
+                 {{VK_END}, -1, Up},         {{VK_ADD}, -1, Up},
+                 {{VK_PRIOR}, -2, Up},       {{VK_SUBTRACT}, -2, Down},
+                 {{VK_HOME}, 0, Up},         {{VK_SHIFT, VK_LEFT}, 0, Zero}};
+  const int last = database.RowCount() - 1;
+  const int page = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
+  ChangeList changes;
+  for (const auto& press : presses) {
+    Keys(press.keys);
+    if (press.op == Up && press.keys.size() == 1 && *press.keys.begin() != VK_RIGHT &&
+        *press.keys.begin() != VK_ADD)
+      continue;  // a move only
+    const int row = press.row == -1 ? last : press.row == -2 ? last - page : press.row;
+    database.StepRowLevel(row, press.op, changes);
+    ASSERT_TRUE(WaitUntil([&] { return ShowsExpectedTotal(); })) << row;
+  }
+  ExpectShowsExpectedPlan();
+  EXPECT_EQ(0, SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0));
+  EXPECT_EQ(-1, SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  SysCommand(0x0100);  // the last key press alone
+  database.Undo();
   ExpectShowsExpectedPlan();
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+// The plan commands of the main window, reached by keyboard shortcuts, the
+// window's system menu and the skill list's context menu. Their ids are
+// system-menu ids: below 0xF000, the low four bits zero.
+inline constexpr UINT kCommandUndo = 0x0100;
+inline constexpr UINT kCommandRedo = 0x0110;
+
+// True for an id of the plan commands (a WM_SYSCOMMAND's wParam masked with 0xFFF0).
+bool IsPlanCommand(UINT id);
+
+// Inserts the menu items of the plan commands at position; with a separator
+// after them when one is asked for.
+void InsertPlanCommandItems(HMENU menu, UINT position, bool separatorAfter);
+// Greys the items whose command cannot act now.
+void EnablePlanCommandItems(HMENU menu, const std::function<bool(UINT)>& canRun);
+
+// The command that Ctrl with the key (and Shift, when shift) runs: a plan
+// command or the id of a button of the main window; 0 for none.
+UINT CommandOfShortcut(UINT key, bool shift);
