@@ -1,0 +1,76 @@
+#include "vexacheck/PrerequisiteCheck.h"
+
+#include <JapaneseText.h>
+
+#include <string>
+#include <unordered_map>
+
+namespace {
+
+constexpr int kNoPlan = -1;
+
+// The plans that hold one list, and for each set of lists that holds a
+// prerequisite, the first of those plans that lacks it; most prerequisites
+// share a few such sets, so each is worked out once.
+class ListPlans {
+ public:
+  ListPlans(int list, const std::vector<SelectablePlan>& plans) : plans(plans) {
+    for (std::size_t plan = 0; plan < plans.size(); ++plan) {
+      if ((plans[plan].lists >> list & 1u) != 0) holding.push_back(static_cast<int>(plan));
+    }
+  }
+
+  int FirstLacking(std::uint64_t requiredLists) {
+    const auto [found, added] = lacking.try_emplace(requiredLists, kNoPlan);
+    if (added) {
+      for (int plan : holding) {
+        if ((plans[static_cast<std::size_t>(plan)].lists & requiredLists) == 0) {
+          found->second = plan;
+          break;
+        }
+      }
+    }
+    return found->second;
+  }
+
+ private:
+  const std::vector<SelectablePlan>& plans;
+  std::vector<int> holding;
+  std::unordered_map<std::uint64_t, int> lacking;
+};
+
+}  // namespace
+
+void CheckPrerequisites(const SkillListTable& lists, const SkillLineTable& lines,
+                        const SkillIndex& index, const std::vector<SelectablePlan>& plans,
+                        Findings& findings) {
+  const auto warn = [&findings](int line, std::string message) {
+    findings.push_back(Finding{line, Finding::Severity::kWarning, std::move(message)});
+  };
+  std::vector<ListPlans> listPlans;
+  listPlans.reserve(kSkillListCount);
+  for (int list = 0; list < kSkillListCount; ++list) listPlans.emplace_back(list, plans);
+
+  ForEachSkill(lists, lines, [&](int list, const SkillDefinition& definition, int line) {
+    for (const SkillPrerequisite& required : definition.prerequisites) {
+      const int id = index.Find(required.key);
+      if (id == SkillIndex::kNone) {
+        warn(line, FillIn(kCheckUnknownPrerequisite, {required.key}));
+        continue;
+      }
+      const SkillIndex::Key& key = index[id];
+      // A key in the skill's own list is in every plan that holds the skill.
+      if ((key.lists >> list & 1u) == 0) {
+        const int plan = listPlans[static_cast<std::size_t>(list)].FirstLacking(key.lists);
+        if (plan != kNoPlan) {
+          warn(line, FillIn(kCheckPrerequisiteNotInPlan,
+                            {required.key, plans[static_cast<std::size_t>(plan)].name}));
+        }
+      }
+      if (required.level > key.maxLevel) {
+        warn(line, FillIn(kCheckPrerequisiteAboveMax, {required.key, std::to_string(required.level),
+                                                       std::to_string(key.maxLevel)}));
+      }
+    }
+  });
+}
