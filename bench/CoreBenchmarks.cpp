@@ -12,6 +12,7 @@
 #include "data/GameDatabase.h"
 #include "data/TextUtil.h"
 #include "tests/support/ScratchFolder.h"
+#include "vexacheck/DataFileCheck.h"
 
 namespace {
 
@@ -127,6 +128,41 @@ void BM_ReadDataFile(benchmark::State& state) {
   state.counters["times_bare_read"] = readerSeconds / bareSeconds;
 }
 BENCHMARK(BM_ReadDataFile)->Unit(benchmark::kMillisecond);
+
+// The data file checker against the program's load of the same file, in the
+// same iterations: times_load is the checker's time over the load's. The load
+// is timed as start-up has it, without the tables' teardown; the checker's time
+// includes its own.
+void BM_CheckDataFile(benchmark::State& state) {
+  SyntheticDataFile::Write(Scratch().PathOf("vexa.dat"), kLoadLines, Links::Sparse);
+  const std::string path = Scratch().PathOf("vexa.dat");
+  double checkSeconds = 0;
+  double loadSeconds = 0;
+  for (auto _ : state) {
+    const double start = ThreadSeconds();
+    const CheckResult result = CheckDataFile(path);
+    checkSeconds += ThreadSeconds() - start;
+
+    state.PauseTiming();
+    auto database = std::make_unique<GameDatabase>();
+    const double loadStart = ThreadSeconds();
+    const bool loaded = Scratch().LoadDatabase(*database);
+    loadSeconds += ThreadSeconds() - loadStart;
+    database.reset();
+    if (!loaded || result.refused) {
+      state.SkipWithError("the synthetic data file did not load");
+      break;
+    }
+    state.counters["findings"] = static_cast<double>(result.findings.size());
+    state.ResumeTiming();
+  }
+  if (checkSeconds == 0 || loadSeconds == 0) return;
+  const double lines = static_cast<double>(kLoadLines) * static_cast<double>(state.iterations());
+  state.counters["check_lines_per_s"] = lines / checkSeconds;
+  state.counters["load_lines_per_s"] = lines / loadSeconds;
+  state.counters["times_load"] = checkSeconds / loadSeconds;
+}
+BENCHMARK(BM_CheckDataFile)->Unit(benchmark::kMillisecond);
 
 void BM_BuildPlan(benchmark::State& state) {
   GameDatabase* database = FreshPlan(state, PlanDatabase());

@@ -17,10 +17,10 @@ class KeyGraph {
   KeyGraph(const SkillListTable& lists, const SkillLineTable& lines, const SkillIndex& index)
       : first(static_cast<std::size_t>(index.Size()) + 1, 0) {
     std::vector<std::pair<int, int>> links;
-    ForEachSkill(lists, lines, [&](int, const SkillDefinition& definition, int) {
-      const int from = index.Find(definition.key);
-      for (const SkillPrerequisite& required : definition.prerequisites) {
-        const int to = index.Find(required.key);
+    ForEachSkill(lists, lines, [&](const SkillDefinition& definition, SkillPlace place) {
+      const int from = index.KeyOf(place.ordinal);
+      for (std::size_t n = 0; n < definition.prerequisites.size(); ++n) {
+        const int to = index.PrerequisiteKey(place.ordinal, n);
         if (to != SkillIndex::kNone) links.emplace_back(from, to);
       }
     });

@@ -36,8 +36,8 @@ void CheckTables(const Tables& tables, const ReaderFindings& reader, Findings& f
   CheckNames(tables.typeNames, tables.jobNames, reader.TypeNameHeader(), reader.JobNameHeader(),
              findings);
   const SkillLineTable& lines = reader.SkillLines();
-  CheckDuplicateKeys(tables.skillLists, lines, findings);
   const SkillIndex index(tables.skillLists, lines);
+  CheckDuplicateKeys(tables.skillLists, lines, index, findings);
   CheckPrerequisites(tables.skillLists, lines, index, SelectablePlans(), findings);
   CheckCycles(tables.skillLists, lines, index, findings);
 }

@@ -3,23 +3,23 @@
 #include <JapaneseText.h>
 
 #include <string>
-#include <string_view>
-#include <unordered_map>
 
 void CheckDuplicateKeys(const SkillListTable& lists, const SkillLineTable& lines,
-                        Findings& findings) {
-  int currentList = -1;
-  std::unordered_map<std::string_view, int> firstLines;  // of the current list
-  ForEachSkill(lists, lines, [&](int list, const SkillDefinition& definition, int line) {
-    if (list != currentList) {
-      currentList = list;
-      firstLines.clear();
+                        const SkillIndex& index, Findings& findings) {
+  // The walk takes one list after another, so a key seen before in the same
+  // list was last seen in it.
+  const auto size = static_cast<std::size_t>(index.Size());
+  std::vector<int> lastList(size, -1);
+  std::vector<int> firstLineInList(size, 0);
+  ForEachSkill(lists, lines, [&](const SkillDefinition& definition, SkillPlace place) {
+    const auto key = static_cast<std::size_t>(index.KeyOf(place.ordinal));
+    if (lastList[key] != place.list) {
+      lastList[key] = place.list;
+      firstLineInList[key] = place.line;
+      return;
     }
-    const auto [first, added] = firstLines.try_emplace(definition.key, line);
-    if (!added) {
-      findings.push_back(
-          Finding{line, Finding::Severity::kWarning,
-                  FillIn(kCheckDuplicateKey, {definition.key, std::to_string(first->second)})});
-    }
+    findings.push_back(Finding{
+        place.line, Finding::Severity::kWarning,
+        FillIn(kCheckDuplicateKey, {definition.key, std::to_string(firstLineInList[key])})});
   });
 }

@@ -51,25 +51,27 @@ void CheckPrerequisites(const SkillListTable& lists, const SkillLineTable& lines
   listPlans.reserve(kSkillListCount);
   for (int list = 0; list < kSkillListCount; ++list) listPlans.emplace_back(list, plans);
 
-  ForEachSkill(lists, lines, [&](int list, const SkillDefinition& definition, int line) {
-    for (const SkillPrerequisite& required : definition.prerequisites) {
-      const int id = index.Find(required.key);
+  ForEachSkill(lists, lines, [&](const SkillDefinition& definition, SkillPlace place) {
+    for (std::size_t n = 0; n < definition.prerequisites.size(); ++n) {
+      const SkillPrerequisite& required = definition.prerequisites[n];
+      const int id = index.PrerequisiteKey(place.ordinal, n);
       if (id == SkillIndex::kNone) {
-        warn(line, FillIn(kCheckUnknownPrerequisite, {required.key}));
+        warn(place.line, FillIn(kCheckUnknownPrerequisite, {required.key}));
         continue;
       }
       const SkillIndex::Key& key = index[id];
       // A key in the skill's own list is in every plan that holds the skill.
-      if ((key.lists >> list & 1u) == 0) {
-        const int plan = listPlans[static_cast<std::size_t>(list)].FirstLacking(key.lists);
+      if ((key.lists >> place.list & 1u) == 0) {
+        const int plan = listPlans[static_cast<std::size_t>(place.list)].FirstLacking(key.lists);
         if (plan != kNoPlan) {
-          warn(line, FillIn(kCheckPrerequisiteNotInPlan,
-                            {required.key, plans[static_cast<std::size_t>(plan)].name}));
+          warn(place.line, FillIn(kCheckPrerequisiteNotInPlan,
+                                  {required.key, plans[static_cast<std::size_t>(plan)].name}));
         }
       }
       if (required.level > key.maxLevel) {
-        warn(line, FillIn(kCheckPrerequisiteAboveMax, {required.key, std::to_string(required.level),
-                                                       std::to_string(key.maxLevel)}));
+        warn(place.line,
+             FillIn(kCheckPrerequisiteAboveMax,
+                    {required.key, std::to_string(required.level), std::to_string(key.maxLevel)}));
       }
     }
   });
