@@ -18,15 +18,15 @@ namespace {
 
 constexpr DWORD kPatience = 20000;  // milliseconds
 
-struct Run {
+struct ProgramRun {
   DWORD status = STILL_ACTIVE;
   std::string output;  // stdout and stderr, as the console gets them
 };
 
 class ConsoleProgramTest : public ::testing::Test {
  protected:
-  Run Check(const std::string& arguments) const {
-    Run run;
+  ProgramRun Check(const std::string& arguments) const {
+    ProgramRun run;
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
@@ -67,7 +67,7 @@ class ConsoleProgramTest : public ::testing::Test {
 TEST_F(ConsoleProgramTest, ChecksAFileWithAJapaneseNameInShiftJis) {
   const std::string name = std::string(kCheckFieldName) + ".dat";
   Write(name, std::string("stray\r\n[") + kDataSectionAttackBasic + "]\r\nk n 1 1 - -\r\n");
-  Run run = Check("\"" + name + "\"");
+  ProgramRun run = Check("\"" + name + "\"");
   EXPECT_EQ(1u, run.status);
   EXPECT_NE(std::string::npos,
             run.output.find(name + ":1: warning: " + kCheckBeforeFirstHeader + "\r\n"))
@@ -88,14 +88,14 @@ TEST_F(ConsoleProgramTest, ChecksAFileWithAJapaneseNameInShiftJis) {
 
 TEST_F(ConsoleProgramTest, ShippedDataInTheWorkingFolderChecksClean) {
   std::filesystem::copy_file(VariantPath(PELL_SHIPPED_DATA), folder.File("vexa.dat"));
-  const Run run = Check("");
+  const ProgramRun run = Check("");
   EXPECT_EQ(0u, run.status);
   EXPECT_EQ(std::string(kCheckSummaryClean, sizeof kCheckSummaryClean - 2) + "\r\n", run.output);
 }
 
 TEST_F(ConsoleProgramTest, RefusesBadUsage) {
   for (const char* arguments : {"one.dat two.dat", "--help"}) {
-    const Run run = Check(arguments);
+    const ProgramRun run = Check(arguments);
     EXPECT_EQ(2u, run.status) << arguments;
     EXPECT_EQ(0u, run.output.find(std::string(kCheckUsage, sizeof kCheckUsage - 2))) << arguments;
   }
