@@ -1,7 +1,7 @@
 // The real vexacheck.exe under Wine, started as a user starts it from a
 // console: its output read through a pipe, its exit status from the process.
-// The file name "表示名.dat" holds the trail byte 0x5C, which a byte-wise path
-// split would take for a folder separator.
+// The file name, the display-name field's label plus ".dat", holds the trail
+// byte 0x5C, which a byte-wise path split would take for a folder separator.
 #include <gtest/gtest.h>
 
 #include <windows.h>
