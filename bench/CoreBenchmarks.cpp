@@ -95,6 +95,23 @@ double SecondsOfBareRead(const std::string& path) {
   return ThreadSeconds() - start;
 }
 
+// The time a way of reading the synthetic file took over all iterations.
+struct ReadingTime {
+  const char* counter;
+  double seconds;
+};
+
+// Lines per second of two readings of the file in the same iterations, and
+// the first one's time over the second's.
+void SetLineRates(benchmark::State& state, ReadingTime measured, ReadingTime reference,
+                  const char* ratioCounter) {
+  if (measured.seconds == 0 || reference.seconds == 0) return;
+  const double lines = static_cast<double>(kLoadLines) * static_cast<double>(state.iterations());
+  state.counters[measured.counter] = lines / measured.seconds;
+  state.counters[reference.counter] = lines / reference.seconds;
+  state.counters[ratioCounter] = measured.seconds / reference.seconds;
+}
+
 // Lines per second of the reader, and its time over a bare line-by-line read
 // of the same file, measured in the same iterations.
 void BM_ReadDataFile(benchmark::State& state) {
@@ -121,11 +138,8 @@ void BM_ReadDataFile(benchmark::State& state) {
     bareSeconds += SecondsOfBareRead(path);
     state.ResumeTiming();
   }
-  if (readerSeconds == 0 || bareSeconds == 0) return;
-  const double lines = static_cast<double>(kLoadLines) * static_cast<double>(state.iterations());
-  state.counters["lines_per_s"] = lines / readerSeconds;
-  state.counters["bare_lines_per_s"] = lines / bareSeconds;
-  state.counters["times_bare_read"] = readerSeconds / bareSeconds;
+  SetLineRates(state, {"lines_per_s", readerSeconds}, {"bare_lines_per_s", bareSeconds},
+               "times_bare_read");
 }
 BENCHMARK(BM_ReadDataFile)->Unit(benchmark::kMillisecond);
 
@@ -156,11 +170,8 @@ void BM_CheckDataFile(benchmark::State& state) {
     state.counters["findings"] = static_cast<double>(result.findings.size());
     state.ResumeTiming();
   }
-  if (checkSeconds == 0 || loadSeconds == 0) return;
-  const double lines = static_cast<double>(kLoadLines) * static_cast<double>(state.iterations());
-  state.counters["check_lines_per_s"] = lines / checkSeconds;
-  state.counters["load_lines_per_s"] = lines / loadSeconds;
-  state.counters["times_load"] = checkSeconds / loadSeconds;
+  SetLineRates(state, {"check_lines_per_s", checkSeconds}, {"load_lines_per_s", loadSeconds},
+               "times_load");
 }
 BENCHMARK(BM_CheckDataFile)->Unit(benchmark::kMillisecond);
 
