@@ -2,6 +2,7 @@
 
 #include <JapaneseText.h>
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -23,12 +24,10 @@ class ListPlans {
   int FirstLacking(std::uint64_t requiredLists) {
     const auto [found, added] = lacking.try_emplace(requiredLists, kNoPlan);
     if (added) {
-      for (int plan : holding) {
-        if ((plans[static_cast<std::size_t>(plan)].lists & requiredLists) == 0) {
-          found->second = plan;
-          break;
-        }
-      }
+      const auto plan = std::find_if(holding.begin(), holding.end(), [&](int held) {
+        return (plans[static_cast<std::size_t>(held)].lists & requiredLists) == 0;
+      });
+      if (plan != holding.end()) found->second = *plan;
     }
     return found->second;
   }
