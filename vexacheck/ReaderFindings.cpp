@@ -2,6 +2,7 @@
 
 #include <JapaneseText.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -16,9 +17,7 @@ constexpr const char* kFieldNames[] = {
     kCheckFieldMasterPoints, kCheckFieldMasterItem, kCheckFieldPrerequisite};
 constexpr int kFieldNameCount = static_cast<int>(sizeof kFieldNames / sizeof kFieldNames[0]);
 
-const char* FieldName(int field) {
-  return kFieldNames[(field < 1 ? 1 : field > kFieldNameCount ? kFieldNameCount : field) - 1];
-}
+const char* FieldName(int field) { return kFieldNames[std::clamp(field, 1, kFieldNameCount) - 1]; }
 
 // The message of a fault, or nullptr for kNone.
 const char* Pattern(LineFault fault) {
