@@ -46,9 +46,9 @@ bench: $(BENCH)/CMakeCache.txt win
 	cmake --build $(BENCH) -j $(JOBS) --target benchmarks
 	./tools/run-benchmarks.sh $(BENCH) $(WIN)
 
-# The program with its data file and plug-in, as a user gets them.
+# The program with its data file, plug-in and data file checker, as a user gets them.
 program: $(WIN)/CMakeCache.txt
-	cmake --build $(WIN) -j $(JOBS) --target PellgrovePlanner game_data vexachar
+	cmake --build $(WIN) -j $(JOBS) --target PellgrovePlanner game_data vexachar vexacheck
 
 # Starts the program from build/run; without a display, under Xvfb with a screenshot.
 run: program

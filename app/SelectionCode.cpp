@@ -7,9 +7,6 @@ namespace {
 
 using namespace jobcode;
 
-// The rank bits of each job button: every rank includes the ranks below it.
-constexpr JobCode kJobBits[] = {kBasic, kBasic | kRank1, kBasic | kRank1 | kRank2H,
-                                kBasic | kRank1 | kRank2S};
 constexpr int kRank2SJob = 3;
 constexpr int kRank2S2Slot = 4;
 
@@ -19,7 +16,7 @@ int JobCodeOf(const Selection& selection) {
   if (selection.job < 0 || selection.job > kRank2SJob || selection.type < 0 || selection.type >= kTypeCount) return -1;
   JobCode code = kPairBits[selection.type / 2];
   code |= selection.type % 2 == 0 ? kFirstMember : kSecondMember;
-  code |= kJobBits[selection.job];
+  code |= kJobButtonBits[selection.job];
   if (selection.type == kSheepType || selection.type == kDragonType) {
     for (int box = 0; box < kAttributeCount; ++box) {
       if (selection.attributes[box]) code |= kAttributes[box];
@@ -44,6 +41,6 @@ int JobButtonOfCode(JobCode code) {
   if (code & kRank2S) return 3;
   if (code & kRank2H) return 2;
   if (code & kRank1) return 1;
-  if (code & kJobBits[0]) return 0;
+  if (code & kJobButtonBits[0]) return 0;
   return -1;
 }

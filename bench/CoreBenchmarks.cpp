@@ -12,6 +12,7 @@
 #include "data/GameDatabase.h"
 #include "data/TextUtil.h"
 #include "tests/support/ScratchFolder.h"
+#include "vexacheck/DataFileCheck.h"
 
 namespace {
 
@@ -94,6 +95,23 @@ double SecondsOfBareRead(const std::string& path) {
   return ThreadSeconds() - start;
 }
 
+// The time a way of reading the synthetic file took over all iterations.
+struct ReadingTime {
+  const char* counter;
+  double seconds;
+};
+
+// Lines per second of two readings of the file in the same iterations, and
+// the first one's time over the second's.
+void SetLineRates(benchmark::State& state, ReadingTime measured, ReadingTime reference,
+                  const char* ratioCounter) {
+  if (measured.seconds == 0 || reference.seconds == 0) return;
+  const double lines = static_cast<double>(kLoadLines) * static_cast<double>(state.iterations());
+  state.counters[measured.counter] = lines / measured.seconds;
+  state.counters[reference.counter] = lines / reference.seconds;
+  state.counters[ratioCounter] = measured.seconds / reference.seconds;
+}
+
 // Lines per second of the reader, and its time over a bare line-by-line read
 // of the same file, measured in the same iterations.
 void BM_ReadDataFile(benchmark::State& state) {
@@ -120,13 +138,42 @@ void BM_ReadDataFile(benchmark::State& state) {
     bareSeconds += SecondsOfBareRead(path);
     state.ResumeTiming();
   }
-  if (readerSeconds == 0 || bareSeconds == 0) return;
-  const double lines = static_cast<double>(kLoadLines) * static_cast<double>(state.iterations());
-  state.counters["lines_per_s"] = lines / readerSeconds;
-  state.counters["bare_lines_per_s"] = lines / bareSeconds;
-  state.counters["times_bare_read"] = readerSeconds / bareSeconds;
+  SetLineRates(state, {"lines_per_s", readerSeconds}, {"bare_lines_per_s", bareSeconds},
+               "times_bare_read");
 }
 BENCHMARK(BM_ReadDataFile)->Unit(benchmark::kMillisecond);
+
+// The data file checker against the program's load of the same file, in the
+// same iterations: times_load is the checker's time over the load's. The load
+// is timed as start-up has it, without the tables' teardown; the checker's time
+// includes its own.
+void BM_CheckDataFile(benchmark::State& state) {
+  SyntheticDataFile::Write(Scratch().PathOf("vexa.dat"), kLoadLines, Links::Sparse);
+  const std::string path = Scratch().PathOf("vexa.dat");
+  double checkSeconds = 0;
+  double loadSeconds = 0;
+  for (auto _ : state) {
+    const double start = ThreadSeconds();
+    const CheckResult result = CheckDataFile(path);
+    checkSeconds += ThreadSeconds() - start;
+
+    state.PauseTiming();
+    auto database = std::make_unique<GameDatabase>();
+    const double loadStart = ThreadSeconds();
+    const bool loaded = Scratch().LoadDatabase(*database);
+    loadSeconds += ThreadSeconds() - loadStart;
+    database.reset();
+    if (!loaded || result.refused) {
+      state.SkipWithError("the synthetic data file did not load");
+      break;
+    }
+    state.counters["findings"] = static_cast<double>(result.findings.size());
+    state.ResumeTiming();
+  }
+  SetLineRates(state, {"check_lines_per_s", checkSeconds}, {"load_lines_per_s", loadSeconds},
+               "times_load");
+}
+BENCHMARK(BM_CheckDataFile)->Unit(benchmark::kMillisecond);
 
 void BM_BuildPlan(benchmark::State& state) {
   GameDatabase* database = FreshPlan(state, PlanDatabase());

@@ -69,6 +69,15 @@ bool IsHeader(std::string_view line) {
   return !line.empty() && line.front() == '[' && line.back() == ']';
 }
 
+// Tabs to blanks, blanks off both ends, the comment dropped. Trimming before
+// the cut at ";" would change nothing: the content is the trimmed text before
+// the first ";" either way.
+void CleanLine(std::string& line) {
+  std::replace(line.begin(), line.end(), '\t', ' ');
+  const std::string_view content = splitAt(line, ";").head;
+  line.assign(content.data(), content.size());  // assign handles a range inside line itself
+}
+
 // The list of a sheep or dragon section: the base list plus the attribute's place.
 int AttributeList(int baseList, std::string_view attribute, int type) {
   const int offset =
@@ -84,24 +93,49 @@ void DataFileReader::setJobNames(JobNameTable& names) { jobNames = &names; }
 
 void DataFileReader::setSkillLists(SkillListTable& lists) { skillLists = &lists; }
 
+void DataFileReader::setObserver(DataFileObserver& lineObserver) { observer = &lineObserver; }
+
 bool DataFileReader::readFile(const std::string& fileName) {
   if (typeNames == nullptr || jobNames == nullptr || skillLists == nullptr) return false;
   // Binary, so that line ends and byte 0x1A read alike on every platform (ReadLine).
   std::ifstream file(fileName, std::ios::binary);
   if (!file) return false;
 
-  int section = kNoSection;
+  currentSection = kNoSection;
+  lineNumber = 0;
   std::string line;
   while (ReadLine(file, line)) {
-    if (IsHeader(line)) {
-      section = sectionIndex(line);
-      if (section == kNoSection) return false;
-    } else if (section != kNoSection) {
-      handleLine(section, line);  // a bad data line never ends the read
-    }
+    if (!HandleFileLine(line)) return false;
   }
   // A read error is no complete read, though the lines before it are kept.
   return !file.bad();
+}
+
+bool DataFileReader::HandleFileLine(std::string& line) {
+  ++lineNumber;
+  if (observer != nullptr) observer->OnLine(lineNumber, line);
+  if (IsHeader(line)) {
+    currentSection = sectionIndex(line);
+    if (observer != nullptr) observer->OnSection(lineNumber, currentSection);
+    return currentSection != kNoSection;
+  }
+  if (currentSection != kNoSection) {
+    handleLine(currentSection, line);  // a bad data line never ends the read
+  } else if (observer != nullptr) {
+    ReportStrayLine(line);
+  }
+  return true;
+}
+
+// Only an observer hears of lines before the first header: the program skips them unread.
+void DataFileReader::ReportStrayLine(std::string& line) {
+  CleanLine(line);
+  if (line.empty()) return;
+  Report({IsHeader(line) ? LineFault::kLooksLikeHeader : LineFault::kBeforeFirstHeader, 0});
+}
+
+void DataFileReader::Report(LineReport report) const {
+  if (observer != nullptr) observer->OnFault(lineNumber, report);
 }
 
 int DataFileReader::sectionIndex(std::string_view headerLine) {
@@ -128,13 +162,21 @@ int DataFileReader::sectionIndex(std::string_view headerLine) {
   return list;
 }
 
+const char* DataFileReader::typeGlyph(int type) {
+  return type >= 0 && type < kTypeCount ? kTypeGlyphs[type] : nullptr;
+}
+
+const char* DataFileReader::jobKey(int type, int slot) {
+  if (type < 0 || type >= kTypeCount || slot < 0 || slot >= kJobSlotCount) return nullptr;
+  return kJobKeys[type][slot];
+}
+
 bool DataFileReader::handleLine(int section, std::string& line) {
-  std::replace(line.begin(), line.end(), '\t', ' ');
-  // Trimming before the cut at ";" would change nothing: the content is the
-  // trimmed text before the first ";" either way.
-  const std::string_view content = splitAt(line, ";").head;
-  line.assign(content.data(), content.size());  // assign handles a range inside line itself
+  CleanLine(line);
   if (line.empty()) return true;
+  // A header with a blank or a comment after it is read as data: say so, since
+  // the section it meant to start is never entered.
+  if (observer != nullptr && IsHeader(line)) Report({LineFault::kLooksLikeHeader, 0});
   return handleEntry(section, line);
 }
 
@@ -151,16 +193,25 @@ bool DataFileReader::handleEntry(int section, std::string_view content) {
   // Built in a list node of its own and moved in whole, since a definition
   // cannot be moved, only copied; a malformed line leaves with the node.
   SkillList parsed(1);
-  if (!ParseSkillLine(content, parsed.front())) return false;
+  const LineReport report = ParseSkillLine(content, parsed.front());
+  if (report.fault != LineFault::kNone) {
+    Report(report);
+    return false;
+  }
   SkillList& list = (*skillLists)[section];
   list.splice(list.end(), parsed);
+  if (observer != nullptr) observer->OnSkillStored(lineNumber, section);
   return true;
 }
 
 void DataFileReader::SetTypeName(std::string_view content) {
   const std::string_view glyph = nextToken(content);
   const int type = IndexOf(glyph, kTypeGlyphs);
-  if (type >= 0) (*typeNames)[type] = nextToken(content);
+  if (type >= 0) {
+    (*typeNames)[type] = nextToken(content);
+  } else {
+    Report({LineFault::kUnknownTypeGlyph, 0});
+  }
 }
 
 void DataFileReader::SetJobName(std::string_view content) {
@@ -173,4 +224,5 @@ void DataFileReader::SetJobName(std::string_view content) {
       }
     }
   }
+  Report({LineFault::kUnknownJobKey, 0});
 }

@@ -3,10 +3,12 @@
 #include <string>
 #include <string_view>
 
+#include "data/DataFileObserver.h"
 #include "data/GameTables.h"
 
 // Reads the game data file into the tables a GameDatabase owns. Give it the
-// three tables, in this order, then call readFile once.
+// three tables, in this order, then call readFile once. An observer, if one is
+// given, is told what the reader drops and why; the program gives none.
 class DataFileReader {
  public:
   static constexpr int kNoSection = -1;
@@ -16,6 +18,7 @@ class DataFileReader {
   void setTypeNames(TypeNameTable& names);
   void setJobNames(JobNameTable& names);
   void setSkillLists(SkillListTable& lists);
+  void setObserver(DataFileObserver& lineObserver);
 
   // true when the file was read to its end; false when it cannot be opened or
   // read, when a header names no section (what was stored before stays), or
@@ -26,6 +29,11 @@ class DataFileReader {
   // kTypeNameSection, kJobNameSection, or kNoSection.
   static int sectionIndex(std::string_view headerLine);
 
+  // The glyph of a character type index and the job key of a type and slot,
+  // as the name sections spell them; nullptr where there is none.
+  static const char* typeGlyph(int type);
+  static const char* jobKey(int type, int slot);
+
   // Cleans one data line in place (tabs to blanks, blanks off the ends, comment
   // dropped) and hands what is left to handleEntry. true for a skipped line.
   bool handleLine(int section, std::string& line);
@@ -35,10 +43,17 @@ class DataFileReader {
   bool handleEntry(int section, std::string_view content);
 
  private:
+  // One line as read; false when it is a header that ends the read.
+  bool HandleFileLine(std::string& line);
+  void ReportStrayLine(std::string& line);
+  void Report(LineReport report) const;
   void SetTypeName(std::string_view content);
   void SetJobName(std::string_view content);
 
   TypeNameTable* typeNames = nullptr;
   JobNameTable* jobNames = nullptr;
   SkillListTable* skillLists = nullptr;
+  DataFileObserver* observer = nullptr;
+  int currentSection = kNoSection;
+  int lineNumber = 0;
 };

@@ -2,13 +2,14 @@
 
 #include <string_view>
 
+#include "data/LineFault.h"
 #include "data/SkillDefinition.h"
 
 // Turns the content of one skill line (tabs already blanks, comment dropped)
 // into a definition: key, display name, learn level, learn points, master
 // points ("-" or 1 or more), master item ("-", "name" or "name:count"), then
 // prerequisites "key" or "key:level". Fills skill, which starts empty, in place
-// so that nothing is copied; returns false when a field is missing, a number is
-// out of its range or a count or level is negative, and skill is then partly
-// filled and must be dropped.
-bool ParseSkillLine(std::string_view content, SkillDefinition& skill);
+// so that nothing is copied. Reports kNone for a stored line; otherwise the
+// first field that is missing, out of its range or negative, and skill is then
+// partly filled and must be dropped.
+LineReport ParseSkillLine(std::string_view content, SkillDefinition& skill);

@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the database as its data file, then builds the plan
 // of every character type and steps its rows, so that whatever the reader
-// stores also goes through the plan rules.
+// stores also goes through the plan rules. The data file checker reads the same
+// bytes and must refuse exactly what the program refuses.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -8,6 +10,7 @@
 #include "fuzz/FuzzCheck.h"
 #include "tests/support/ScratchFolder.h"
 #include "plan/ClampedInt.h"
+#include "vexacheck/DataFileCheck.h"
 
 namespace {
 
@@ -31,6 +34,20 @@ JobCode TypeCode(int type, JobCode rank) {
   const JobCode pair = JobCode{0x10} << (type / 2);
   const JobCode member = type % 2 == 0 ? 2 : 1;
   return pair | member | rank | kAllAttributes;
+}
+
+// Findings in line order, each within the file, and the status that the load earns.
+void CheckFindings(const CheckResult& result, bool loaded, const std::uint8_t* data,
+                   std::size_t size) {
+  const auto lines = static_cast<int>(std::count(data, data + size, '\n')) + 1;
+  int previous = 0;
+  for (const Finding& finding : result.findings) {
+    FUZZ_CHECK(finding.line >= previous && finding.line <= lines);
+    FUZZ_CHECK(!finding.message.empty());
+    previous = finding.line;
+  }
+  FUZZ_CHECK(result.refused == !loaded);
+  FUZZ_CHECK(result.ExitStatus() == (!loaded ? 2 : result.findings.empty() ? 0 : 1));
 }
 
 void CheckTotal(const GameDatabase& database) {
@@ -73,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Scratch().Write("vexa.dat", data, size);
   GameDatabase database;
   // A failed read keeps what came before the bad header, so plan from it anyway.
-  Scratch().LoadDatabase(database);
+  const bool loaded = Scratch().LoadDatabase(database);
+  CheckFindings(CheckDataFile(Scratch().PathOf("vexa.dat")), loaded, data, size);
   for (int type = 0; type < kTypeCountToBuild; ++type) {
     ExercisePlan(database, TypeCode(type, kRankTwoS));
     ExercisePlan(database, TypeCode(type, kRankTwoH));

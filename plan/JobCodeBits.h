@@ -17,6 +17,9 @@ inline constexpr JobCode kRank1 = 0x200;
 inline constexpr JobCode kRank2H = 0x1000;
 inline constexpr JobCode kRank2S = 0x2000;
 inline constexpr JobCode kRank2S2 = 0x4000;
+// The rank bits of the window's four job buttons: every rank includes the ranks below it.
+inline constexpr JobCode kJobButtonBits[] = {kBasic, kBasic | kRank1, kBasic | kRank1 | kRank2H,
+                                             kBasic | kRank1 | kRank2S};
 
 inline constexpr JobCode kWater = 0x10000;
 inline constexpr JobCode kWind = 0x20000;

@@ -6,7 +6,11 @@ namespace {
 constexpr std::int32_t kMasterLevel = 11;
 }  // namespace
 
-int SkillEntry::MaxLevel() const { return masterPoints != 0 ? kMasterLevel : 1; }
+int MaxLevelOf(const SkillDefinition& definition) {
+  return definition.masterPoints != 0 ? kMasterLevel : 1;
+}
+
+int SkillEntry::MaxLevel() const { return MaxLevelOf(*this); }
 
 bool SkillEntry::IsMastered() const { return level == MaxLevel(); }
 

@@ -6,6 +6,9 @@
 
 #include "data/SkillDefinition.h"
 
+// The highest level a skill defined so can have: 11 when it can be mastered, else 1.
+int MaxLevelOf(const SkillDefinition& definition);
+
 // The plan's record of one skill: its definition plus the row it stands on,
 // its current level and the skills that require it.
 struct SkillEntry : SkillDefinition {

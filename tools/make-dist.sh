@@ -1,7 +1,8 @@
 #!/bin/sh
 # Usage: make-dist.sh WIN_BUILD_DIR OUT_DIR
 # Packs the program for Windows users: the program, the shipped game data,
-# the plug-in and the read-me files (Japanese in Shift-JIS, both with CR LF).
+# the plug-in, the data file checker and the read-me files (Japanese in
+# Shift-JIS, both with CR LF).
 set -eu
 build=$(cd "$1" && pwd)
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,7 +11,8 @@ out=$(cd "$2" && pwd)
 stage="$out/PellgrovePlanner"
 rm -rf "$stage" "$out/PellgrovePlanner.zip"
 mkdir -p "$stage"
-cp "$build/app/PellgrovePlanner.exe" "$build/vexa.dat" "$build/plugin/full/VexaChar.dll" "$stage/"
+cp "$build/app/PellgrovePlanner.exe" "$build/vexa.dat" "$build/plugin/full/VexaChar.dll" \
+  "$build/vexacheck/vexacheck.exe" "$stage/"
 sed 's/$/\r/' "$source_dir/dist/README-en.txt" >"$stage/README-en.txt"
 iconv -f UTF-8 -t CP932 "$source_dir/dist/README-ja.txt" | sed 's/$/\r/' >"$stage/README-ja.txt"
 (cd "$out" && zip -q -r PellgrovePlanner.zip PellgrovePlanner)

@@ -1,0 +1,23 @@
+#pragma once
+
+// Why the data file reader did not take a line as written.
+enum class LineFault {
+  kNone,
+  kUnknownSection,     // a header that names no section: the read ends there
+  kBeforeFirstHeader,  // a data line with no section to fill
+  kLooksLikeHeader,    // bracketed, but blanks or a comment outside the brackets make it data
+  kUnknownTypeGlyph,   // a type-name line whose glyph matches none
+  kUnknownJobKey,      // a job-name line whose key matches none
+  // A skill line, dropped whole; the report names the field.
+  kFieldMissing,
+  kBelowOne,                // learn level or learn points
+  kNeitherDashNorPositive,  // master points
+  kNegative,                // master item count or prerequisite level
+};
+
+// A fault and, for a skill line, the field (1-based; 7 on are prerequisites)
+// that breaks its rule.
+struct LineReport {
+  LineFault fault = LineFault::kNone;
+  int field = 0;
+};
