@@ -9,9 +9,9 @@
 
 #include "bench/SyntheticDataFile.h"
 #include "data/DataFileReader.h"
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "data/TextUtil.h"
-#include "tests/support/ScratchFolder.h"
+#include "harness/ScratchFolder.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ double ThreadSeconds() {
 std::unique_ptr<GameDatabase> LoadDatabase(int lines, Links links) {
   SyntheticDataFile::Write(Scratch().PathOf("vexa.dat"), lines, links);
   auto database = std::make_unique<GameDatabase>();
-  if (!Scratch().LoadDatabase(*database) ||
+  if (!LoadDatabaseFrom(Scratch(), *database) ||
       !database->BuildPlan(SyntheticDataFile::kEveryRowCode) || database->RowCount() != lines) {
     return nullptr;
   }

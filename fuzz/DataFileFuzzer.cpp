@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "fuzz/FuzzCheck.h"
-#include "tests/support/ScratchFolder.h"
+#include "harness/ScratchFolder.h"
 #include "plan/ClampedInt.h"
 
 namespace {
@@ -70,10 +70,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Scratch().Write("vexa.dat", data, size);
+  Scratch().Write("vexa.dat", std::string_view(reinterpret_cast<const char*>(data), size));
   GameDatabase database;
   // A failed read keeps what came before the bad header, so plan from it anyway.
-  Scratch().LoadDatabase(database);
+  LoadDatabaseFrom(Scratch(), database);
   for (int type = 0; type < kTypeCountToBuild; ++type) {
     ExercisePlan(database, TypeCode(type, kRankTwoS));
     ExercisePlan(database, TypeCode(type, kRankTwoH));

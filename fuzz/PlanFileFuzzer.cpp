@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "fuzz/FuzzCheck.h"
-#include "tests/support/ScratchFolder.h"
+#include "harness/ScratchFolder.h"
 #include "plan/PlanFile.h"
 
 namespace {
@@ -80,7 +80,7 @@ void CheckRecordRoundTrip(JobCode code, const std::vector<PlanRecord>& records) 
 
 // A plan with some levels set, so that an untouched plan is told from a reset one.
 void StartPlan(GameDatabase& database) {
-  FUZZ_CHECK(Scratch().LoadDatabase(database));
+  FUZZ_CHECK(LoadDatabaseFrom(Scratch(), database));
   FUZZ_CHECK(database.BuildPlan(kBunnyRankTwoH));
   ChangeList changes;
   database.StepRowLevel(database.RowCount() - 1, Max, changes);
@@ -93,7 +93,7 @@ void CheckSaveLoadRoundTrip(const GameDatabase& loaded) {
     return;
   }
   GameDatabase reloaded;
-  FUZZ_CHECK(Scratch().LoadDatabase(reloaded));
+  FUZZ_CHECK(LoadDatabaseFrom(Scratch(), reloaded));
   FUZZ_CHECK(reloaded.LoadPlan(Scratch().PathOf(kSavedFile).c_str()));
   FUZZ_CHECK(reloaded.GetJobCode() == loaded.GetJobCode());
   FUZZ_CHECK(reloaded.TotalPoints() == loaded.TotalPoints());
@@ -105,12 +105,12 @@ void CheckSaveLoadRoundTrip(const GameDatabase& loaded) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   const std::string data = FixedDataFile();
-  Scratch().Write("vexa.dat", data.data(), data.size());
+  Scratch().Write("vexa.dat", data);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Scratch().Write(kInputFile, data, size);
+  Scratch().Write(kInputFile, std::string_view(reinterpret_cast<const char*>(data), size));
   JobCode code = 0;
   std::vector<PlanRecord> records;
   const bool readable = ReadRecords(kInputFile, code, records);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/PlanTypes.h"
 
 // One skill line of a plan file.
 struct PlanRecord {

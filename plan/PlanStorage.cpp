@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <mutex>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "plan/JobCodeLayout.h"
 #include "plan/MoveFileOver.h"
 #include "plan/PlanFile.h"

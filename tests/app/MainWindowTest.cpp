@@ -15,9 +15,9 @@
 #include "app/MainWindow.h"
 #include "app/PlanFileCommand.h"
 #include "app/SelectionCode.h"
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "res/ControlIds.h"
-#include "ui/AppMessages.h"
+#include "skilllist/ListMessages.h"
 
 namespace {
 
