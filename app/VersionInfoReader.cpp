@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <memory>
 #include <new>
+
+#include "data/TextUtil.h"
 
 namespace {
 
@@ -21,9 +22,7 @@ struct Translation {
 
 // "\StringFileInfo\041104B0\" for Japanese, Unicode.
 std::string StringTablePrefix(const Translation& translation) {
-  char prefix[32];
-  std::snprintf(prefix, sizeof prefix, "\\StringFileInfo\\%04X%04X\\", translation.language, translation.codePage);
-  return prefix;
+  return "\\StringFileInfo\\" + UpperHex(translation.language, 4) + UpperHex(translation.codePage, 4) + "\\";
 }
 
 std::string LookUpText(const char* block, const std::string& path) {

@@ -6,7 +6,7 @@
 #include "data/GameTables.h"
 
 // Reads the game data file into the tables a GameDatabase owns. Give it the
-// three tables, in this order, then call readFile once.
+// three tables, in this order, then call readFile (or readText) once.
 class DataFileReader {
  public:
   static constexpr int kNoSection = -1;
@@ -21,6 +21,8 @@ class DataFileReader {
   // read, when a header names no section (what was stored before stays), or
   // when a table was not given.
   bool readFile(const std::string& fileName);
+  // The same for the file's text already in memory.
+  bool readText(std::string_view text);
 
   // The section of a header line "[name]": a skill list index 0 to 48,
   // kTypeNameSection, kJobNameSection, or kNoSection.

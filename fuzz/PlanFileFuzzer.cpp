@@ -17,7 +17,6 @@
 namespace {
 
 constexpr char kInputFile[] = "input.vx3";
-constexpr char kCopyFile[] = "copy.vx3";
 constexpr char kBeforeFile[] = "before.vx3";
 constexpr char kAfterFile[] = "after.vx3";
 constexpr char kSavedFile[] = "saved.vx3";
@@ -52,11 +51,6 @@ const ScratchFolder& Scratch() {
   return folder;
 }
 
-bool ReadRecords(const char* name, JobCode& code, std::vector<PlanRecord>& records) {
-  PlanFile file(Scratch().PathOf(name).c_str(), PlanFile::Reading);
-  return file.IsOpen() && file.ReadPlan(code, records);
-}
-
 bool SameRecords(const std::vector<PlanRecord>& a, const std::vector<PlanRecord>& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -65,15 +59,11 @@ bool SameRecords(const std::vector<PlanRecord>& a, const std::vector<PlanRecord>
   return true;
 }
 
-// What the file holds is written back unchanged and reads the same again.
+// What the text holds is written back unchanged and parses the same again.
 void CheckRecordRoundTrip(JobCode code, const std::vector<PlanRecord>& records) {
-  {
-    PlanFile copy(Scratch().PathOf(kCopyFile).c_str(), PlanFile::Writing);
-    FUZZ_CHECK(copy.IsOpen() && copy.WritePlan(code, records));
-  }
   JobCode copiedCode = 0;
   std::vector<PlanRecord> copied;
-  FUZZ_CHECK(ReadRecords(kCopyFile, copiedCode, copied));
+  FUZZ_CHECK(ParsePlanText(PlanText(code, records), copiedCode, copied));
   FUZZ_CHECK(copiedCode == code);
   FUZZ_CHECK(SameRecords(copied, records));
 }
@@ -110,10 +100,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Scratch().Write(kInputFile, std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  Scratch().Write(kInputFile, text);
   JobCode code = 0;
   std::vector<PlanRecord> records;
-  const bool readable = ReadRecords(kInputFile, code, records);
+  const bool readable = ParsePlanText(text, code, records);
   if (readable) CheckRecordRoundTrip(code, records);
 
   GameDatabase database;

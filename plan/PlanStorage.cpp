@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <mutex>
 
+#include "data/FileBytes.h"
 #include "plan/GameDatabase.h"
 #include "plan/JobCodeLayout.h"
 #include "plan/MoveFileOver.h"
@@ -28,24 +29,17 @@ bool GameDatabase::SavePlan(const char* path) const {
   if (records.empty()) return false;
 
   const std::string temporary = std::string(path) + kTemporarySuffix;
-  bool written = false;
-  {
-    PlanFile file(temporary.c_str(), PlanFile::Writing);
-    if (!file.IsOpen()) return false;
-    written = file.WritePlan(code, records);
-  }
-  if (written && MoveFileOver(temporary, path)) return true;
+  if (!WriteFileBytes(temporary, PlanText(code, records))) return false;
+  if (MoveFileOver(temporary, path)) return true;
   std::remove(temporary.c_str());
   return false;
 }
 
 bool GameDatabase::LoadPlan(const char* path) {
+  if (path == nullptr) return false;
   JobCode code = 0;
   std::vector<PlanRecord> records;
-  {
-    PlanFile file(path, PlanFile::Reading);
-    if (!file.IsOpen() || !file.ReadPlan(code, records)) return false;
-  }
+  if (!ReadPlanFile(path, code, records)) return false;
   // A rebuild for a code without a character type would only empty the plan.
   if (JobCodeType(code) < 0) return false;
 
