@@ -7,7 +7,7 @@
 
 #include "app/ErrorCaption.h"
 #include "app/MainWindow.h"
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};

@@ -16,7 +16,7 @@
 #include "app/VersionTitle.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
-#include "ui/AppMessages.h"
+#include "skilllist/ListMessages.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/AttributeRules.h"
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "skilllist/HeaderListView.h"
 #include "skilllist/SkillListView.h"
 #include "ui/DiamondCheckBox.h"

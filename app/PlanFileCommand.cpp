@@ -10,7 +10,7 @@
 #include "app/ErrorCaption.h"
 #include "app/MainWindow.h"
 #include "app/PlanSnapshot.h"
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 
 // The plan's code and every row's key and level at one moment. A failed load
 // may or may not have rebuilt the plan; comparing with a snapshot taken before

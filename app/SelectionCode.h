@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AttributeRules.h"
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 
 // The selection as the main window's controls hold it.
 struct Selection {

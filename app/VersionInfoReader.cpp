@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <memory>
 #include <new>
+
+#include "data/TextUtil.h"
 
 namespace {
 
@@ -21,15 +22,44 @@ struct Translation {
 
 // "\StringFileInfo\041104B0\" for Japanese, Unicode.
 std::string StringTablePrefix(const Translation& translation) {
-  char prefix[32];
-  std::snprintf(prefix, sizeof prefix, "\\StringFileInfo\\%04X%04X\\", translation.language, translation.codePage);
-  return prefix;
+  return "\\StringFileInfo\\" + UpperHex(translation.language, 4) + UpperHex(translation.codePage, 4) + "\\";
+}
+
+// The version library's three entry points, null where it did not load. It is
+// loaded when first asked for, from the system folder by its full path:
+// linked, it would be loaded at every start before the program runs.
+struct VersionLibrary {
+  decltype(&GetFileVersionInfoSizeA) infoSize = nullptr;
+  decltype(&GetFileVersionInfoA) info = nullptr;
+  decltype(&VerQueryValueA) query = nullptr;
+};
+
+template <typename Function>
+void Find(HMODULE library, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
+const VersionLibrary& Version() {
+  static const VersionLibrary library = [] {
+    VersionLibrary found;
+    char path[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length + sizeof "\\version.dll" > MAX_PATH) return found;
+    lstrcatA(path, "\\version.dll");
+    const HMODULE module = LoadLibraryA(path);
+    if (!module) return found;
+    Find(module, "GetFileVersionInfoSizeA", found.infoSize);
+    Find(module, "GetFileVersionInfoA", found.info);
+    Find(module, "VerQueryValueA", found.query);
+    return found;
+  }();
+  return library;
 }
 
 std::string LookUpText(const char* block, const std::string& path) {
   char* text = nullptr;
   UINT length = 0;
-  if (!VerQueryValueA(block, path.c_str(), reinterpret_cast<void**>(&text), &length) || !text) return {};
+  if (!Version().query(block, path.c_str(), reinterpret_cast<void**>(&text), &length) || !text) return {};
   return text;
 }
 
@@ -39,18 +69,20 @@ bool VersionInfoReader::ReadStrings(const std::string& modulePath, const Version
                                     VersionStrings& strings) const {
   if (!keys || count <= 0) return false;
   strings.clear();
+  const VersionLibrary& version = Version();
+  if (!version.infoSize || !version.info || !version.query) return false;
 
   DWORD handle = 0;
-  const DWORD size = GetFileVersionInfoSizeA(modulePath.c_str(), &handle);
+  const DWORD size = version.infoSize(modulePath.c_str(), &handle);
   if (size == 0) return false;
   // One spare zero byte, so no text can run past the block.
   std::unique_ptr<char[]> block(new (std::nothrow) char[size + 1]());
   if (!block) return false;
-  if (!GetFileVersionInfoA(modulePath.c_str(), 0, size, block.get())) return false;
+  if (!version.info(modulePath.c_str(), 0, size, block.get())) return false;
 
   Translation* translation = nullptr;
   UINT translationLength = 0;
-  if (!VerQueryValueA(block.get(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+  if (!version.query(block.get(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
                       &translationLength))
     return false;
   // An empty translation table has no first entry to read.

@@ -3,15 +3,15 @@
 #include <benchmark/benchmark.h>
 #include <time.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 
 #include "bench/SyntheticDataFile.h"
 #include "data/DataFileReader.h"
-#include "data/GameDatabase.h"
+#include "data/FileBytes.h"
+#include "plan/GameDatabase.h"
 #include "data/TextUtil.h"
-#include "tests/support/ScratchFolder.h"
+#include "harness/ScratchFolder.h"
 #include "vexacheck/DataFileCheck.h"
 
 namespace {
@@ -38,7 +38,7 @@ double ThreadSeconds() {
 std::unique_ptr<GameDatabase> LoadDatabase(int lines, Links links) {
   SyntheticDataFile::Write(Scratch().PathOf("vexa.dat"), lines, links);
   auto database = std::make_unique<GameDatabase>();
-  if (!Scratch().LoadDatabase(*database) ||
+  if (!LoadDatabaseFrom(Scratch(), *database) ||
       !database->BuildPlan(SyntheticDataFile::kEveryRowCode) || database->RowCount() != lines) {
     return nullptr;
   }
@@ -87,10 +87,12 @@ struct DataTables {
 // The least any line reader must do: every line of the file into one string.
 double SecondsOfBareRead(const std::string& path) {
   const double start = ThreadSeconds();
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
+  std::string text;
+  ReadFileBytes(path, text);
+  LineCutter lines(text);
+  std::string_view line;
   std::size_t bytes = 0;
-  while (ReadLine(in, line)) bytes += line.size();
+  while (lines.Next(line)) bytes += line.size();
   benchmark::DoNotOptimize(bytes);
   return ThreadSeconds() - start;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 
 // Large data files made up for the benchmarks. Their skills fill the attack
 // basic list and the bunny rank-1 list in alternating sections, so one bunny

@@ -3,8 +3,8 @@
 #include <JapaneseText.h>
 
 #include <algorithm>
-#include <fstream>
 
+#include "data/FileBytes.h"
 #include "data/SkillLineParser.h"
 #include "data/TextUtil.h"
 
@@ -96,19 +96,26 @@ void DataFileReader::setSkillLists(SkillListTable& lists) { skillLists = &lists;
 void DataFileReader::setObserver(DataFileObserver& lineObserver) { observer = &lineObserver; }
 
 bool DataFileReader::readFile(const std::string& fileName) {
-  if (typeNames == nullptr || jobNames == nullptr || skillLists == nullptr) return false;
-  // Binary, so that line ends and byte 0x1A read alike on every platform (ReadLine).
-  std::ifstream file(fileName, std::ios::binary);
-  if (!file) return false;
+  std::string text;
+  const bool complete = ReadFileBytes(fileName, text);
+  // After a read error only the lines that ended before it count (none when
+  // the file did not open); the load fails, though they stay in the tables.
+  if (!complete) text.erase(text.rfind('\n') + 1);
+  return readText(text) && complete;
+}
 
+bool DataFileReader::readText(std::string_view text) {
+  if (typeNames == nullptr || jobNames == nullptr || skillLists == nullptr) return false;
   currentSection = kNoSection;
   lineNumber = 0;
+  LineCutter lines(text);
+  std::string_view view;
   std::string line;
-  while (ReadLine(file, line)) {
+  while (lines.Next(view)) {
+    line.assign(view.data(), view.size());
     if (!HandleFileLine(line)) return false;
   }
-  // A read error is no complete read, though the lines before it are kept.
-  return !file.bad();
+  return true;
 }
 
 bool DataFileReader::HandleFileLine(std::string& line) {

@@ -7,8 +7,9 @@
 #include "data/GameTables.h"
 
 // Reads the game data file into the tables a GameDatabase owns. Give it the
-// three tables, in this order, then call readFile once. An observer, if one is
-// given, is told what the reader drops and why; the program gives none.
+// three tables, in this order, then call readFile (or readText) once. An
+// observer, if one is given, is told what the reader drops and why; the
+// program gives none.
 class DataFileReader {
  public:
   static constexpr int kNoSection = -1;
@@ -24,6 +25,8 @@ class DataFileReader {
   // read, when a header names no section (what was stored before stays), or
   // when a table was not given.
   bool readFile(const std::string& fileName);
+  // The same for the file's text already in memory.
+  bool readText(std::string_view text);
 
   // The section of a header line "[name]": a skill list index 0 to 48,
   // kTypeNameSection, kJobNameSection, or kNoSection.

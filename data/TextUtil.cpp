@@ -20,12 +20,25 @@ std::int32_t ReadDecimal(std::string_view text) {
   return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-bool ReadLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) {
-    line.clear();
-    return false;
+std::string UpperHex(std::uint32_t value, int minDigits) {
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string hex;
+  for (; value != 0 || static_cast<int>(hex.size()) < minDigits; value >>= 4) {
+    hex.insert(hex.begin(), kDigits[value & 0xF]);
   }
-  // getline stops at end of file without setting eof only when it found the LF.
-  if (!in.eof() && !line.empty() && line.back() == '\r') line.pop_back();
+  return hex;
+}
+
+bool LineCutter::Next(std::string_view& line) {
+  if (rest.empty()) return false;
+  const std::size_t end = rest.find('\n');
+  if (end == std::string_view::npos) {
+    line = rest;
+    rest = std::string_view();
+    return true;
+  }
+  line = rest.substr(0, end);
+  rest.remove_prefix(end + 1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   return true;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <istream>
 #include <string>
 #include <string_view>
 
@@ -65,11 +64,24 @@ inline std::string_view nextToken(std::string_view& text) {
 // read as its nearest end. No blanks are skipped.
 std::int32_t ReadDecimal(std::string_view text);
 
-// Reads one line of a file opened in binary mode, so that every platform sees
-// the same lines: the line ends at LF, and a CR directly before that LF belongs
-// to the line end (as Windows text mode reads it). A last line without LF is
-// still a line and keeps any CR it ends with; byte 0x1A is an ordinary byte;
-// lines have no length limit. Returns false, with line empty, when nothing is
-// left to read or the stream fails; check the stream's bad() to tell a read
-// error from the end of the file.
-bool ReadLine(std::istream& in, std::string& line);
+// Upper-case hexadecimal digits of value, at least minDigits of them with
+// leading zeros: what "%X" and "%04X" write, without printf, which would bring
+// a whole formatter of its own into the program.
+std::string UpperHex(std::uint32_t value, int minDigits = 1);
+
+// Cuts a text (a whole file read in binary mode, or pasted text) into lines,
+// so that every platform sees the same lines: a line ends at LF, and a CR
+// directly before that LF belongs to the line end (as Windows text mode reads
+// it). A last line without LF is still a line and keeps any CR it ends with;
+// byte 0x1A is an ordinary byte; lines have no length limit. The lines view
+// the text, which must outlive them.
+class LineCutter {
+ public:
+  explicit LineCutter(std::string_view text) : rest(text) {}
+
+  // The next line; false when the text is used up.
+  bool Next(std::string_view& line);
+
+ private:
+  std::string_view rest;
+};

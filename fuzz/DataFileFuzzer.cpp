@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "fuzz/FuzzCheck.h"
-#include "tests/support/ScratchFolder.h"
+#include "harness/ScratchFolder.h"
 #include "plan/ClampedInt.h"
 #include "vexacheck/DataFileCheck.h"
 
@@ -87,10 +87,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Scratch().Write("vexa.dat", data, size);
+  Scratch().Write("vexa.dat", std::string_view(reinterpret_cast<const char*>(data), size));
   GameDatabase database;
   // A failed read keeps what came before the bad header, so plan from it anyway.
-  const bool loaded = Scratch().LoadDatabase(database);
+  const bool loaded = LoadDatabaseFrom(Scratch(), database);
   CheckFindings(CheckDataFile(Scratch().PathOf("vexa.dat")), loaded, data, size);
   for (int type = 0; type < kTypeCountToBuild; ++type) {
     ExercisePlan(database, TypeCode(type, kRankTwoS));

@@ -9,15 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "fuzz/FuzzCheck.h"
-#include "tests/support/ScratchFolder.h"
+#include "harness/ScratchFolder.h"
 #include "plan/PlanFile.h"
 
 namespace {
 
 constexpr char kInputFile[] = "input.vx3";
-constexpr char kCopyFile[] = "copy.vx3";
 constexpr char kBeforeFile[] = "before.vx3";
 constexpr char kAfterFile[] = "after.vx3";
 constexpr char kSavedFile[] = "saved.vx3";
@@ -52,11 +51,6 @@ const ScratchFolder& Scratch() {
   return folder;
 }
 
-bool ReadRecords(const char* name, JobCode& code, std::vector<PlanRecord>& records) {
-  PlanFile file(Scratch().PathOf(name).c_str(), PlanFile::Reading);
-  return file.IsOpen() && file.ReadPlan(code, records);
-}
-
 bool SameRecords(const std::vector<PlanRecord>& a, const std::vector<PlanRecord>& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -65,15 +59,11 @@ bool SameRecords(const std::vector<PlanRecord>& a, const std::vector<PlanRecord>
   return true;
 }
 
-// What the file holds is written back unchanged and reads the same again.
+// What the text holds is written back unchanged and parses the same again.
 void CheckRecordRoundTrip(JobCode code, const std::vector<PlanRecord>& records) {
-  {
-    PlanFile copy(Scratch().PathOf(kCopyFile).c_str(), PlanFile::Writing);
-    FUZZ_CHECK(copy.IsOpen() && copy.WritePlan(code, records));
-  }
   JobCode copiedCode = 0;
   std::vector<PlanRecord> copied;
-  FUZZ_CHECK(ReadRecords(kCopyFile, copiedCode, copied));
+  FUZZ_CHECK(ParsePlanText(PlanText(code, records), copiedCode, copied));
   FUZZ_CHECK(copiedCode == code);
   FUZZ_CHECK(SameRecords(copied, records));
 }
@@ -81,7 +71,7 @@ void CheckRecordRoundTrip(JobCode code, const std::vector<PlanRecord>& records) 
 // A plan with some levels set, so that an untouched plan is told from a reset
 // one; made in one undo step.
 void StartPlan(GameDatabase& database) {
-  FUZZ_CHECK(Scratch().LoadDatabase(database));
+  FUZZ_CHECK(LoadDatabaseFrom(Scratch(), database));
   database.BeginStep();
   FUZZ_CHECK(database.BuildPlan(kBunnyRankTwoH));
   ChangeList changes;
@@ -96,7 +86,7 @@ void CheckSaveLoadRoundTrip(GameDatabase& loaded) {
     return;
   }
   GameDatabase reloaded;
-  FUZZ_CHECK(Scratch().LoadDatabase(reloaded));
+  FUZZ_CHECK(LoadDatabaseFrom(Scratch(), reloaded));
   FUZZ_CHECK(reloaded.LoadPlan(Scratch().PathOf(kSavedFile).c_str()));
   FUZZ_CHECK(reloaded.GetJobCode() == loaded.GetJobCode());
   FUZZ_CHECK(reloaded.TotalPoints() == loaded.TotalPoints());
@@ -108,15 +98,16 @@ void CheckSaveLoadRoundTrip(GameDatabase& loaded) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   const std::string data = FixedDataFile();
-  Scratch().Write("vexa.dat", data.data(), data.size());
+  Scratch().Write("vexa.dat", data);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Scratch().Write(kInputFile, data, size);
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  Scratch().Write(kInputFile, text);
   JobCode code = 0;
   std::vector<PlanRecord> records;
-  const bool readable = ReadRecords(kInputFile, code, records);
+  const bool readable = ParsePlanText(text, code, records);
   if (readable) CheckRecordRoundTrip(code, records);
 
   GameDatabase database;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/GameDatabase.h"
+#include "plan/PlanTypes.h"
 
 // The bit layout of a JobCode, shared by the window that composes codes and
 // the plan that decodes them.

@@ -1,5 +1,6 @@
 #include "plan/JobCodeLayout.h"
 
+#include "data/GameTables.h"
 #include "plan/JobCodeBits.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "data/GameDatabase.h"
+#include "plan/PlanTypes.h"
 
 // What a JobCode selects: the character type, the skill lists of each job
 // block (unused places hold -1) and the job slot that labels the rank-2 block.

@@ -1,7 +1,7 @@
 #include <mutex>
 #include <unordered_set>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "plan/ClampedInt.h"
 #include "plan/StepScope.h"
 

@@ -1,6 +1,6 @@
 #include <mutex>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "plan/ClampedInt.h"
 #include "plan/JobCodeLayout.h"
 #include "plan/StepScope.h"

@@ -1,92 +1,53 @@
 #include "plan/PlanFile.h"
 
-#include <cstdio>
-
+#include "data/FileBytes.h"
 #include "data/TextUtil.h"
 #include "plan/PlanNumber.h"
 
 namespace {
 
-constexpr char kJobKeyword[] = "job";
-constexpr char kSkillKeyword[] = "skill";
+constexpr std::string_view kJobKeyword = "job";
+constexpr std::string_view kSkillKeyword = "skill";
 constexpr char kLineEnd[] = "\r\n";
-
-std::string JobLine(JobCode code) {
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%X", static_cast<unsigned>(code));
-  return std::string(kJobKeyword) + " " + digits + kLineEnd;
-}
-
-std::string SkillLine(const PlanRecord& record) {
-  return std::string(kSkillKeyword) + " " + record.key + " " + std::to_string(record.level) + kLineEnd;
-}
 
 }  // namespace
 
-PlanFile::PlanFile(const char* path, Direction direction) { Open(path, direction); }
-
-PlanFile::~PlanFile() { Close(); }
-
-bool PlanFile::Open(const char* path, Direction direction) {
-  if (path == nullptr) return false;
-  Close();
-  if (direction == Reading) {
-    input.open(path, std::ios::in | std::ios::binary);
-  } else if (direction == Writing) {
-    output.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
-  }
-  if (!input.is_open() && !output.is_open()) return false;
-  this->direction = direction;
-  return true;
-}
-
-bool PlanFile::IsOpen() const {
-  if (direction == Reading) return input.is_open() && !output.is_open();
-  if (direction == Writing) return output.is_open() && !input.is_open();
-  return false;
-}
-
-void PlanFile::Close() {
-  if (input.is_open()) input.close();
-  if (output.is_open()) output.close();
-  direction = Closed;
-}
-
-bool PlanFile::WritePlan(JobCode code, const std::vector<PlanRecord>& records) {
-  if (direction != Writing) return false;
-  const std::string jobLine = JobLine(code);
-  output.write(jobLine.data(), static_cast<std::streamsize>(jobLine.size()));
+std::string PlanText(JobCode code, const std::vector<PlanRecord>& records) {
+  std::string text = std::string(kJobKeyword) + " " + UpperHex(code) + kLineEnd;
   for (const PlanRecord& record : records) {
-    if (!output) return false;
-    const std::string line = SkillLine(record);
-    output.write(line.data(), static_cast<std::streamsize>(line.size()));
+    text.append(kSkillKeyword).append(" ").append(record.key).append(" ");
+    text.append(std::to_string(record.level)).append(kLineEnd);
   }
-  output.flush();
-  return static_cast<bool>(output);
+  return text;
 }
 
-bool PlanFile::ReadPlan(JobCode& code, std::vector<PlanRecord>& records) {
-  if (direction != Reading) return false;
+bool ParsePlanText(std::string_view text, JobCode& code, std::vector<PlanRecord>& records) {
   records.clear();
   bool jobSeen = false;
-  std::string line;
-  while (ReadLine(input, line)) {
+  LineCutter lines(text);
+  std::string_view line;
+  while (lines.Next(line)) {
     const std::size_t space = line.find(' ');
-    if (space == std::string::npos) return false;
-    const std::string keyword = line.substr(0, space);
-    const std::string rest = line.substr(space + 1);
+    if (space == std::string_view::npos) return false;
+    const std::string_view keyword = line.substr(0, space);
+    const std::string_view rest = line.substr(space + 1);
     if (keyword == kJobKeyword) {
       if (jobSeen) return false;
       code = ReadPlanHex(rest);
       jobSeen = true;
     } else if (keyword == kSkillKeyword && jobSeen) {
       const std::size_t keyEnd = rest.find(' ');
-      if (keyEnd == std::string::npos) return false;
-      records.push_back({rest.substr(0, keyEnd), ReadPlanLevel(rest.substr(keyEnd + 1))});
+      if (keyEnd == std::string_view::npos) return false;
+      records.push_back({std::string(rest.substr(0, keyEnd)), ReadPlanLevel(rest.substr(keyEnd + 1))});
     } else {
       return false;
     }
   }
+  return true;
+}
+
+bool ReadPlanFile(const std::string& path, JobCode& code, std::vector<PlanRecord>& records) {
+  std::string text;
   // A read error is no end of file: the plan would be cut short.
-  return !input.bad();
+  return ReadFileBytes(path, text) && ParsePlanText(text, code, records);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/PlanTypes.h"
 
 // One skill line of a plan file.
 struct PlanRecord {
@@ -13,30 +13,15 @@ struct PlanRecord {
   std::int32_t level = 0;
 };
 
-// Writes and reads the lines of one plan file: a job line, then one skill
-// line per row. Both directions use binary streams and write CR LF
-// themselves, so every build reads and writes the same bytes.
-class PlanFile {
- public:
-  enum Direction { Closed = 0, Reading = 1, Writing = 2 };
+// A plan file's text: a job line, then one skill line per row, each ended
+// by CR LF, so every build writes the same bytes.
+std::string PlanText(JobCode code, const std::vector<PlanRecord>& records);
 
-  PlanFile(const char* path, Direction direction);
-  ~PlanFile();
-  PlanFile(const PlanFile&) = delete;
-  PlanFile& operator=(const PlanFile&) = delete;
+// Parses a plan's text, from a file or from anywhere else, by the plan file's
+// line rules (LineCutter). False when the text is no plan; records parsed
+// before the failure stay in the vector.
+bool ParsePlanText(std::string_view text, JobCode& code, std::vector<PlanRecord>& records);
 
-  bool Open(const char* path, Direction direction);
-  bool IsOpen() const;
-  void Close();
-
-  // False when not writing or when any byte could not be written and flushed.
-  bool WritePlan(JobCode code, const std::vector<PlanRecord>& records);
-  // False when not reading or when the file is no plan file; records read
-  // before the failure stay in the vector.
-  bool ReadPlan(JobCode& code, std::vector<PlanRecord>& records);
-
- private:
-  Direction direction = Closed;
-  std::ifstream input;
-  std::ofstream output;
-};
+// Reads the whole file, then parses it; false also when it cannot be opened
+// or read.
+bool ReadPlanFile(const std::string& path, JobCode& code, std::vector<PlanRecord>& records);

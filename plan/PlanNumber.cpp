@@ -25,7 +25,7 @@ int DigitValue(char c, int base) {
   return digit < base ? digit : -1;
 }
 
-Magnitude ReadMagnitude(const std::string& text, int base, std::uint64_t cap) {
+Magnitude ReadMagnitude(std::string_view text, int base, std::uint64_t cap) {
   Magnitude magnitude;
   std::size_t at = 0;
   while (at < text.size() && IsWhiteSpace(text[at])) ++at;
@@ -43,7 +43,7 @@ Magnitude ReadMagnitude(const std::string& text, int base, std::uint64_t cap) {
   return magnitude;
 }
 
-std::uint32_t ReadUnsigned32(const std::string& text, int base) {
+std::uint32_t ReadUnsigned32(std::string_view text, int base) {
   constexpr std::uint64_t kHighest = std::numeric_limits<std::uint32_t>::max();
   const Magnitude magnitude = ReadMagnitude(text, base, kHighest);
   if (magnitude.value > kHighest) return static_cast<std::uint32_t>(kHighest);
@@ -53,9 +53,9 @@ std::uint32_t ReadUnsigned32(const std::string& text, int base) {
 
 }  // namespace
 
-std::uint32_t ReadPlanHex(const std::string& text) { return ReadUnsigned32(text, 16); }
+std::uint32_t ReadPlanHex(std::string_view text) { return ReadUnsigned32(text, 16); }
 
-std::int32_t ReadPlanLevel(const std::string& text) {
+std::int32_t ReadPlanLevel(std::string_view text) {
   // Keeps the bits: two's complement on every compiler we build with.
   return static_cast<std::int32_t>(ReadUnsigned32(text, 10));
 }

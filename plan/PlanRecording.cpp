@@ -3,7 +3,7 @@
 #include <mutex>
 #include <utility>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 
 void GameDatabase::BeginStep() {
   std::lock_guard<std::recursive_mutex> lock(planLock);

@@ -2,7 +2,8 @@
 #include <mutex>
 #include <utility>
 
-#include "data/GameDatabase.h"
+#include "data/FileBytes.h"
+#include "plan/GameDatabase.h"
 #include "plan/JobCodeLayout.h"
 #include "plan/MoveFileOver.h"
 #include "plan/PlanFile.h"
@@ -32,13 +33,8 @@ bool GameDatabase::SavePlan(const char* path) {
   if (records.empty()) return false;
 
   const std::string temporary = std::string(path) + kTemporarySuffix;
-  bool written = false;
-  {
-    PlanFile file(temporary.c_str(), PlanFile::Writing);
-    if (!file.IsOpen()) return false;
-    written = file.WritePlan(code, records);
-  }
-  if (written && MoveFileOver(temporary, path)) {
+  if (!WriteFileBytes(temporary, PlanText(code, records))) return false;
+  if (MoveFileOver(temporary, path)) {
     std::lock_guard<std::recursive_mutex> lock(planLock);
     savedCode = code;
     savedLevels = std::move(levels);
@@ -49,12 +45,10 @@ bool GameDatabase::SavePlan(const char* path) {
 }
 
 bool GameDatabase::LoadPlan(const char* path) {
+  if (path == nullptr) return false;
   JobCode code = 0;
   std::vector<PlanRecord> records;
-  {
-    PlanFile file(path, PlanFile::Reading);
-    if (!file.IsOpen() || !file.ReadPlan(code, records)) return false;
-  }
+  if (!ReadPlanFile(path, code, records)) return false;
   // A rebuild for a code without a character type would only empty the plan.
   if (JobCodeType(code) < 0) return false;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 
 // Keeps one undo step open for the changes of one plan operation; an
 // operation inside a step already open adds to that step.

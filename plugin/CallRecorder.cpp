@@ -13,7 +13,9 @@ void RecordCall(const char* format, ...) {
   va_end(arguments);
 
   // Opened for each line, so the log is complete even if the program dies.
-  FILE* log = std::fopen(PathBesideModule("VexaChar.log").c_str(), "a");
+  char path[MAX_PATH];
+  if (!PathBesideModule("VexaChar.log", path)) return;
+  FILE* log = std::fopen(path, "a");
   if (!log) return;
   std::fprintf(log, "%s\n", line);
   std::fclose(log);

@@ -1,6 +1,5 @@
 #include "CharacterWindow.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "ThisModule.h"
@@ -25,11 +24,13 @@ bool RegisterWindowClass(WNDPROC procedure) {
   return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-void FormatValue(char* line, size_t size, const char* label, int value) {
+// user32's formatter: the C library's would bring a printf of its own into the
+// plug-in. The longest line, "Job slot: -2147483648", fits.
+void FormatValue(char (&line)[64], const char* label, int value) {
   if (value < 0)
-    std::snprintf(line, size, "%s: none", label);
+    wsprintfA(line, "%s: none", label);
   else
-    std::snprintf(line, size, "%s: %d", label, value);
+    wsprintfA(line, "%s: %d", label, value);
 }
 
 }  // namespace
@@ -82,9 +83,9 @@ void CharacterWindow::Paint(HDC dc, const RECT& client) const {
   TEXTMETRICA metrics = {};
   GetTextMetricsA(dc, &metrics);
   char line[64];
-  FormatValue(line, sizeof line, "Type", characterType);
+  FormatValue(line, "Type", characterType);
   TextOutA(dc, kMargin, kMargin, line, static_cast<int>(std::strlen(line)));
-  FormatValue(line, sizeof line, "Job slot", jobSlot);
+  FormatValue(line, "Job slot", jobSlot);
   TextOutA(dc, kMargin, kMargin + metrics.tmHeight + metrics.tmExternalLeading, line,
            static_cast<int>(std::strlen(line)));
   SetBkMode(dc, oldMode);

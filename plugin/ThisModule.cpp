@@ -1,5 +1,7 @@
 #include "ThisModule.h"
 
+#include <cstring>
+
 HMODULE ThisModule() {
   HMODULE module = nullptr;
   GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
@@ -7,12 +9,13 @@ HMODULE ThisModule() {
   return module;
 }
 
-std::string PathBesideModule(const char* fileName) {
-  char path[MAX_PATH] = {};
+bool PathBesideModule(const char* fileName, char (&path)[MAX_PATH]) {
   const DWORD length = GetModuleFileNameA(ThisModule(), path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return fileName;
-  std::string folder(path, length);
-  const std::string::size_type slash = folder.find_last_of("\\/");
-  folder.erase(slash == std::string::npos ? 0 : slash + 1);
-  return folder + fileName;
+  if (length == 0 || length >= MAX_PATH) return false;
+  std::size_t folder = length;
+  while (folder > 0 && path[folder - 1] != '\\' && path[folder - 1] != '/') --folder;
+  const std::size_t nameLength = std::strlen(fileName);
+  if (folder + nameLength >= MAX_PATH) return false;
+  std::memcpy(path + folder, fileName, nameLength + 1);
+  return true;
 }

@@ -1,5 +1,7 @@
 // The nine entry points of VexaChar.dll, C calling convention, undecorated.
 // Build variants leave some out or record every call (see CMakeLists.txt).
+// The plug-in is built without exceptions and uses no library part that
+// throws, so no exception can unwind into the program.
 
 #include <windows.h>
 
@@ -36,92 +38,64 @@ void Record(const char* format, Arguments... arguments) {
 
 unsigned HandleBits(HWND window) { return static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(window)); }
 
-// An exception must never unwind into the program: it would end in terminate().
-template <typename Body>
-auto Guarded(Body body) noexcept -> decltype(body()) {
-  try {
-    return body();
-  } catch (...) {
-    return {};
-  }
-}
-
 }  // namespace
 
 VEXACHAR_EXPORT int __cdecl VexaChar_Initialize(HWND owner) {
-  return Guarded([=] {
-    Record("VexaChar_Initialize(0x%08X)", HandleBits(owner));
-    TheSession().owner = owner;
-    return 1;
-  });
+  Record("VexaChar_Initialize(0x%08X)", HandleBits(owner));
+  TheSession().owner = owner;
+  return 1;
 }
 
 VEXACHAR_EXPORT int __cdecl VexaChar_Terminate() {
-  return Guarded([] {
-    Record("VexaChar_Terminate()");
-    Session& session = TheSession();
-    session.window.Destroy();
-    session.owner = nullptr;
-    return 1;
-  });
+  Record("VexaChar_Terminate()");
+  Session& session = TheSession();
+  session.window.Destroy();
+  session.owner = nullptr;
+  return 1;
 }
 
 VEXACHAR_EXPORT int __cdecl VexaChar_Create(const POINT* position, int flags) {
-  return Guarded([=] {
-    if (!position) {
-      Record("VexaChar_Create(null, %d)", flags);
-      return 0;
-    }
-    Record("VexaChar_Create(%ld, %ld, %d)", position->x, position->y, flags);
-    Session& session = TheSession();
-    return session.window.Create(session.owner, *position) ? 1 : 0;
-  });
+  if (!position) {
+    Record("VexaChar_Create(null, %d)", flags);
+    return 0;
+  }
+  Record("VexaChar_Create(%ld, %ld, %d)", position->x, position->y, flags);
+  Session& session = TheSession();
+  return session.window.Create(session.owner, *position) ? 1 : 0;
 }
 
 VEXACHAR_EXPORT int __cdecl VexaChar_Delete() {
-  return Guarded([] {
-    Record("VexaChar_Delete()");
-    return TheSession().window.Destroy() ? 1 : 0;
-  });
+  Record("VexaChar_Delete()");
+  return TheSession().window.Destroy() ? 1 : 0;
 }
 
 #ifndef VEXACHAR_WITHOUT_GETWND
 VEXACHAR_EXPORT HWND __cdecl VexaChar_GetWnd() {
-  return Guarded([] {
-    Record("VexaChar_GetWnd()");
-    return TheSession().window.Handle();
-  });
+  Record("VexaChar_GetWnd()");
+  return TheSession().window.Handle();
 }
 #endif
 
 #ifndef VEXACHAR_WITHOUT_CHARACTER_CALLS
 VEXACHAR_EXPORT int __cdecl VexaChar_GetChar() {
-  return Guarded([] {
-    Record("VexaChar_GetChar()");
-    return TheSession().window.CharacterType();
-  });
+  Record("VexaChar_GetChar()");
+  return TheSession().window.CharacterType();
 }
 
 VEXACHAR_EXPORT int __cdecl VexaChar_SetChar(int type, int flags) {
-  return Guarded([=] {
-    Record("VexaChar_SetChar(%d, %d)", type, flags);
-    TheSession().window.SetCharacterType(type);
-    return 1;
-  });
+  Record("VexaChar_SetChar(%d, %d)", type, flags);
+  TheSession().window.SetCharacterType(type);
+  return 1;
 }
 
 VEXACHAR_EXPORT int __cdecl VexaChar_GetRank() {
-  return Guarded([] {
-    Record("VexaChar_GetRank()");
-    return TheSession().window.JobSlot();
-  });
+  Record("VexaChar_GetRank()");
+  return TheSession().window.JobSlot();
 }
 
 VEXACHAR_EXPORT int __cdecl VexaChar_SetRank(int slot, int flags) {
-  return Guarded([=] {
-    Record("VexaChar_SetRank(%d, %d)", slot, flags);
-    TheSession().window.SetJobSlot(slot);
-    return 1;
-  });
+  Record("VexaChar_SetRank(%d, %d)", slot, flags);
+  TheSession().window.SetJobSlot(slot);
+  return 1;
 }
 #endif

@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "skilllist/CellText.h"
 #include "skilllist/ColumnTable.h"
 #include "skilllist/SkillCellText.h"
 #include "skilllist/StepImageList.h"
 #include "skilllist/StepRepeater.h"
 #include "skilllist/TextCellPainter.h"
-#include "ui/AppMessages.h"
+#include "skilllist/ListMessages.h"
 
 SkillListView::SkillListView() = default;
 

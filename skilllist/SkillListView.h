@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "skilllist/HeaderListView.h"
 
 class StepRepeater;

@@ -2,8 +2,8 @@
 
 #include <process.h>
 
-#include "data/GameDatabase.h"
-#include "ui/AppMessages.h"
+#include "plan/GameDatabase.h"
+#include "skilllist/ListMessages.h"
 
 namespace {
 

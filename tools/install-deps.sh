@@ -5,7 +5,7 @@ set -e
 
 packages="cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth x11-utils
-  imagemagick xdotool locales fonts-ipafont-gothic zip"
+  imagemagick xdotool locales fonts-ipafont-gothic fonts-wine zip"
 
 missing=""
 for p in $packages; do

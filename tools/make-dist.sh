@@ -10,11 +10,15 @@ mkdir -p "$2"
 out=$(cd "$2" && pwd)
 stage="$out/PellgrovePlanner"
 rm -rf "$stage" "$out/PellgrovePlanner.zip"
+# On any failure neither a half-filled folder nor a zip is left behind.
+trap 'status=$?; rm -rf "$stage"; [ $status -eq 0 ] || rm -f "$out/PellgrovePlanner.zip"' EXIT
 mkdir -p "$stage"
 cp "$build/app/PellgrovePlanner.exe" "$build/vexa.dat" "$build/plugin/full/VexaChar.dll" \
   "$build/vexacheck/vexacheck.exe" "$stage/"
 sed 's/$/\r/' "$source_dir/dist/README-en.txt" >"$stage/README-en.txt"
-iconv -f UTF-8 -t CP932 "$source_dir/dist/README-ja.txt" | sed 's/$/\r/' >"$stage/README-ja.txt"
+# Not piped: a pipe's status is its last command's, and iconv's failure would be lost.
+iconv -f UTF-8 -t CP932 "$source_dir/dist/README-ja.txt" >"$stage/README-ja.sjis"
+sed 's/$/\r/' "$stage/README-ja.sjis" >"$stage/README-ja.txt"
+rm "$stage/README-ja.sjis"
 (cd "$out" && zip -q -r PellgrovePlanner.zip PellgrovePlanner)
-rm -rf "$stage"
 echo "Package for Windows users: $out/PellgrovePlanner.zip"

@@ -17,9 +17,10 @@ bool GroupBox::Attach(HWND window) {
 }
 
 LRESULT GroupBox::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  // The control's own procedure sees WM_PAINT afterwards, with nothing left
-  // to paint.
-  if (msg == WM_PAINT) Paint(window);
+  // Painted here, the message ends here: the control's own procedure would
+  // find nothing left to paint, yet a themed group box, being transparent,
+  // would still have the dialog paint its background once more.
+  if (msg == WM_PAINT && Paint(window)) return 0;
   return ControlBase::WindowProc(window, msg, wParam, lParam);
 }
 
@@ -40,8 +41,8 @@ void GroupBox::SetFrameColor(COLORREF color, bool redraw) {
   Repaint(redraw, true);
 }
 
-void GroupBox::Paint(HWND window) {
-  if (!Hwnd() || !Font()) return;
+bool GroupBox::Paint(HWND window) {
+  if (!Hwnd() || !Font()) return false;
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
   {
@@ -58,6 +59,7 @@ void GroupBox::Paint(HWND window) {
     DrawCaption(dc, text, client, caption, 0, enabled);
   }
   EndPaint(window, &paint);
+  return true;
 }
 
 // An etched frame whose top line runs through the middle of the caption.

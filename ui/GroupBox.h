@@ -16,9 +16,9 @@ class GroupBox : public ControlBase {
   void SetBackColor(COLORREF color, bool redraw) override;
   // Frame colour COLOR_BTNSHADOW, then the colours of every control.
   void ResetColors(bool redraw) override;
-  // Paints frame and caption on WM_PAINT; without a font it leaves the
-  // painting to the control's own procedure.
-  virtual void Paint(HWND window);
+  // Paints frame and caption on WM_PAINT; without a font it answers false and
+  // leaves the painting to the control's own procedure.
+  virtual bool Paint(HWND window);
   virtual void DrawFrame(HDC dc, const RECT& client, SIZE caption, bool enabled);
   virtual void DrawCaption(HDC dc, const char* text, const RECT& client, SIZE caption, UINT format, bool enabled);
 

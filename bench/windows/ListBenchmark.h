@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "bench/SyntheticDataFile.h"
-#include "tests/core/DataFileScratch.h"
-#include "tests/skilllist/ListHost.h"
+#include "harness/ListHost.h"
+#include "harness/ScratchFolder.h"
 
 namespace listbench {
 
@@ -58,14 +58,9 @@ inline void Print(const char* what, const Figures& figures) {
 // Loads a generated data file of kRows skills and builds the plan of every row.
 inline bool BuildPlan(GameDatabase& plan, const char* benchmark) {
   ScratchFolder folder;
-  SyntheticDataFile::Write((folder.path / "vexa.dat").string(), kRows,
+  SyntheticDataFile::Write(folder.PathOf("vexa.dat"), kRows,
                            SyntheticDataFile::Links::Sparse);
-  bool loaded = false;
-  {
-    WorkingDirectory inFolder(folder.path);
-    loaded = plan.load();
-  }
-  if (loaded && plan.BuildPlan(SyntheticDataFile::kEveryRowCode) && plan.RowCount() == kRows) {
+  if (LoadDatabaseFrom(folder, plan) && plan.BuildPlan(SyntheticDataFile::kEveryRowCode) && plan.RowCount() == kRows) {
     return true;
   }
   std::fprintf(stderr, "%s: the %d-row plan could not be built\n", benchmark, kRows);

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kRuns = 11;
 constexpr DWORD kPatience = 20000;  // milliseconds
-constexpr double kGoal = 1.3;
+constexpr double kGoal = 1.6;
 
 std::string ProgramFolder() {
   char path[MAX_PATH] = {};

@@ -15,9 +15,9 @@
 #include "app/MainWindow.h"
 #include "app/PlanFileCommand.h"
 #include "app/SelectionCode.h"
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "res/ControlIds.h"
-#include "ui/AppMessages.h"
+#include "skilllist/ListMessages.h"
 
 namespace {
 
@@ -48,6 +48,9 @@ class MainWindowTest : public ::testing::Test {
     SetCurrentDirectoryA(folder.path.c_str());
   }
   void TearDown() override {
+    // Undone to the start, the plan is unmodified and closes without a question.
+    while (database.Undo()) {
+    }
     if (window && window->Hwnd()) SendMessageA(window->Hwnd(), WM_COMMAND, IDCANCEL, 0);
     PumpMessages();
     window.reset();
@@ -335,10 +338,41 @@ TEST_F(MainWindowTest, PluginIsDockedToldEachSelectionAndClosedInOrder) {
             callsOf([&] { Click(JobButton(3)); }));
   EXPECT_EQ(0x412322u, database.GetJobCode());
 
+  while (database.CanUndo()) SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);
   EXPECT_EQ((Calls{"VexaChar_Delete()", "VexaChar_Terminate()"}),
             callsOf([&] { SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }));
   EXPECT_FALSE(IsWindow(plugin));
   EXPECT_FALSE(IsWindow(dialog));
+}
+
+// The system menu starts with undo and redo and a separator; each is greyed
+// while it has nothing to do, and its command acts on the plan.
+TEST_F(MainWindowTest, SystemMenuUndoAndRedoAreGreyedUntilTheyCanAct) {
+  Open();
+  HMENU menu = GetSystemMenu(dialog, FALSE);
+  char text[64] = {};
+  GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(kMenuUndo, text);
+  GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(kMenuRedo, text);
+  EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR), GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR);
+  auto greyed = [&] {
+    SendMessageA(dialog, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
+    std::string names;
+    if (GetMenuState(menu, 0x0100, MF_BYCOMMAND) & MF_GRAYED) names += "undo";
+    if (GetMenuState(menu, 0x0110, MF_BYCOMMAND) & MF_GRAYED) names += "redo";
+    return names;
+  };
+  EXPECT_EQ("undoredo", greyed());
+  Select(4, 1);
+  EXPECT_EQ("redo", greyed());
+  SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);  // the job click
+  EXPECT_EQ(0x142u, database.GetJobCode());
+  EXPECT_EQ("", greyed());
+  SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);
+  EXPECT_EQ(0u, database.GetJobCode());
+  EXPECT_EQ(0, ListView_GetItemCount(Control(IDC_SKILL_LIST)));
+  EXPECT_EQ("undo", greyed());
 }
 
 // Codes as loaded from a file: the slot the plug-in is told and the job button set.

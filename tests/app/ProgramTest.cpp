@@ -18,7 +18,7 @@
 
 #include "TestSupport.h"
 #include "app/ErrorCaption.h"
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "res/ControlIds.h"
 #include "skilllist/ColumnTable.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "tests/core/DataFileScratch.h"
 
 namespace {

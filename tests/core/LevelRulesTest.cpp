@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "tests/core/PlanTestData.h"
 
 namespace {

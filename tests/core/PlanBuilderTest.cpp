@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "tests/core/PlanTestData.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "plan/PlanNumber.h"
 #include "tests/core/PlanTestData.h"
 
@@ -51,8 +51,6 @@ class PlanFileTest : public ::testing::Test {
     ASSERT_TRUE(LoadDataLines(database, folder, lines));
   }
 
-  // Joined as bytes: a Shift-JIS name must reach the file functions unconverted.
-  std::string PathOf(const std::string& name) const { return folder.path.string() + "/" + name; }
   std::string Write(const std::string& bytes) const { return folder.Write("plan.vx3", bytes); }
   static std::string Contents(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -91,7 +89,7 @@ TEST_F(PlanFileTest, SaveWritesCrLfLinesThatLoadBack) {
   Step("r1", Up, 4);
   Step("b", Up);
   for (const std::string& name : {std::string("saved.vx3"), std::string(kPlanTestFileName)}) {
-    const std::string path = PathOf(name);
+    const std::string path = folder.PathOf(name);
     std::ofstream(path, std::ios::binary) << "an older, longer plan file, to be replaced whole";
     ASSERT_TRUE(database.SavePlan(path.c_str())) << name;
     EXPECT_EQ(Contents(path), "job 31E\r\nskill a 11\r\nskill b 1\r\nskill c 1\r\nskill r1 4\r\n");
@@ -143,7 +141,7 @@ TEST_F(PlanFileTest, UnreadableFileLeavesThePlanUntouched) {
   std::vector<LoadCase> cases;
   for (const char* bytes : badFiles) cases.push_back({bytes, false, kBunnyRank1, {2, 0, 1, 0}});
   ExpectLoads(cases);
-  EXPECT_FALSE(database.LoadPlan(PathOf("missing.vx3").c_str()));
+  EXPECT_FALSE(database.LoadPlan(folder.PathOf("missing.vx3").c_str()));
   EXPECT_FALSE(database.LoadPlan(nullptr));
   EXPECT_EQ(RowLevels(database), (Levels{2, 0, 1, 0}));
 }
@@ -153,7 +151,7 @@ TEST_F(PlanFileTest, KeysLongerThanAnyBufferAreWrittenWhole) {
   Load({AttackBasicHeader(), SkillDataLine(longKey)});
   ASSERT_TRUE(database.BuildPlan(kBunnyBasic));
   Step(longKey, Up);
-  const std::string path = PathOf("long.vx3");
+  const std::string path = folder.PathOf("long.vx3");
   ASSERT_TRUE(database.SavePlan(path.c_str()));
   EXPECT_EQ(Contents(path), "job 112\r\nskill " + longKey + " 1\r\n");
   database.ResetLevels();
@@ -177,7 +175,7 @@ TEST_F(PlanFileTest, FailedSaveLeavesAnExistingFileByteForByte) {
   EXPECT_EQ(Contents(path), kept);
   EXPECT_TRUE(std::filesystem::is_directory(path + ".tmp"));
 
-  const std::string folderTarget = PathOf("a-folder.vx3");  // the replacement fails
+  const std::string folderTarget = folder.PathOf("a-folder.vx3");  // the replacement fails
   std::filesystem::create_directory(folderTarget);
   EXPECT_FALSE(database.SavePlan(folderTarget.c_str()));
   EXPECT_TRUE(std::filesystem::is_directory(folderTarget));

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "tests/core/DataFileScratch.h"
 
 // A skill line: key, display name, learn level 1, learn points, master
@@ -35,8 +35,7 @@ inline bool LoadDataLines(GameDatabase& database, const ScratchFolder& folder,
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";
   folder.Write("vexa.dat", bytes);
-  WorkingDirectory inFolder(folder.path);
-  return database.load();
+  return LoadDatabaseFrom(folder, database);
 }
 
 // The level of every row, in row order.

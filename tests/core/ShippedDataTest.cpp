@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "DataFileScratch.h"
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include <JapaneseText.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,10 +12,10 @@ namespace {
 using Lines = std::vector<std::string>;
 
 Lines AllLines(const std::string& bytes) {
-  std::istringstream in(bytes, std::ios::binary);
+  LineCutter cutter(bytes);
   Lines lines;
-  std::string line;
-  while (ReadLine(in, line)) lines.push_back(line);
+  std::string_view line;
+  while (cutter.Next(line)) lines.emplace_back(line);
   return lines;
 }
 
@@ -62,7 +61,7 @@ TEST(TextUtilTest, ReadDecimalIsLenientAndSaturates) {
   for (const auto& c : cases) EXPECT_EQ(c.value, ReadDecimal(c.text)) << '"' << c.text << '"';
 }
 
-TEST(TextUtilTest, ReadLineHandlesEveryLineEndAlikeAtAnyLength) {
+TEST(TextUtilTest, LineCutterHandlesEveryLineEndAlikeAtAnyLength) {
   const std::string longLine(3 * 1024 * 1024, 'x');
   const struct {
     std::string bytes;

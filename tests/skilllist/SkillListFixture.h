@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "skilllist/ColumnTable.h"
 #include "skilllist/StepImageList.h"
 #include "tests/core/DataFileScratch.h"
-#include "tests/skilllist/ListHost.h"
+#include "harness/ListHost.h"
 
 // Counts the cell requests per row and the row changes it is told of.
 class CountingSkillListView : public SkillListView {
@@ -166,10 +166,7 @@ class SkillListFixture : public ::testing::Test {
                    HeaderLine(kDataSectionAttackBasic), "solo Solo 5 3 - -", master,
                    "orb Orb 15 1 4 Orb:0", "need Need 20 1 - - master:2", "plain Plain 25 1 7 -",
                    "last Last 30 1 - -"}));
-    {
-      WorkingDirectory inFolder(folder.path);
-      ASSERT_TRUE(plan.load());
-    }
+    ASSERT_TRUE(LoadDatabaseFrom(folder, plan));
     ASSERT_TRUE(plan.BuildPlan(kTestBunnyBasic));
     ASSERT_EQ(plan.RowCount(), kRowCount);
     host = std::make_unique<ListHost>(header, skills, plan);

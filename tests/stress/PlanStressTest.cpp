@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 
 #include <commctrl.h>
 
-#include "data/GameDatabase.h"
+#include "plan/GameDatabase.h"
 #include "res/ControlIds.h"
 #include "skilllist/HeaderListView.h"
 #include "skilllist/SkillListView.h"
-#include "tests/skilllist/ListHostIds.h"
-#include "ui/AppMessages.h"
+#include "harness/ListHostIds.h"
+#include "skilllist/ListMessages.h"
 
 inline constexpr COLORREF kHostTextColor = 0x800000;
 inline constexpr COLORREF kHostBackColor = 0xFFE0C0;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <mutex>
 #include <string>
@@ -8,20 +7,12 @@
 
 #include "data/GameTables.h"
 #include "plan/PlanHistory.h"
+#include "plan/PlanTypes.h"
 #include "plan/SkillEntry.h"
 
-// The whole selection packed into one value; 0 means no plan was built.
-using JobCode = std::uint32_t;
-
-// The code of a level step; the step cells "<<", "<", ">", ">>" in this order.
-enum LevelOp : std::int32_t { Zero = 0, Down = 1, Up = 2, Max = 3 };
-
-// Row ids whose level a step set, the stepped row first.
-using ChangeList = std::vector<std::int32_t>;
-
-// The data file's tables and the current skill plan. The table operations live
-// in data/, the plan operations in plan/. Every plan operation takes the plan
-// lock, so the auto-repeat worker may step while the interface thread draws.
+// The data file's tables and the current skill plan. The tables' types and
+// their reader live in data/, below the plan. Every plan operation takes the
+// plan lock, so the auto-repeat worker may step while the interface thread draws.
 class GameDatabase {
  public:
   GameDatabase();

@@ -1,5 +1,5 @@
-// The table side of GameDatabase; the plan operations live in plan/.
-#include "data/GameDatabase.h"
+// The table side of GameDatabase: loading and reading the data file's tables.
+#include "plan/GameDatabase.h"
 
 #include "data/DataFileReader.h"
 

@@ -1,0 +1,26 @@
+#!/bin/sh
+# Usage: check-shipped-sizes.sh OBJDUMP PROGRAM PLUGIN
+# What ships stays small: stripped of debug sections, the program under
+# 400 KB and the plug-in under 100 KB.
+set -u
+export LC_ALL=C
+status=0
+
+check() {
+  file=$1 limit=$2
+  size=$(wc -c <"$file")
+  problem=""
+  [ "$size" -lt "$limit" ] || problem="$size bytes, limit $limit"
+  ! "$OBJDUMP" -h "$file" | grep -q '\.debug' || problem="$problem debug sections"
+  if [ -n "$problem" ]; then
+    echo "FAIL $file: $problem"
+    status=1
+  else
+    echo "ok   $file: $size bytes"
+  fi
+}
+
+OBJDUMP=$1
+check "$2" 409600
+check "$3" 102400
+exit $status
