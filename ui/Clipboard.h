@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+// Text on the clipboard in Shift-JIS (code page 932): written as CF_TEXT and
+// CF_UNICODETEXT with CF_LOCALE Japanese, so that any Windows converts it
+// right; read preferably from CF_UNICODETEXT.
+namespace clipboard {
+
+// Replaces the clipboard's contents with the text; false when the clipboard
+// could not be opened or the memory not had.
+bool PutText(HWND owner, const std::string& text);
+
+// The clipboard's text; false when it holds none, cannot be opened, or holds
+// more than maxBytes (then text is left empty, the text not converted whole).
+bool GetText(HWND owner, std::size_t maxBytes, std::string& text);
+
+}  // namespace clipboard
