@@ -545,7 +545,8 @@ TEST_F(ProgramTest, ClosingAModifiedPlanAsksToSaveItFirst) {
   };
   HWND box = askToClose();
   ASSERT_NE(nullptr, box);
-  EXPECT_EQ(GetDlgItem(box, IDYES), GetFocus() ? GetDlgItem(box, IDYES) : nullptr);
+  // Yes, No and Cancel, Yes the default button.
+  EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongA(GetDlgItem(box, IDYES), GWL_STYLE) & BS_TYPEMASK);
   EXPECT_NE(nullptr, GetDlgItem(box, IDNO));
   Answer(box, IDCANCEL);
   WaitUntilClosed(box);
