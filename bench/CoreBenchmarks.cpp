@@ -9,9 +9,9 @@
 #include "bench/SyntheticDataFile.h"
 #include "data/DataFileReader.h"
 #include "data/FileBytes.h"
-#include "plan/GameDatabase.h"
 #include "data/TextUtil.h"
 #include "harness/ScratchFolder.h"
+#include "plan/GameDatabase.h"
 #include "vexacheck/DataFileCheck.h"
 
 namespace {
@@ -21,6 +21,7 @@ using Links = SyntheticDataFile::Links;
 constexpr int kLoadLines = 200000;
 constexpr int kPlanRows = 20000;
 constexpr int kChainDepth = 100000;
+constexpr JobCode kBunnyBasicCode = 0x112;  // the synthetic file's attack basic list alone
 
 const ScratchFolder& Scratch() {
   static const ScratchFolder folder;
@@ -181,8 +182,8 @@ void BM_BuildPlan(benchmark::State& state) {
   GameDatabase* database = FreshPlan(state, PlanDatabase());
   if (database == nullptr) return;
   for (auto _ : state) database->BuildPlan(SyntheticDataFile::kEveryRowCode);
-  state.counters["rows_per_s"] = benchmark::Counter(
-      static_cast<double>(kPlanRows), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["rows_per_s"] = benchmark::Counter(static_cast<double>(kPlanRows),
+                                                    benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_BuildPlan)->Unit(benchmark::kMillisecond);
 
@@ -251,8 +252,8 @@ void BM_SavePlan(benchmark::State& state) {
       break;
     }
   }
-  state.counters["rows_per_s"] = benchmark::Counter(
-      static_cast<double>(kPlanRows), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["rows_per_s"] = benchmark::Counter(static_cast<double>(kPlanRows),
+                                                    benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_SavePlan)->Unit(benchmark::kMillisecond);
 
@@ -272,10 +273,65 @@ void BM_LoadPlan(benchmark::State& state) {
       break;
     }
   }
-  state.counters["rows_per_s"] = benchmark::Counter(
-      static_cast<double>(kPlanRows), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["rows_per_s"] = benchmark::Counter(static_cast<double>(kPlanRows),
+                                                    benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_LoadPlan)->Unit(benchmark::kMillisecond);
+
+// Every row of the plan mastered in one step, then the plan rebuilt for the
+// bunny's basic job: the rebuild keeps 20,000 raised rows to bring back.
+GameDatabase* RebuiltAwayFromMastered(benchmark::State& state) {
+  GameDatabase* database = FreshPlan(state, PlanDatabase());
+  if (database == nullptr) return nullptr;
+  ChangeList changes;
+  database->BeginStep();
+  for (int row = 0; row < database->RowCount(); ++row) database->StepRowLevel(row, Max, changes);
+  database->EndStep();
+  database->BuildPlan(kBunnyBasicCode);
+  return database;
+}
+
+// Undo of that rebuild (argument 0) or its redo (1), the other direction untimed.
+void BM_UndoRedoRebuild(benchmark::State& state) {
+  GameDatabase* database = RebuiltAwayFromMastered(state);
+  if (database == nullptr) return;
+  const bool redo = state.range(0) == 1;
+  for (auto _ : state) {
+    if (redo) state.PauseTiming();
+    database->Undo();
+    if (redo)
+      state.ResumeTiming();
+    else
+      state.PauseTiming();
+    database->Redo();
+    if (!redo) state.ResumeTiming();
+  }
+  if (database->GetJobCode() != kBunnyBasicCode) state.SkipWithError("the rebuild was not redone");
+}
+BENCHMARK(BM_UndoRedoRebuild)->ArgName("redo")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What the history keeps after 1,000 single steps and 50 rebuilds of the
+// 20,000-row plan, each rebuild away from a plan with a third of its rows
+// raised in one step.
+void BM_HistoryMemory(benchmark::State& state) {
+  const std::unique_ptr<GameDatabase> database = LoadDatabase(kPlanRows, Links::Sparse);
+  if (database == nullptr) {
+    state.SkipWithError("the synthetic data file did not load as written");
+    return;
+  }
+  ChangeList changes;
+  for (auto _ : state) {
+    for (int rebuild = 0; rebuild < 50; ++rebuild) {
+      database->BuildPlan(rebuild % 2 ? kBunnyBasicCode : SyntheticDataFile::kEveryRowCode);
+      database->BeginStep();
+      SetSomeLevels(*database);
+      database->EndStep();
+    }
+    for (int step = 0; step < 1000; ++step) database->StepRowLevel(step, Up, changes);
+  }
+  state.counters["history_bytes"] = static_cast<double>(database->HistoryBytes());
+}
+BENCHMARK(BM_HistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
