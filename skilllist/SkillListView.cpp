@@ -270,6 +270,8 @@ void SkillListView::MoveCursor(int row) {
   const int previous = cursorRow;
   cursorRow = std::max(0, std::min(row, rows - 1));
   SendMessageA(Hwnd(), LVM_ENSUREVISIBLE, cursorRow, FALSE);
+  // The frame shows only with the focus; taking the focus redraws the row.
+  if (previous == cursorRow || GetFocus() != Hwnd()) return;
   RedrawRow(previous);
   RedrawRow(cursorRow);
 }

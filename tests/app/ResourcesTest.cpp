@@ -98,7 +98,7 @@ TEST(MainDialogTemplateTest, ControlsFrameAndTexts) {
     LONG style;  // besides WS_CHILD and WS_VISIBLE
   } controls[] = {
       {1000, "SysListView32", {7, 81, 474, 11}, kList},
-      {1001, "SysListView32", {7, 92, 474, 208}, kList},
+      {1001, "SysListView32", {7, 92, 474, 208}, kList | WS_TABSTOP},
       {1002, "Button", {7, 5, 109, 69}, kGroup},
       {1007, "Button", {14, 18, 46, 10}, kRadio | WS_GROUP | WS_TABSTOP},
       {1008, "Button", {62, 18, 46, 10}, kRadio},
