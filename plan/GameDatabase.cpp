@@ -31,7 +31,7 @@ void GameDatabase::clear() {
     for (std::string& name : row) name.clear();
   }
   for (SkillList& list : skillLists) list.clear();
-  std::vector<std::string>().swap(rowKeys);  // releases the storage too
+  std::vector<SkillEntry*>().swap(rowEntries);  // releases the storage too
   jobCode = 0;
   totalValid = false;
   ForgetHistory();  // its rows belong to the tables just dropped

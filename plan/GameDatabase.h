@@ -1,8 +1,8 @@
 #pragma once
 
-#include <map>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "data/GameTables.h"
@@ -80,15 +80,16 @@ class GameDatabase {
   void RaisePrerequisites(SkillEntry& entry, ChangeList& changes);
   void ClearDependents(SkillEntry& entry, ChangeList& changes);
   void InvalidateTotal();
-  const SkillEntry* RowEntry(int row) const;  // nullptr for a row out of range
+  const SkillEntry* RowEntry(int row) const;                     // nullptr for a row out of range
   void ReplayLevel(SkillEntry& entry, std::int32_t savedLevel);  // one plan file record
 
   JobCode jobCode = 0;
   TypeNameTable typeNames;
   JobNameTable jobNames;
   SkillListTable skillLists;
-  std::vector<std::string> rowKeys;
-  std::map<std::string, SkillEntry> entries;
+  // The entry of each row; a skill in two lists of the plan has one entry on both rows.
+  std::vector<SkillEntry*> rowEntries;
+  std::unordered_map<std::string, SkillEntry> entries;
 
   // Recursive: plan operations call one another (LoadPlan builds and steps).
   mutable std::recursive_mutex planLock;

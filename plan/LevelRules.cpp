@@ -1,8 +1,8 @@
 #include <mutex>
 #include <unordered_set>
 
-#include "plan/GameDatabase.h"
 #include "plan/ClampedInt.h"
+#include "plan/GameDatabase.h"
 #include "plan/StepScope.h"
 
 namespace {
@@ -10,10 +10,14 @@ namespace {
 std::int32_t SteppedLevel(const SkillEntry& entry, LevelOp op) {
   const std::int32_t level = entry.level;
   switch (op) {
-    case Zero: return 0;
-    case Down: return level > 0 ? level - 1 : level;
-    case Up: return level < entry.MaxLevel() ? level + 1 : level;
-    case Max: return entry.MaxLevel();
+    case Zero:
+      return 0;
+    case Down:
+      return level > 0 ? level - 1 : level;
+    case Up:
+      return level < entry.MaxLevel() ? level + 1 : level;
+    case Max:
+      return entry.MaxLevel();
   }
   return level;
 }
@@ -55,8 +59,8 @@ int GameDatabase::StepLevel(const std::string& key, LevelOp op, ChangeList& chan
 
 int GameDatabase::StepRowLevel(int row, LevelOp op, ChangeList& changes) {
   std::lock_guard<std::recursive_mutex> lock(planLock);
-  if (row < 0 || row >= static_cast<int>(rowKeys.size())) return -1;
-  const std::string key = rowKeys[row];
+  if (row < 0 || row >= static_cast<int>(rowEntries.size())) return -1;
+  const std::string key = rowEntries[row]->key;
   if (key.empty()) return -1;
   return StepLevel(key, op, changes);
 }
@@ -113,7 +117,7 @@ int GameDatabase::TotalPoints() const {
   std::lock_guard<std::recursive_mutex> lock(planLock);
   if (!totalValid) {
     std::int64_t total = 0;
-    for (int row = 0; row < static_cast<int>(rowKeys.size()); ++row) total += RowPoints(row);
+    for (const SkillEntry* entry : rowEntries) total += entry->Points();
     cachedTotal = ClampToInt32(total);
     totalValid = true;
   }

@@ -1,7 +1,8 @@
+#include <initializer_list>
 #include <mutex>
 
-#include "plan/GameDatabase.h"
 #include "plan/ClampedInt.h"
+#include "plan/GameDatabase.h"
 #include "plan/JobCodeLayout.h"
 #include "plan/StepScope.h"
 
@@ -17,13 +18,25 @@ bool GameDatabase::BuildPlan(JobCode code) {
 }
 
 bool GameDatabase::BuildRows(JobCode code) {
-  rowKeys.clear();
+  rowEntries.clear();
   entries.clear();
   InvalidateTotal();
 
   JobCodeLayout layout;
   if (!DecodeJobCode(code, layout)) return false;
   jobCode = code;
+  // Reserved at once: growing the table row by row would rehash it again and again.
+  std::size_t rows = 0;
+  for (const JobCodeLayout::ListIndices* lists :
+       {&layout.baseLists, &layout.rank1Lists, &layout.rank2Lists}) {
+    if (lists == &layout.rank2Lists && layout.rank2Slot < 0) break;
+    for (int index : *lists) {
+      if (index == -1) break;
+      rows += skillList(index).size();
+    }
+  }
+  rowEntries.reserve(rows);
+  entries.reserve(rows);
   const auto& labels = jobNames[layout.type];
   AddSkillLists(layout.baseLists.data(), JobCodeLayout::kMaxLists, labels[0], false);
   AddSkillLists(layout.rank1Lists.data(), JobCodeLayout::kMaxLists, labels[1], false);
@@ -48,9 +61,9 @@ void GameDatabase::AddSkillLists(const int* indices, int count, const std::strin
     }
     bool first = true;
     for (const SkillDefinition& definition : list) {
-      const auto row = static_cast<std::int32_t>(rowKeys.size());
-      rowKeys.push_back(definition.key);
-      SkillEntry& entry = FindEntry(definition.key);
+      const auto row = static_cast<std::int32_t>(rowEntries.size());
+      SkillEntry& entry = entries[definition.key];
+      rowEntries.push_back(&entry);
       entry = SkillEntry(definition);
       entry.rowId = row;
       // Learn levels may be as large as the data file allows.
@@ -65,10 +78,9 @@ void GameDatabase::AddSkillLists(const int* indices, int count, const std::strin
 }
 
 void GameDatabase::LinkDependents() {
-  for (const std::string& key : rowKeys) {
-    const SkillEntry& entry = FindEntry(key);
-    for (const SkillPrerequisite& prerequisite : entry.prerequisites) {
-      FindEntry(prerequisite.key).dependents.emplace_back(key, prerequisite.level);
+  for (const SkillEntry* entry : rowEntries) {
+    for (const SkillPrerequisite& prerequisite : entry->prerequisites) {
+      entries[prerequisite.key].dependents.emplace_back(entry->key, prerequisite.level);
     }
   }
 }
@@ -80,7 +92,7 @@ JobCode GameDatabase::GetJobCode() const {
 
 int GameDatabase::RowCount() const {
   std::lock_guard<std::recursive_mutex> lock(planLock);
-  return static_cast<int>(rowKeys.size());
+  return static_cast<int>(rowEntries.size());
 }
 
 SkillEntry& GameDatabase::FindEntry(const std::string& key) {
@@ -89,9 +101,8 @@ SkillEntry& GameDatabase::FindEntry(const std::string& key) {
 }
 
 const SkillEntry* GameDatabase::RowEntry(int row) const {
-  if (row < 0 || row >= static_cast<int>(rowKeys.size())) return nullptr;
-  const auto found = entries.find(rowKeys[row]);
-  return found == entries.end() ? nullptr : &found->second;
+  if (row < 0 || row >= static_cast<int>(rowEntries.size())) return nullptr;
+  return rowEntries[row];
 }
 
 bool GameDatabase::CopyRowEntry(int row, SkillEntry& out) const {
@@ -105,5 +116,5 @@ bool GameDatabase::CopyRowEntry(int row, SkillEntry& out) const {
 void GameDatabase::ResetLevels() {
   std::lock_guard<std::recursive_mutex> lock(planLock);
   const StepScope step(*this);
-  for (const std::string& key : rowKeys) SetLevel(FindEntry(key), 0);
+  for (SkillEntry* entry : rowEntries) SetLevel(*entry, 0);
 }

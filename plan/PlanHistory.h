@@ -40,7 +40,7 @@ struct PlanStep {
 // first once the steps together take more than kByteLimit.
 class PlanHistory {
  public:
-  static constexpr std::size_t kByteLimit = std::size_t{4} << 20;
+  static constexpr std::size_t kByteLimit = 4000000;
 
   // Drops the steps that could be redone, then adds the step.
   void Push(PlanStep step);

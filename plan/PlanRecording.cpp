@@ -87,7 +87,7 @@ std::size_t GameDatabase::HistoryBytes() const {
 
 std::vector<RowLevel> GameDatabase::NonZeroLevels() const {
   std::vector<RowLevel> levels;
-  for (int row = 0; row < static_cast<int>(rowKeys.size()); ++row) {
+  for (int row = 0; row < static_cast<int>(rowEntries.size()); ++row) {
     const SkillEntry* entry = RowEntry(row);
     if (entry && entry->rowId == row && entry->level != 0) levels.push_back({row, entry->level});
   }
@@ -104,8 +104,8 @@ void GameDatabase::RestorePlan(JobCode code, const std::vector<RowLevel>& levels
 }
 
 void GameDatabase::SetRowLevel(std::int32_t row, std::int32_t level) {
-  if (row >= 0 && row < static_cast<std::int32_t>(rowKeys.size()))
-    SetLevel(FindEntry(rowKeys[row]), level);
+  if (row >= 0 && row < static_cast<std::int32_t>(rowEntries.size()))
+    SetLevel(*rowEntries[row], level);
 }
 
 void GameDatabase::ForgetHistory() {

@@ -25,7 +25,7 @@ bool GameDatabase::SavePlan(const char* path) {
     std::lock_guard<std::recursive_mutex> lock(planLock);
     code = jobCode;
     levels = NonZeroLevels();
-    for (int row = 0; row < static_cast<int>(rowKeys.size()); ++row) {
+    for (int row = 0; row < static_cast<int>(rowEntries.size()); ++row) {
       const SkillEntry* entry = RowEntry(row);
       records.push_back({entry->key, entry->level});
     }
