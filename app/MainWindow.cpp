@@ -92,7 +92,7 @@ void MainWindow::SetUpControls(HWND dialog) {
     Style(groupFrames[i], IDC_TYPE_GROUP + i, kFontHeight);
     groupFrames[i].SetFrameColor(kFrameColor, false);
   }
-  for (int type = 0; type < kTypeButtonCount; ++type) {
+  for (int type = 0; type < kTypeCount; ++type) {
     Style(typeButtons[type], IDC_TYPE_FIRST + type, kFontHeight);
     std::string name;
     if (database) database->typeName(type, name);
@@ -129,7 +129,7 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
   const int id = LOWORD(wParam);
   if (id == IDOK || id == IDCANCEL)
     CloseSession();
-  else if (InRange(id, IDC_TYPE_FIRST, kTypeButtonCount))
+  else if (InRange(id, IDC_TYPE_FIRST, kTypeCount))
     OnTypeCommand();
   else if (InRange(id, IDC_JOB_FIRST, kJobButtonCount))
     OnJobCommand();
@@ -150,7 +150,7 @@ void MainWindow::OnReset() {
 }
 
 ButtonBase* MainWindow::DrawnButton(int id) {
-  if (InRange(id, IDC_TYPE_FIRST, kTypeButtonCount)) return &typeButtons[id - IDC_TYPE_FIRST];
+  if (InRange(id, IDC_TYPE_FIRST, kTypeCount)) return &typeButtons[id - IDC_TYPE_FIRST];
   if (InRange(id, IDC_JOB_FIRST, kJobButtonCount)) return &jobButtons[id - IDC_JOB_FIRST];
   if (InRange(id, IDC_ATTRIBUTE_FIRST, kAttributeCount)) return &attributeBoxes[id - IDC_ATTRIBUTE_FIRST];
   if (id == IDC_RESET_BUTTON) return &resetButton;

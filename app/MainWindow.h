@@ -21,8 +21,6 @@ struct Selection;
 // Constructing it loads the character plug-in library.
 class MainWindow : public DialogBase {
  public:
-  static constexpr int kTypeButtonCount = 8;
-  static constexpr int kJobButtonCount = 4;
   static constexpr int kGroupFrameCount = 5;
 
   MainWindow(HINSTANCE instance, HWND parent);
@@ -86,7 +84,7 @@ class MainWindow : public DialogBase {
   PushButton resetButton;
   PushButton loadButton;
   PushButton saveButton;
-  RingRadioButton typeButtons[kTypeButtonCount];
+  RingRadioButton typeButtons[kTypeCount];  // by character type
   RingRadioButton jobButtons[kJobButtonCount];
   DiamondCheckBox attributeBoxes[kAttributeCount];
   GroupBox groupFrames[kGroupFrameCount];

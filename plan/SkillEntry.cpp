@@ -2,10 +2,6 @@
 
 #include "plan/ClampedInt.h"
 
-namespace {
-constexpr std::int32_t kMasterLevel = 11;
-}  // namespace
-
 int SkillEntry::MaxLevel() const { return masterPoints != 0 ? kMasterLevel : 1; }
 
 bool SkillEntry::IsMastered() const { return level == MaxLevel(); }
