@@ -112,6 +112,7 @@ void MainWindow::SetUpControls(HWND dialog) {
   UpdateJobButtons();
   UpdateAttributeBoxes();
   RebuildFromSelection();
+  RememberSetButtons();
   SyncPlugin();
   StartPlugin();
 }
@@ -129,9 +130,11 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
   const int id = LOWORD(wParam);
   if (id == IDOK || id == IDCANCEL)
     CloseSession();
-  else if (InRange(id, IDC_TYPE_FIRST, kTypeCount))
+  // A click on the button already set changes nothing: rebuilding would wipe
+  // the levels of a loaded plan whose code the controls cannot compose.
+  else if (InRange(id, IDC_TYPE_FIRST, kTypeCount) && id - IDC_TYPE_FIRST != setType)
     OnTypeCommand();
-  else if (InRange(id, IDC_JOB_FIRST, kJobButtonCount))
+  else if (InRange(id, IDC_JOB_FIRST, kJobButtonCount) && id - IDC_JOB_FIRST != setJob)
     OnJobCommand();
   else if (InRange(id, IDC_ATTRIBUTE_FIRST, kAttributeCount))
     OnAttributeCommand();
@@ -139,6 +142,7 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
     OnReset();
   else if ((id == IDC_LOAD_BUTTON || id == IDC_SAVE_BUTTON) && database)
     PlanFileCommand(*this, *database).Run(id == IDC_SAVE_BUTTON);
+  RememberSetButtons();
 }
 
 void MainWindow::OnReset() {

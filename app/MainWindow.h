@@ -59,6 +59,10 @@ class MainWindow : public DialogBase {
   void UpdateAttributeBoxes();
   int ComposeJobCode() const;
   void RebuildFromSelection();
+  // A radio button sets itself before its command arrives; what was set
+  // after the last handled command tells a click on the set button.
+  void RememberSetButtons();
+  bool ShowPlanCode();
 
   Selection ReadSelection() const;
   int SelectedType() const;
@@ -89,4 +93,6 @@ class MainWindow : public DialogBase {
   DiamondCheckBox attributeBoxes[kAttributeCount];
   GroupBox groupFrames[kGroupFrameCount];
   StaticText totalLabel;
+  int setType = -1;
+  int setJob = -1;
 };

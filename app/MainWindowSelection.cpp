@@ -86,6 +86,17 @@ void MainWindow::RebuildFromSelection() {
 }
 
 bool MainWindow::ApplyJobCode() {
+  const bool fits = ShowPlanCode();
+  RememberSetButtons();
+  return fits;
+}
+
+void MainWindow::RememberSetButtons() {
+  setType = SelectedType();
+  setJob = SelectedJob();
+}
+
+bool MainWindow::ShowPlanCode() {
   skillList.RefreshRows();
   if (!database) return false;
   const JobCode code = database->GetJobCode();
