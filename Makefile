@@ -6,7 +6,7 @@ BENCH  := build/bench
 JOBS   ?= 2
 CTEST_FLAGS := --output-on-failure -j $(JOBS)
 
-.PHONY: all deps native win test test-native test-win bench run dist program clean
+.PHONY: all deps native win test test-native test-win bench run dist program clean lint format-check
 
 all: native win
 
@@ -31,9 +31,23 @@ test-native: native
 test-win: win
 	./tools/run-windows-tests.sh $(WIN) $(CTEST_FLAGS)
 
-# Both suites run even when the first fails, and every failure is reported.
+# Every C++ source of the project against .clang-format (clang-format 14).
+CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h')
+format-check: deps
+	clang-format --dry-run -Werror $(CXX_SOURCES)
+
+# The format, and cppcheck on the portable core; findings are fixed, or
+# suppressed with a reason in tools/cppcheck-suppressions.txt.
+lint: format-check $(NATIVE)/CMakeCache.txt
+	cmake --build $(NATIVE) --target japanese_text_header
+	cppcheck --enable=warning,style,performance,portability --std=c++17 --language=c++ \
+	  --inline-suppr --suppressions-list=tools/cppcheck-suppressions.txt --error-exitcode=1 --quiet \
+	  -I . -I $(NATIVE)/generated data plan
+
+# Both suites and the format check run even when one fails, and every failure is reported.
 test: deps
 	@status=0; \
+	$(MAKE) --no-print-directory format-check || status=1; \
 	$(MAKE) --no-print-directory test-native || status=1; \
 	$(MAKE) --no-print-directory test-win || status=1; \
 	if [ $$status -ne 0 ]; then echo "make test: FAILED (see the failures above)"; else echo "make test: all tests passed"; fi; \

@@ -1,9 +1,8 @@
 #include "app/AttributeRules.h"
 
-namespace {
+#include "data/GameTables.h"
 
-constexpr int kRank1Job = 1;
-constexpr int kRank2HJob = 2;
+namespace {
 
 constexpr ExcludedBoxes kCleared[kAttributeCount] = {
     {{kEarth, kFire}},     // water
@@ -18,11 +17,11 @@ constexpr ExcludedBoxes kCleared[kAttributeCount] = {
 }  // namespace
 
 bool ElementsEnabled(int type, int job) {
-  return (type == kSheepType && job >= kRank1Job) || (type == kDragonType && job == kRank2HJob);
+  return (type == kSheep && job >= kRank1Job) || (type == kDragon && job == kRank2HJob);
 }
 
 bool LightDarkEnabled(int type, int job) {
-  return (type == kDragonType && job >= kRank1Job) || (type == kSheepType && job == kRank2HJob);
+  return (type == kDragon && job >= kRank1Job) || (type == kSheep && job == kRank2HJob);
 }
 
 bool IsLightOrDark(int box) { return box == kLight || box == kDark; }

@@ -1,11 +1,12 @@
 #pragma once
 
-// The seven attribute boxes of the main window, by index, and the rules of
-// which of them a type and job allow and which exclude each other.
+// The seven attribute boxes and the four job buttons of the main window, by
+// index, and the rules of which boxes a type and job allow and which exclude
+// each other. Type buttons are numbered by character type (data/GameTables.h).
 enum AttributeBox { kWater, kWind, kEarth, kFire, kThunder, kLight, kDark, kAttributeCount };
 
-inline constexpr int kSheepType = 2;
-inline constexpr int kDragonType = 3;
+// The four job buttons, by index: each rank includes the ranks below it.
+enum JobButton { kBasicJob, kRank1Job, kRank2HJob, kRank2SJob, kJobButtonCount };
 
 // The five elements: sheep past the basic job, the dragon at rank 2 (H).
 bool ElementsEnabled(int type, int job);

@@ -115,7 +115,7 @@ void MainWindow::SetUpControls(HWND dialog) {
     Style(groupFrames[i], IDC_TYPE_GROUP + i, kFontHeight);
     groupFrames[i].SetFrameColor(kFrameColor, false);
   }
-  for (int type = 0; type < kTypeButtonCount; ++type) {
+  for (int type = 0; type < kTypeCount; ++type) {
     Style(typeButtons[type], IDC_TYPE_FIRST + type, kFontHeight);
     std::string name;
     if (database) database->typeName(type, name);
@@ -135,6 +135,7 @@ void MainWindow::SetUpControls(HWND dialog) {
   UpdateJobButtons();
   UpdateAttributeBoxes();
   RebuildFromSelection();
+  RememberSetButtons();
   SyncPlugin();
   StartPlugin();
 }
@@ -152,9 +153,11 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
   const int id = LOWORD(wParam);
   if (id == IDOK || id == IDCANCEL)
     CloseSession();
-  else if (InRange(id, IDC_TYPE_FIRST, kTypeButtonCount))
+  // A click on the button already set changes nothing: rebuilding would wipe
+  // the levels of a loaded plan whose code the controls cannot compose.
+  else if (InRange(id, IDC_TYPE_FIRST, kTypeCount) && id - IDC_TYPE_FIRST != setType)
     OnTypeCommand();
-  else if (InRange(id, IDC_JOB_FIRST, kJobButtonCount))
+  else if (InRange(id, IDC_JOB_FIRST, kJobButtonCount) && id - IDC_JOB_FIRST != setJob)
     OnJobCommand();
   else if (InRange(id, IDC_ATTRIBUTE_FIRST, kAttributeCount))
     OnAttributeCommand();
@@ -162,6 +165,7 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
     OnReset();
   else if ((id == IDC_LOAD_BUTTON || id == IDC_SAVE_BUTTON) && database)
     PlanFileCommand(*this, *database).Run(id == IDC_SAVE_BUTTON);
+  RememberSetButtons();
 }
 
 void MainWindow::OnReset() {
@@ -228,7 +232,7 @@ void MainWindow::ShowContextMenu(LPARAM position) {
 }
 
 ButtonBase* MainWindow::DrawnButton(int id) {
-  if (InRange(id, IDC_TYPE_FIRST, kTypeButtonCount)) return &typeButtons[id - IDC_TYPE_FIRST];
+  if (InRange(id, IDC_TYPE_FIRST, kTypeCount)) return &typeButtons[id - IDC_TYPE_FIRST];
   if (InRange(id, IDC_JOB_FIRST, kJobButtonCount)) return &jobButtons[id - IDC_JOB_FIRST];
   if (InRange(id, IDC_ATTRIBUTE_FIRST, kAttributeCount)) return &attributeBoxes[id - IDC_ATTRIBUTE_FIRST];
   if (id == IDC_RESET_BUTTON) return &resetButton;

@@ -21,8 +21,6 @@ struct Selection;
 // Constructing it loads the character plug-in library.
 class MainWindow : public DialogBase {
  public:
-  static constexpr int kTypeButtonCount = 8;
-  static constexpr int kJobButtonCount = 4;
   static constexpr int kGroupFrameCount = 5;
 
   MainWindow(HINSTANCE instance, HWND parent);
@@ -77,6 +75,10 @@ class MainWindow : public DialogBase {
   void UpdateAttributeBoxes();
   int ComposeJobCode() const;
   void RebuildFromSelection();
+  // A radio button sets itself before its command arrives; what was set
+  // after the last handled command tells a click on the set button.
+  void RememberSetButtons();
+  bool ShowPlanCode();
 
   Selection ReadSelection() const;
   int SelectedType() const;
@@ -102,10 +104,12 @@ class MainWindow : public DialogBase {
   PushButton resetButton;
   PushButton loadButton;
   PushButton saveButton;
-  RingRadioButton typeButtons[kTypeButtonCount];
+  RingRadioButton typeButtons[kTypeCount];  // by character type
   RingRadioButton jobButtons[kJobButtonCount];
   DiamondCheckBox attributeBoxes[kAttributeCount];
   GroupBox groupFrames[kGroupFrameCount];
   StaticText totalLabel;
   bool confirmingClose = false;
+  int setType = -1;
+  int setJob = -1;
 };

@@ -35,7 +35,7 @@ void MainWindow::OnAttributeCommand() {
     }
     changed = true;
     lightOrDarkChanged = IsLightOrDark(box);
-    tellPlugin = lightOrDarkChanged && typeButtons[kDragonType].GetCheck() && jobButtons[3].GetCheck();
+    tellPlugin = lightOrDarkChanged && typeButtons[kDragon].GetCheck() && jobButtons[kRank2SJob].GetCheck();
   } else if (box >= 0) {
     attributeBoxes[box].SetCheck(1);
   }
@@ -59,7 +59,7 @@ void MainWindow::UpdateJobButtons() {
     EnableWindow(button, type != -1);
     anySet = anySet || jobButtons[job].GetCheck();
   }
-  if (type != -1 && !anySet) jobButtons[0].SetCheck(1);
+  if (type != -1 && !anySet) jobButtons[kBasicJob].SetCheck(1);
 }
 
 void MainWindow::UpdateAttributeBoxes() {
@@ -86,13 +86,27 @@ void MainWindow::RebuildFromSelection() {
 }
 
 bool MainWindow::ApplyJobCode() {
+  const bool fits = ShowPlanCode();
+  RememberSetButtons();
+  return fits;
+}
+
+// Without a plan (at the start, or undone back to it) a click on the button
+// still set builds one.
+void MainWindow::RememberSetButtons() {
+  const bool built = database && database->RowCount() > 0;
+  setType = built ? SelectedType() : -1;
+  setJob = built ? SelectedJob() : -1;
+}
+
+bool MainWindow::ShowPlanCode() {
   skillList.RefreshRows();
   if (!database) return false;
   const JobCode code = database->GetJobCode();
   // The type as the plan was built for it.
   const int type = JobCodeType(code);
   if (type < 0) return false;
-  CheckRadioButton(Hwnd(), IDC_TYPE_FIRST, IDC_TYPE_FIRST + kTypeButtonCount - 1, IDC_TYPE_FIRST + type);
+  CheckRadioButton(Hwnd(), IDC_TYPE_FIRST, IDC_TYPE_FIRST + kTypeCount - 1, IDC_TYPE_FIRST + type);
   UpdateAttributeBoxes();
   SetAttributesFromCode(code);
   UpdateJobButtons();
@@ -119,7 +133,7 @@ Selection MainWindow::ReadSelection() const {
 }
 
 int MainWindow::SelectedType() const {
-  for (int type = 0; type < kTypeButtonCount; ++type) {
+  for (int type = 0; type < kTypeCount; ++type) {
     if (typeButtons[type].GetCheck()) return type;
   }
   return -1;

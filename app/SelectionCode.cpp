@@ -1,5 +1,7 @@
 #include "app/SelectionCode.h"
 
+#include <iterator>
+
 #include "plan/JobCodeBits.h"
 #include "plan/JobCodeLayout.h"
 
@@ -7,8 +9,7 @@ namespace {
 
 using namespace jobcode;
 
-constexpr int kRank2SJob = 3;
-constexpr int kRank2S2Slot = 4;
+static_assert(std::size(kAttributes) == kAttributeCount, "one code bit per attribute box");
 
 }  // namespace
 
@@ -17,7 +18,7 @@ int JobCodeOf(const Selection& selection) {
   JobCode code = kPairBits[selection.type / 2];
   code |= selection.type % 2 == 0 ? kFirstMember : kSecondMember;
   code |= kJobButtonBits[selection.job];
-  if (selection.type == kSheepType || selection.type == kDragonType) {
+  if (selection.type == kSheep || selection.type == kDragon) {
     for (int box = 0; box < kAttributeCount; ++box) {
       if (selection.attributes[box]) code |= kAttributes[box];
     }
@@ -25,22 +26,23 @@ int JobCodeOf(const Selection& selection) {
   return static_cast<int>(code);
 }
 
+// The job buttons name the job slots of the same number, but for rank 2 (S).
 int JobButtonSlot(int type, int job, bool dark) {
-  return type == kDragonType && job == kRank2SJob && dark ? kRank2S2Slot : job;
+  return job == kRank2SJob ? Rank2SSlot(type, dark) : job;
 }
 
 int PluginJobSlot(JobCode code) {
-  if (code & kRank2S) return JobButtonSlot(JobCodeType(code), kRank2SJob, (code & jobcode::kDark) != 0);
-  if (code & kRank2H) return 2;
-  if (code & kRank1) return 1;
-  return 0;
+  if (code & kRank2S) return Rank2SSlot(JobCodeType(code), (code & jobcode::kDark) != 0);
+  if (code & kRank2H) return kRank2HSlot;
+  if (code & kRank1) return kRank1Slot;
+  return kBasicSlot;
 }
 
 int JobButtonOfCode(JobCode code) {
   // S before H: a code holding both is built with the S lists.
-  if (code & kRank2S) return 3;
-  if (code & kRank2H) return 2;
-  if (code & kRank1) return 1;
-  if (code & kJobButtonBits[0]) return 0;
+  if (code & kRank2S) return kRank2SJob;
+  if (code & kRank2H) return kRank2HJob;
+  if (code & kRank1) return kRank1Job;
+  if (code & kBasic) return kBasicJob;
   return -1;
 }

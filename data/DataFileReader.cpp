@@ -3,29 +3,28 @@
 #include <JapaneseText.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "data/FileBytes.h"
 #include "data/SkillLineParser.h"
+#include "data/SkillListIndex.h"
 #include "data/TextUtil.h"
 
 namespace {
-
-constexpr int kSheep = 2;
-constexpr int kDragon = 3;
 
 // By character type index.
 constexpr const char* kTypeGlyphs[kTypeCount] = {
     kTypeGlyphBunny, kTypeGlyphBuffalo, kTypeGlyphSheep, kTypeGlyphDragon,
     kTypeGlyphFox,   kTypeGlyphLion,    kTypeGlyphCat,   kTypeGlyphRaccoon};
-constexpr int kRankOneLists[kTypeCount] = {1, 4, 8, 23, 36, 39, 43, 46};
-constexpr int kRankTwoLists[kTypeCount] = {3, 6, 17, 32, 38, 41, 45, 48};
 
-// Attribute parts in the order of their lists; the first, "no attribute", is the base list.
+// Attribute parts at their list offsets (data/SkillListIndex.h); the first,
+// "no attribute", is the base list.
 constexpr const char* kSheepAttributes[] = {kDataAttributeBase, kDataAttributeWater,
                                             kDataAttributeWind, kDataAttributeEarth,
                                             kDataAttributeFire, kDataAttributeThunder};
 constexpr const char* kDragonAttributes[] = {kDataAttributeBase, kDataAttributeLight,
                                              kDataAttributeDark};
+static_assert(std::size(kSheepAttributes) == kThunderList + 1 && std::size(kDragonAttributes) == kDarkList + 1);
 
 struct WholeSectionName {
   const char* name;
@@ -34,10 +33,10 @@ struct WholeSectionName {
 constexpr WholeSectionName kWholeSectionNames[] = {
     {kDataSectionTypeNames, DataFileReader::kTypeNameSection},
     {kDataSectionJobNames, DataFileReader::kJobNameSection},
-    {kDataSectionAttackBasic, 0},
-    {kDataSectionMagicBasic, 7},
-    {kDataSectionSenseBasic, 35},
-    {kDataSectionCharmBasic, 42}};
+    {kDataSectionAttackBasic, kBasicLists[0]},
+    {kDataSectionMagicBasic, kBasicLists[1]},
+    {kDataSectionSenseBasic, kBasicLists[2]},
+    {kDataSectionCharmBasic, kBasicLists[3]}};
 
 // By character type index and job slot; only the dragon has slot 4.
 constexpr const char* kJobKeys[kTypeCount][kJobSlotCount] = {

@@ -1,6 +1,7 @@
 #include "plan/JobCodeLayout.h"
 
 #include "data/GameTables.h"
+#include "data/SkillListIndex.h"
 #include "plan/JobCodeBits.h"
 
 #include <cstdint>
@@ -9,11 +10,6 @@ namespace {
 
 using namespace jobcode;
 
-constexpr int kDragon = 3;
-constexpr int kRank2HSlot = 2;
-constexpr int kRank2SSlot = 3;
-constexpr int kRank2S2Slot = 4;
-
 // A skill list, taken only when its attribute bit is set (0: always taken).
 struct ListChoice {
   int list = -1;
@@ -21,18 +17,23 @@ struct ListChoice {
 };
 using ListRow = std::array<ListChoice, 6>;
 
-constexpr ListRow OneList(int list) {
+// The lists of one rank of a type, from its first list on: the sheep's and
+// the dragon's follow with their attribute lists.
+constexpr ListRow RankLists(int type, int first) {
   ListRow row{};
-  row[0] = ListChoice{list, 0};
+  row[0] = ListChoice{first, 0};
+  if (type == kSheep) {
+    row[1] = ListChoice{first + kWaterList, kWater};
+    row[2] = ListChoice{first + kWindList, kWind};
+    row[3] = ListChoice{first + kEarthList, kEarth};
+    row[4] = ListChoice{first + kFireList, kFire};
+    row[5] = ListChoice{first + kThunderList, kThunder};
+  } else if (type == kDragon) {
+    row[1] = ListChoice{first + kLightList, kLight};
+    row[2] = ListChoice{first + kDarkList, kDark};
+  }
   return row;
 }
-
-constexpr ListRow kSheepRank1 = {
-    {{8, 0}, {9, kWater}, {10, kWind}, {11, kEarth}, {12, kFire}, {13, kThunder}}};
-constexpr ListRow kSheepRank2 = {
-    {{17, 0}, {18, kWater}, {19, kWind}, {20, kEarth}, {21, kFire}, {22, kThunder}}};
-constexpr ListRow kDragonRank1 = {{{23, 0}, {24, kLight}, {25, kDark}}};
-constexpr ListRow kDragonRank2 = {{{32, 0}, {33, kLight}, {34, kDark}}};
 
 struct TypeLists {
   int base;
@@ -41,16 +42,11 @@ struct TypeLists {
   ListRow rank2H;  // the rank-1 lists of the other type of the pair
 };
 
-constexpr TypeLists kTypeLists[kTypeCount] = {
-    {0, OneList(1), OneList(3), OneList(4)},
-    {0, OneList(4), OneList(6), OneList(1)},
-    {7, kSheepRank1, kSheepRank2, kDragonRank1},
-    {7, kDragonRank1, kDragonRank2, kSheepRank1},
-    {35, OneList(36), OneList(38), OneList(39)},
-    {35, OneList(39), OneList(41), OneList(36)},
-    {42, OneList(43), OneList(45), OneList(46)},
-    {42, OneList(46), OneList(48), OneList(43)},
-};
+TypeLists ListsOf(int type) {
+  const int other = type ^ 1;
+  return {kBasicLists[type / 2], RankLists(type, kRankOneLists[type]),
+          RankLists(type, kRankTwoLists[type]), RankLists(other, kRankOneLists[other])};
+}
 
 JobCodeLayout::ListIndices NoLists() {
   JobCodeLayout::ListIndices indices;
@@ -77,6 +73,11 @@ bool TakesRankLists(int type, JobCode code) {
 
 }  // namespace
 
+int Rank2SSlot(int type, bool dark) {
+  // The dragon's dark rank 2 (S) is its second S job.
+  return type == kDragon && dark ? kRank2S2Slot : kRank2SSlot;
+}
+
 int JobCodeType(JobCode code) {
   int pair = -1;
   switch (code & kPairMask) {
@@ -92,7 +93,7 @@ int JobCodeType(JobCode code) {
 bool DecodeJobCode(JobCode code, JobCodeLayout& layout) {
   const int type = JobCodeType(code);
   if (type < 0) return false;
-  const TypeLists& lists = kTypeLists[type];
+  const TypeLists lists = ListsOf(type);
   const bool rankLists = TakesRankLists(type, code);
 
   JobCodeLayout decoded;
@@ -104,8 +105,7 @@ bool DecodeJobCode(JobCode code, JobCodeLayout& layout) {
   JobCode slotBits = code;
   if (rankLists && (code & kRank2S) != 0) {
     decoded.rank2Lists = TakenLists(lists.rank2S, code);
-    // The dragon's dark rank 2 (S) is its second S job.
-    if (type == kDragon && (code & kDark) != 0) slotBits |= kRank2S2;
+    if (Rank2SSlot(type, (code & kDark) != 0) == kRank2S2Slot) slotBits |= kRank2S2;
   } else if (rankLists && (code & kRank2H) != 0) {
     decoded.rank2Lists = TakenLists(lists.rank2H, code);
   }

@@ -22,5 +22,10 @@ struct JobCodeLayout {
 // not one of the four pairs.
 int JobCodeType(JobCode code);
 
+// The job slot of a type's rank 2 (S): the dragon's second S job when dark is
+// set, else kRank2SSlot. The plan's rank-2 label and the window's fourth job
+// button both follow it.
+int Rank2SSlot(int type, bool dark);
+
 // Decodes a code; false, with layout untouched, when the code names no type.
 bool DecodeJobCode(JobCode code, JobCodeLayout& layout);

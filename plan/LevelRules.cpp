@@ -96,7 +96,7 @@ void GameDatabase::ClearDependents(SkillEntry& entry, ChangeList& changes) {
       stack.pop_back();
       continue;
     }
-    SkillEntry& required = *frame.entry;
+    const SkillEntry& required = *frame.entry;
     const SkillPrerequisite& dependent = required.dependents[frame.next++];
     if (required.level >= dependent.level) continue;
     SkillEntry& dependentEntry = FindEntry(dependent.key);

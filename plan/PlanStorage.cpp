@@ -11,7 +11,6 @@
 
 namespace {
 constexpr char kTemporarySuffix[] = ".tmp";
-constexpr std::int32_t kMasterLevel = 11;
 }  // namespace
 
 // Writes beside the target first and replaces it only when every byte is
@@ -75,7 +74,7 @@ bool GameDatabase::LoadPlan(const char* path) {
 void GameDatabase::ReplayLevel(SkillEntry& entry, std::int32_t savedLevel) {
   if (savedLevel == entry.level) return;
   ChangeList changes;
-  if (savedLevel == kMasterLevel) {
+  if (savedLevel == SkillEntry::kMasterLevel) {
     StepLevel(entry.key, Max, changes);
     return;
   }

@@ -2,12 +2,8 @@
 
 #include "plan/ClampedInt.h"
 
-namespace {
-constexpr std::int32_t kMasterLevel = 11;
-}  // namespace
-
 int MaxLevelOf(const SkillDefinition& definition) {
-  return definition.masterPoints != 0 ? kMasterLevel : 1;
+  return definition.masterPoints != 0 ? SkillEntry::kMasterLevel : 1;
 }
 
 int SkillEntry::MaxLevel() const { return MaxLevelOf(*this); }

@@ -12,6 +12,8 @@ int MaxLevelOf(const SkillDefinition& definition);
 // The plan's record of one skill: its definition plus the row it stands on,
 // its current level and the skills that require it.
 struct SkillEntry : SkillDefinition {
+  static constexpr std::int32_t kMasterLevel = 11;  // the maximum of a masterable skill
+
   SkillEntry() = default;
   explicit SkillEntry(const SkillDefinition& definition) : SkillDefinition(definition) {}
   SkillEntry(const SkillEntry&) = default;
@@ -20,7 +22,7 @@ struct SkillEntry : SkillDefinition {
   SkillEntry& operator=(SkillEntry&&) = default;
   ~SkillEntry() override = default;
 
-  int MaxLevel() const;     // 11 for a masterable skill, else 1
+  int MaxLevel() const;     // kMasterLevel for a masterable skill, else 1
   bool IsMastered() const;  // level == MaxLevel()
   int Points() const;       // TM points the current level costs, clamped to 32 bits
 

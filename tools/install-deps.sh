@@ -3,7 +3,7 @@
 # whatever is already present, so running it again costs a second.
 set -e
 
-packages="cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+packages="cmake make g++ clang clang-format cppcheck libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth x11-utils
   imagemagick xdotool locales fonts-ipafont-gothic fonts-wine zip"
 

@@ -246,7 +246,9 @@ TEST_F(MainWindowTest, TotalFollowsTheLevelsAndResetKeepsTheSelection) {
   EXPECT_EQ("type 0 job 1 water light", CheckedControls());
 }
 
-// Codes as a loaded file may hold them; elements absent from the code keep their states.
+// Codes as a loaded file may hold them; elements absent from the code keep
+// their states. A click on a type or job button already set keeps the plan,
+// also when the controls cannot compose its code.
 TEST_F(MainWindowTest, ApplyJobCodeSetsTheControlsAsFarAsTheyFit) {
   Open();
   EXPECT_FALSE(window->ApplyJobCode());  // nothing built yet
@@ -255,10 +257,14 @@ TEST_F(MainWindowTest, ApplyJobCodeSetsTheControlsAsFarAsTheyFit) {
     JobCode code;
     bool fits;
     const char* checked;
+    int type, job;
   } codes[] = {
-      {0x22 | 0x1300 | 0x600000, true, "type 2 job 2 water light dark"},
-      {0x41, false, "type 5 job 2 water light dark"},  // no job bits: the job stays
-      {0x21 | 0x2300 | 0x80000 | 0x400000, true, "type 3 job 3 fire dark"},
+      {0x22 | 0x1300 | 0x600000, true, "type 2 job 2 water light dark", 2, 2},
+      {0x41, false, "type 5 job 2 water light dark", 5, 2},  // no job bits: the job stays
+      {0x3312, true, "type 0 job 3 water light dark", 0, 3},  // both rank-2 bits
+      {0x310, true, "type 1 job 1 water light dark", 1, 1},   // member bits 0
+      {0x4313, true, "type 1 job 1 water light dark", 1, 1},  // member bits 3, bit 0x4000
+      {0x21 | 0x2300 | 0x80000 | 0x400000, true, "type 3 job 3 fire dark", 3, 3},
   };
   for (const auto& applied : codes) {
     ASSERT_TRUE(database.BuildPlan(applied.code));
@@ -266,6 +272,9 @@ TEST_F(MainWindowTest, ApplyJobCodeSetsTheControlsAsFarAsTheyFit) {
     EXPECT_EQ(applied.fits, window->ApplyJobCode()) << applied.checked;
     EXPECT_EQ(applied.checked, CheckedControls());
     EXPECT_EQ(std::to_string(database.TotalPoints()), Total());
+    Click(TypeButton(applied.type));
+    Click(JobButton(applied.job));
+    EXPECT_EQ(applied.code, database.GetJobCode()) << applied.checked;
     EXPECT_EQ(1, RowLevel(0)) << "not rebuilt";
   }
   EXPECT_EQ(JobName(3, 4), TextOf(JobButton(3)));
@@ -373,6 +382,8 @@ TEST_F(MainWindowTest, SystemMenuUndoAndRedoAreGreyedUntilTheyCanAct) {
   EXPECT_EQ(0u, database.GetJobCode());
   EXPECT_EQ(0, ListView_GetItemCount(Control(IDC_SKILL_LIST)));
   EXPECT_EQ("undo", greyed());
+  Click(TypeButton(4));  // still set, and builds the plan again
+  EXPECT_EQ(0x342u, database.GetJobCode());
 }
 
 // Codes as loaded from a file: the slot the plug-in is told and the job button set.

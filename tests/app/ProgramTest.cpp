@@ -114,7 +114,7 @@ class ProgramTest : public ::testing::Test {
   // The ids of the checked type, job and attribute controls.
   std::vector<int> CheckedIds() const {
     std::vector<int> checked;
-    for (int id = IDC_TYPE_FIRST; id < IDC_ATTRIBUTE_FIRST + IDC_ATTRIBUTE_COUNT; ++id)
+    for (int id = IDC_TYPE_FIRST; id <= IDC_ATTRIBUTE_DARK; ++id)
       if (SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED) checked.push_back(id);
     return checked;
   }

@@ -22,7 +22,6 @@ namespace {
 const std::set<int> kNamedLists = {0,  1,  3,  4,  6,  7,  8,  9,  10, 11, 12, 13,
                                    17, 18, 19, 20, 21, 22, 23, 24, 25, 32, 33, 34,
                                    35, 36, 38, 39, 41, 42, 43, 45, 46, 48};
-constexpr int kDragon = 3;
 
 class ShippedData : public ::testing::Test {
  protected:
@@ -42,7 +41,7 @@ TEST_F(ShippedData, NamesEveryTypeAndJobOnceAndFillsExactlyTheNamedLists) {
     for (int slot = -1; slot < kJobSlotCount; ++slot) {  // -1: the type name
       std::string name;
       ASSERT_TRUE(slot < 0 ? database.typeName(type, name) : database.jobName(type, slot, name));
-      const bool expected = slot < 4 || type == kDragon;
+      const bool expected = slot < kRank2S2Slot || type == kDragon;
       EXPECT_EQ(!name.empty(), expected) << "type " << type << " slot " << slot;
       if (!name.empty()) {
         names.insert(name);
@@ -108,7 +107,7 @@ TEST_F(ShippedData, EverySelectablePlanHoldsItsPrerequisites) {
   int plans = 0;
   for (int type = 0; type < kTypeCount; ++type) {
     const JobCode typeBits = (0x10u << (type / 2)) + (type % 2 == 0 ? 2u : 1u);
-    const JobCode attributeCombinations = type == 2 || type == kDragon ? 128 : 1;
+    const JobCode attributeCombinations = type == kSheep || type == kDragon ? 128 : 1;
     for (JobCode jobBits : {0x100u, 0x300u, 0x1300u, 0x2300u}) {
       for (JobCode attributes = 0; attributes < attributeCombinations; ++attributes) {
         const JobCode code = typeBits | jobBits | (attributes << 16);

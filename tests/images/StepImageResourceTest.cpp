@@ -2,10 +2,12 @@
 // reads back what Windows made of them.
 #include "StepButtonImage.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <ResourceIds.h>
 #include <gtest/gtest.h>
-#include <windows.h>
-#include <commctrl.h>
 
 namespace {
 
