@@ -383,7 +383,7 @@ TEST_F(MainWindowTest, SystemMenuUndoAndRedoAreGreyedUntilTheyCanAct) {
   EXPECT_EQ(0, ListView_GetItemCount(Control(IDC_SKILL_LIST)));
   EXPECT_EQ("undo", greyed());
   Click(TypeButton(4));  // still set, and builds the plan again
-  EXPECT_EQ(0x342u, database.GetJobCode());
+  EXPECT_EQ(0x142u, database.GetJobCode());
 }
 
 // Codes as loaded from a file: the slot the plug-in is told and the job button set.
