@@ -35,7 +35,8 @@ bool InRange(int id, int first, int count) { return id >= first && id < first + 
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, HWND parent) : DialogBase(instance, parent, IDD_MAIN_DIALOG) {
+MainWindow::MainWindow(HINSTANCE instance, HWND parent)
+    : DialogBase(instance, parent, IDD_MAIN_DIALOG) {
   backgroundBrush = CreateSolidBrush(kBackColor);
   // A missing plug-in is no error: the window works without it.
   ThePlugin().loadLibrary(kPluginFileName);
@@ -63,7 +64,8 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       break;
     }
     case WM_NOTIFY:
-      if (LOWORD(wParam) == IDC_HEADER_LIST || LOWORD(wParam) == IDC_SKILL_LIST) return ForwardNotify(wParam, lParam);
+      if (LOWORD(wParam) == IDC_HEADER_LIST || LOWORD(wParam) == IDC_SKILL_LIST)
+        return ForwardNotify(wParam, lParam);
       break;
     case WM_INITDIALOG:
       SetUpControls(window);
@@ -80,7 +82,8 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       break;
     case WM_INITMENUPOPUP:
       // Also for the system menu: its plan commands are greyed when they cannot act.
-      EnablePlanCommandItems(reinterpret_cast<HMENU>(wParam), [this](UINT id) { return CanRunCommand(id); });
+      EnablePlanCommandItems(reinterpret_cast<HMENU>(wParam),
+                             [this](UINT id) { return CanRunCommand(id); });
       break;
     case WM_CONTEXTMENU:
       if (reinterpret_cast<HWND>(wParam) == skillList.Hwnd()) {
@@ -89,7 +92,8 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       }
       break;
     case WM_CTLCOLORDLG:
-      if (reinterpret_cast<HWND>(lParam) == Hwnd()) return reinterpret_cast<LRESULT>(backgroundBrush);
+      if (reinterpret_cast<HWND>(lParam) == Hwnd())
+        return reinterpret_cast<LRESULT>(backgroundBrush);
       break;
     case WM_CTLCOLORSTATIC:
       if (reinterpret_cast<HWND>(lParam) == GetDlgItem(window, IDC_TOTAL_LABEL))
@@ -121,8 +125,10 @@ void MainWindow::SetUpControls(HWND dialog) {
     if (database) database->typeName(type, name);
     SetWindowTextA(typeButtons[type].Hwnd(), name.c_str());
   }
-  for (int job = 0; job < kJobButtonCount; ++job) Style(jobButtons[job], IDC_JOB_FIRST + job, kFontHeight);
-  for (int box = 0; box < kAttributeCount; ++box) Style(attributeBoxes[box], IDC_ATTRIBUTE_FIRST + box, kFontHeight);
+  for (int job = 0; job < kJobButtonCount; ++job)
+    Style(jobButtons[job], IDC_JOB_FIRST + job, kFontHeight);
+  for (int box = 0; box < kAttributeCount; ++box)
+    Style(attributeBoxes[box], IDC_ATTRIBUTE_FIRST + box, kFontHeight);
   Style(totalLabel, IDC_TOTAL_LABEL, kTotalFontHeight);
   totalLabel.SetBold(1, false);
   Style(resetButton, IDC_RESET_BUTTON, kFontHeight);
@@ -151,8 +157,7 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
   // Focus and other notifications of the buttons are not commands.
   if (HIWORD(wParam) != 0) return;
   const int id = LOWORD(wParam);
-  if (id == IDOK || id == IDCANCEL)
-    CloseSession();
+  if (id == IDOK || id == IDCANCEL) CloseSession();
   // A click on the button already set changes nothing: rebuilding would wipe
   // the levels of a loaded plan whose code the controls cannot compose.
   else if (InRange(id, IDC_TYPE_FIRST, kTypeCount) && id - IDC_TYPE_FIRST != setType)
@@ -192,7 +197,8 @@ bool MainWindow::ConfirmClose() {
 
 bool MainWindow::OnShortcutKey(const MSG& message) {
   if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return false;
-  const UINT command = CommandOfShortcut(static_cast<UINT>(message.wParam), GetKeyState(VK_SHIFT) < 0);
+  const UINT command =
+      CommandOfShortcut(static_cast<UINT>(message.wParam), GetKeyState(VK_SHIFT) < 0);
   if (command == 0) return false;
   RunCommand(command);
   return true;
@@ -202,7 +208,8 @@ void MainWindow::RunCommand(UINT id) {
   if (id == kCommandUndo || id == kCommandRedo)
     OnUndoRedo(id == kCommandRedo);
   else
-    OnCommand(MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(Hwnd(), static_cast<int>(id))));
+    OnCommand(MAKEWPARAM(id, BN_CLICKED),
+              reinterpret_cast<LPARAM>(GetDlgItem(Hwnd(), static_cast<int>(id))));
 }
 
 bool MainWindow::CanRunCommand(UINT id) const {
@@ -226,7 +233,8 @@ void MainWindow::ShowContextMenu(LPARAM position) {
   POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
   // From the keyboard (Shift+F10, the menu key) it opens at the cursor row.
   if (position == -1) at = skillList.CursorRowPoint();
-  const UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
+  const UINT command =
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
   DestroyMenu(menu);
   if (command) RunCommand(command);
 }
@@ -234,7 +242,8 @@ void MainWindow::ShowContextMenu(LPARAM position) {
 ButtonBase* MainWindow::DrawnButton(int id) {
   if (InRange(id, IDC_TYPE_FIRST, kTypeCount)) return &typeButtons[id - IDC_TYPE_FIRST];
   if (InRange(id, IDC_JOB_FIRST, kJobButtonCount)) return &jobButtons[id - IDC_JOB_FIRST];
-  if (InRange(id, IDC_ATTRIBUTE_FIRST, kAttributeCount)) return &attributeBoxes[id - IDC_ATTRIBUTE_FIRST];
+  if (InRange(id, IDC_ATTRIBUTE_FIRST, kAttributeCount))
+    return &attributeBoxes[id - IDC_ATTRIBUTE_FIRST];
   if (id == IDC_RESET_BUTTON) return &resetButton;
   if (id == IDC_LOAD_BUTTON) return &loadButton;
   if (id == IDC_SAVE_BUTTON) return &saveButton;
@@ -248,5 +257,6 @@ LRESULT MainWindow::ForwardNotify(WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::ShowTotal() const {
-  if (database) SetDlgItemInt(Hwnd(), IDC_TOTAL_LABEL, static_cast<UINT>(database->TotalPoints()), TRUE);
+  if (database)
+    SetDlgItemInt(Hwnd(), IDC_TOTAL_LABEL, static_cast<UINT>(database->TotalPoints()), TRUE);
 }

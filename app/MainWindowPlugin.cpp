@@ -14,7 +14,9 @@ int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
 }  // namespace
 
-HWND MainWindow::PluginWindow() const { return ThePlugin().isLoaded() ? ThePlugin().GetWnd() : nullptr; }
+HWND MainWindow::PluginWindow() const {
+  return ThePlugin().isLoaded() ? ThePlugin().GetWnd() : nullptr;
+}
 
 void MainWindow::StartPlugin() const {
   if (!ThePlugin().isLoaded()) return;
@@ -52,7 +54,8 @@ void MainWindow::DockPlugin() const {
   if (main.right < 0 || main.bottom < 0) return;
   RECT pluginRect;
   GetWindowRect(plugin, &pluginRect);
-  MoveWindow(plugin, main.left - Width(pluginRect), main.top, Width(pluginRect), Height(pluginRect), TRUE);
+  MoveWindow(plugin, main.left - Width(pluginRect), main.top, Width(pluginRect), Height(pluginRect),
+             TRUE);
 }
 
 void MainWindow::SyncPlugin() {

@@ -35,7 +35,8 @@ void MainWindow::OnAttributeCommand() {
     }
     changed = true;
     lightOrDarkChanged = IsLightOrDark(box);
-    tellPlugin = lightOrDarkChanged && typeButtons[kDragon].GetCheck() && jobButtons[kRank2SJob].GetCheck();
+    tellPlugin =
+        lightOrDarkChanged && typeButtons[kDragon].GetCheck() && jobButtons[kRank2SJob].GetCheck();
   } else if (box >= 0) {
     attributeBoxes[box].SetCheck(1);
   }
@@ -66,7 +67,8 @@ void MainWindow::UpdateAttributeBoxes() {
   const int type = SelectedType();
   const int job = SelectedJob();
   for (int box = 0; box < kAttributeCount; ++box) {
-    const bool enabled = IsLightOrDark(box) ? LightDarkEnabled(type, job) : ElementsEnabled(type, job);
+    const bool enabled =
+        IsLightOrDark(box) ? LightDarkEnabled(type, job) : ElementsEnabled(type, job);
     EnableWindow(attributeBoxes[box].Hwnd(), enabled);
   }
 }
@@ -128,7 +130,8 @@ Selection MainWindow::ReadSelection() const {
   Selection selection;
   selection.type = SelectedType();
   selection.job = SelectedJob();
-  for (int box = 0; box < kAttributeCount; ++box) selection.attributes[box] = attributeBoxes[box].GetCheck();
+  for (int box = 0; box < kAttributeCount; ++box)
+    selection.attributes[box] = attributeBoxes[box].GetCheck();
   return selection;
 }
 

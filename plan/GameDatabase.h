@@ -72,6 +72,8 @@ class GameDatabase {
   // The rows above level 0, each entry at its own row.
   std::vector<RowLevel> NonZeroLevels() const;
   void RestorePlan(JobCode code, const std::vector<RowLevel>& levels);
+  // Undo (backwards) or redo (forward) of one step.
+  bool Revisit(bool forward);
   void SetRowLevel(std::int32_t row, std::int32_t level);
   void ForgetHistory();
   void AddSkillLists(const int* indices, int count, const std::string& label, bool plus50);

@@ -38,29 +38,23 @@ void GameDatabase::StartRebuildStep() {
   openStep.levelsBefore = NonZeroLevels();
 }
 
-bool GameDatabase::Undo() {
+bool GameDatabase::Undo() { return Revisit(false); }
+
+bool GameDatabase::Redo() { return Revisit(true); }
+
+bool GameDatabase::Revisit(bool forward) {
   std::lock_guard<std::recursive_mutex> lock(planLock);
   if (openStepDepth > 0) return false;
-  const PlanStep* step = history.Undo();
+  const PlanStep* step = forward ? history.Redo() : history.Undo();
   if (step == nullptr) return false;
   if (step->rebuild) {
-    RestorePlan(step->codeBefore, step->levelsBefore);
+    RestorePlan(forward ? step->codeAfter : step->codeBefore,
+                forward ? step->levelsAfter : step->levelsBefore);
+  } else if (forward) {
+    for (const LevelChange& change : step->changes) SetRowLevel(change.row, change.after);
   } else {
     for (auto change = step->changes.rbegin(); change != step->changes.rend(); ++change)
       SetRowLevel(change->row, change->before);
-  }
-  return true;
-}
-
-bool GameDatabase::Redo() {
-  std::lock_guard<std::recursive_mutex> lock(planLock);
-  if (openStepDepth > 0) return false;
-  const PlanStep* step = history.Redo();
-  if (step == nullptr) return false;
-  if (step->rebuild) {
-    RestorePlan(step->codeAfter, step->levelsAfter);
-  } else {
-    for (const LevelChange& change : step->changes) SetRowLevel(change.row, change.after);
   }
   return true;
 }

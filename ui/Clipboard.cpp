@@ -41,18 +41,23 @@ bool SetData(UINT format, HGLOBAL memory) {
 
 std::wstring Widened(const std::string& text) {
   const int size = static_cast<int>(text.size());
-  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(kJapaneseCodePage, 0, text.data(), size, nullptr, 0)),
+  std::wstring wide(static_cast<std::size_t>(
+                        MultiByteToWideChar(kJapaneseCodePage, 0, text.data(), size, nullptr, 0)),
                     L'\0');
-  if (!wide.empty()) MultiByteToWideChar(kJapaneseCodePage, 0, text.data(), size, &wide[0], static_cast<int>(wide.size()));
+  if (!wide.empty())
+    MultiByteToWideChar(kJapaneseCodePage, 0, text.data(), size, &wide[0],
+                        static_cast<int>(wide.size()));
   return wide;
 }
 
 bool Narrowed(const wchar_t* wide, std::size_t length, std::size_t maxBytes, std::string& text) {
   const int size = static_cast<int>(length);
-  const int bytes = WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, nullptr, 0, nullptr, nullptr);
+  const int bytes =
+      WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, nullptr, 0, nullptr, nullptr);
   if (bytes < 0 || static_cast<std::size_t>(bytes) > maxBytes) return false;
   text.assign(static_cast<std::size_t>(bytes), '\0');
-  if (bytes > 0) WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, &text[0], bytes, nullptr, nullptr);
+  if (bytes > 0)
+    WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, &text[0], bytes, nullptr, nullptr);
   return true;
 }
 
@@ -92,7 +97,8 @@ bool PutText(HWND owner, const std::string& text) {
   const std::wstring wide = Widened(text);
   const LCID locale = kJapaneseLocale;
   bool put = SetData(CF_TEXT, GlobalCopy(text.c_str(), text.size() + 1));
-  put = SetData(CF_UNICODETEXT, GlobalCopy(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t))) && put;
+  put =
+      SetData(CF_UNICODETEXT, GlobalCopy(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t))) && put;
   put = SetData(CF_LOCALE, GlobalCopy(&locale, sizeof locale)) && put;
   CloseClipboard();
   return put;

@@ -260,7 +260,7 @@ TEST_F(MainWindowTest, ApplyJobCodeSetsTheControlsAsFarAsTheyFit) {
     int type, job;
   } codes[] = {
       {0x22 | 0x1300 | 0x600000, true, "type 2 job 2 water light dark", 2, 2},
-      {0x41, false, "type 5 job 2 water light dark", 5, 2},  // no job bits: the job stays
+      {0x41, false, "type 5 job 2 water light dark", 5, 2},   // no job bits: the job stays
       {0x3312, true, "type 0 job 3 water light dark", 0, 3},  // both rank-2 bits
       {0x310, true, "type 1 job 1 water light dark", 1, 1},   // member bits 0
       {0x4313, true, "type 1 job 1 water light dark", 1, 1},  // member bits 3, bit 0x4000

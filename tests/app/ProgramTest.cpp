@@ -598,11 +598,16 @@ TEST_F(ProgramTest, KeysMoveAndStepTheCursorRow) {
     std::initializer_list<WORD> keys;
     int row;
     LevelOp op;
-  } presses[] = {{{VK_DOWN}, 1, Up},         {{VK_RIGHT}, 1, Up},
-                 {{VK_SHIFT, VK_RIGHT}, 1, Max}, {{VK_LEFT}, 1, Down},
-                 {{VK_END}, -1, Up},         {{VK_ADD}, -1, Up},
-                 {{VK_PRIOR}, -2, Up},       {{VK_SUBTRACT}, -2, Down},
-                 {{VK_HOME}, 0, Up},         {{VK_SHIFT, VK_LEFT}, 0, Zero}};
+  } presses[] = {{{VK_DOWN}, 1, Up},
+                 {{VK_RIGHT}, 1, Up},
+                 {{VK_SHIFT, VK_RIGHT}, 1, Max},
+                 {{VK_LEFT}, 1, Down},
+                 {{VK_END}, -1, Up},
+                 {{VK_ADD}, -1, Up},
+                 {{VK_PRIOR}, -2, Up},
+                 {{VK_SUBTRACT}, -2, Down},
+                 {{VK_HOME}, 0, Up},
+                 {{VK_SHIFT, VK_LEFT}, 0, Zero}};
   const int last = database.RowCount() - 1;
   const int page = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
   ChangeList changes;
