@@ -34,7 +34,7 @@ test-win: win
 # Every C++ source of the project against .clang-format (clang-format 14).
 CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h')
 format-check: deps
-	clang-format --dry-run -Werror $(CXX_SOURCES)
+	@clang-format --dry-run -Werror $(CXX_SOURCES) && echo "format-check: every C++ source matches .clang-format"
 
 # The format, and cppcheck on the portable core; findings are fixed, or
 # suppressed with a reason in tools/cppcheck-suppressions.txt.

@@ -21,4 +21,12 @@ if [ ! -f "$WINEPREFIX/.prepared" ]; then
   fi
   flock -u 9
 fi
+# Wine draws the caption buttons with Marlett; this Wine does not look where
+# Debian's fonts-wine puts it, so the prefix gets a copy (moved in whole, as
+# tests may start Wine meanwhile).
+marlett=/usr/share/wine/fonts/marlett.ttf
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -f "$marlett" ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+  cp "$marlett" "$fonts/.marlett.$$" && mv -f "$fonts/.marlett.$$" "$fonts/marlett.ttf"
+fi
 wineserver -p 2>/dev/null || true

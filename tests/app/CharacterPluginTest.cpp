@@ -51,7 +51,7 @@ TEST(CharacterPluginTest, EveryVariantAnswersThroughTheEntryPointsItHas) {
   };
   for (const auto& variant : variants) {
     SCOPED_TRACE(variant.path);
-    ScratchFolder folder;
+    AppScratchFolder folder;
     OwnerWindow owner;
     CharacterPlugin plugin;
     const std::string copy = folder.AddPlugin(VariantPath(variant.path));
@@ -93,11 +93,11 @@ TEST(CharacterPluginTest, ALibraryLetGoIsUnloadedAndForgotten) {
 
 // A VexaChar.dll planted in the current directory is not loaded; one beside the program is.
 TEST(CharacterPluginTest, SearchesBesideTheProgramButNotTheCurrentDirectory) {
-  ScratchFolder folder;
+  AppScratchFolder folder;
   folder.AddPlugin(VariantPath(PELL_VEXACHAR));
   char previous[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, previous);
-  ASSERT_TRUE(SetCurrentDirectoryA(folder.path.c_str()));
+  ASSERT_TRUE(SetCurrentDirectoryA(folder.Folder().c_str()));
   SetDllDirectoryA(nullptr);
   HMODULE planted = LoadLibraryA("VexaChar.dll");  // the ordinary search order finds it
   EXPECT_NE(nullptr, planted);

@@ -45,7 +45,7 @@ class MainWindowTest : public ::testing::Test {
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
     previousFolder = previous;
-    SetCurrentDirectoryA(folder.path.c_str());
+    SetCurrentDirectoryA(folder.Folder().c_str());
   }
   void TearDown() override {
     // Undone to the start, the plan is unmodified and closes without a question.
@@ -130,7 +130,7 @@ class MainWindowTest : public ::testing::Test {
     return database.CopyRowEntry(row, entry) ? entry.level : -1;
   }
 
-  ScratchFolder folder;
+  AppScratchFolder folder;
   std::string previousFolder;
   GameDatabase database;
   std::unique_ptr<MainWindow> window;

@@ -53,7 +53,7 @@ class ProgramTest : public ::testing::Test {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.path.c_str(), &startup, &process));
+                               folder.Folder().c_str(), &startup, &process));
     CloseHandle(process.hThread);
   }
   // Starts the program on the shipped data, which the expected plan reads too.
@@ -61,7 +61,7 @@ class ProgramTest : public ::testing::Test {
     std::filesystem::copy_file(VariantPath(PELL_SHIPPED_DATA), folder.File("vexa.dat"));
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(folder.path.c_str());
+    SetCurrentDirectoryA(folder.Folder().c_str());
     ASSERT_TRUE(database.load());
     SetCurrentDirectoryA(previous);
     ASSERT_NO_FATAL_FAILURE(Launch());
@@ -231,7 +231,7 @@ class ProgramTest : public ::testing::Test {
   void SysCommand(UINT id) const { SendMessageA(main, WM_SYSCOMMAND, id, 0); }
 
   static constexpr int kRemoteSize = 4096;
-  ScratchFolder folder;
+  AppScratchFolder folder;
   GameDatabase database;
   PROCESS_INFORMATION process{};
   HWND main = nullptr, list = nullptr;

@@ -10,9 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
+
+#include "harness/ScratchFolder.h"
 
 // The test program's folder, with a trailing backslash.
 inline std::string ProgramFolder() {
@@ -64,21 +65,12 @@ inline std::vector<std::string> CallsBesidesGetWnd(const std::vector<std::string
   return calls;
 }
 
-// A fresh folder under the temporary folder, removed with its contents.
-class ScratchFolder {
+// The shared scratch folder with Windows paths, into which a test copies the
+// program and a plug-in (a recording plug-in logs beside itself).
+class AppScratchFolder : public ScratchFolder {
  public:
-  ScratchFolder() {
-    path = (std::filesystem::temp_directory_path() /
-            ("pell-app-" + std::to_string(std::random_device()())))
-               .string();
-    std::filesystem::create_directories(path);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  std::string Folder() const { return path.string(); }
+  std::string File(const std::string& name) const { return Folder() + "\\" + name; }
 
   // Copies a file in as VexaChar.dll and answers the copy's path.
   std::string AddPlugin(const std::string& source) const {
@@ -92,9 +84,6 @@ class ScratchFolder {
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
   }
-  std::string File(const std::string& name) const { return path + "\\" + name; }
-
-  std::string path;
 };
 
 inline void PumpMessages() {
