@@ -17,7 +17,7 @@
 #include "plan/GameDatabase.h"
 #include "skilllist/ColumnTable.h"
 #include "skilllist/StepImageList.h"
-#include "tests/core/DataFileScratch.h"
+#include "tests/core/PlanTestData.h"
 #include "harness/ListHost.h"
 
 // Counts the cell requests per row and the row changes it is told of.
