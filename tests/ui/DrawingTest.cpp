@@ -1,7 +1,13 @@
 // Drawing read back pixel by pixel: the owner-drawn buttons from a memory DC
 // (bevels, round frame, marks, engraved labels, focus rectangles, the DC
 // given back as it was), the group box and the total display from the screen.
-#include "UiTestSupport.h"
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "UiTestIds.h"
+#include "harness/WindowTestSupport.h"
 #include "ui/CheckBox.h"
 #include "ui/DiamondCheckBox.h"
 #include "ui/GroupBox.h"
@@ -10,10 +16,34 @@
 
 namespace {
 
+// The main window's frame colour, and the shades of its back colour.
+constexpr COLORREF kFrameColor = 0xB00040;
+constexpr COLORREF kLight = RGB(224, 240, 255), kLighter = RGB(240, 248, 255);
+constexpr COLORREF kDark = RGB(96, 112, 127), kDarker = RGB(48, 56, 63);
 const COLORREF kWindow = GetSysColor(COLOR_WINDOW);
 const BevelColors kRaised{kDarker, kDark, kLighter, kLight},
     kSunken{kLighter, kLight, kDark, kDarker};
 constexpr int kBoxTop = (20 - 13) / 2;  // the check box in a 20 px high item
+
+struct PixelRule {
+  int x, y;
+  COLORREF color;
+};
+using PixelRules = std::vector<PixelRule>;
+
+// Checks every rule; a failure names the case and the row.
+void ExpectPixels(const Canvas& canvas, const PixelRules& rules, const char* what) {
+  for (size_t row = 0; row < rules.size(); ++row)
+    EXPECT_EQ(canvas.Pixel(rules[row].x, rules[row].y), rules[row].color)
+        << what << ", row " << row << ": (" << rules[row].x << ", " << rules[row].y << ")";
+}
+
+// How many pixels of column x differ between the canvases.
+int ChangedInColumn(const Canvas& one, const Canvas& other, int x) {
+  int changed = 0;
+  for (int y = 0; y < one.height; ++y) changed += one.Pixel(x, y) != other.Pixel(x, y);
+  return changed;
+}
 
 // What a drawing step must give back: the DC's objects, text colour,
 // background mode and clipping.
@@ -76,7 +106,7 @@ class Drawing : public ::testing::Test {
   RingRadioButton ring;
   GroupBox group, emptyGroup;
   StaticText total;
-  TestDialog dialog{IDD_UI_CONTROLS};
+  HostDialog dialog{IDD_UI_CONTROLS};
   Canvas canvas{80, 20};
 };
 
@@ -101,8 +131,8 @@ TEST_F(Drawing, FocusRectanglesFrameTheLabelOrTheButton) {
     Canvas focused(80, 20);
     Draw(*button, canvas, 0);
     Draw(*button, focused, ODS_FOCUS);
-    EXPECT_GT(canvas.ChangedInColumn(focused, edge), 4) << edge;
-    EXPECT_EQ(canvas.ChangedInColumn(focused, edge - 1), 0) << edge;
+    EXPECT_GT(ChangedInColumn(canvas, focused, edge), 4) << edge;
+    EXPECT_EQ(ChangedInColumn(canvas, focused, edge - 1), 0) << edge;
   }
 }
 
