@@ -59,8 +59,9 @@ inline void PumpUntilIdle() {
 // A modeless dialog from a template of this module that hosts control
 // objects as the main window does: styled in its colours and font, each
 // handed its WM_DRAWITEM, WM_CTLCOLORSTATIC and WM_NOTIFY. It records every
-// BN_CLICKED with the control's check state at that moment and, given a
-// total, shows it on WM_APP_REFRESH_TOTAL.
+// BN_CLICKED with the control's check state at that moment and counts the
+// colour requests of each control; given a total, it shows it on
+// WM_APP_REFRESH_TOTAL.
 class HostDialog : public DialogBase {
  public:
   using Clicks = std::vector<std::pair<int, LRESULT>>;
@@ -97,6 +98,7 @@ class HostDialog : public DialogBase {
           return button->DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
         break;
       case WM_CTLCOLORSTATIC:
+        ++colorRequests[reinterpret_cast<HWND>(lParam)];
         if (auto* text =
                 dynamic_cast<StaticText*>(Control(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))))
           return reinterpret_cast<LRESULT>(text->OnCtlColor(reinterpret_cast<HDC>(wParam)));
@@ -121,6 +123,7 @@ class HostDialog : public DialogBase {
   }
 
   Clicks clicks;
+  std::map<HWND, int> colorRequests;
   int refreshTotalCount = 0;
   std::function<void(HWND)> onInit;
   std::function<int()> total;

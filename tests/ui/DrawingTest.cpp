@@ -244,6 +244,12 @@ TEST_F(Drawing, GroupBoxFrameIsEtchedAndItsCaptionCutsTheTopLine) {
       {3, emptyY, kFrameColor}, {8, emptyY, kFrameColor}, {20, emptyY, kFrameColor}};
   ExpectPixels(Canvas(emptyGroup.Hwnd()), through, "no caption, no gap");
 
+  // Painted whole by the object: the control's own painting, which would ask
+  // the dialog for the box's colours and paint its background again, never runs.
+  dialog.colorRequests.clear();
+  RedrawWindow(group.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(dialog.colorRequests[group.Hwnd()], 0);
+
   EnableWindow(group.Hwnd(), FALSE);
   InvalidateRect(group.Hwnd(), nullptr, TRUE);
   PumpUntilIdle();
