@@ -40,8 +40,7 @@ class PlanFileTest : public ::testing::Test {
   // 2); its rank-1 list holds r1.
   void SetUp() override {
     Load({AttackBasicHeader(), SkillDataLine("a", 2, "5"), SkillDataLine("b"),
-          SkillDataLine("c", 1, "3", "a:2"),
-          RankHeader(kTypeGlyphBunny, kDataRankFirst),
+          SkillDataLine("c", 1, "3", "a:2"), RankHeader(kTypeGlyphBunny, kDataRankFirst),
           SkillDataLine("r1", 1, "4")});
   }
   void Load(const std::vector<std::string>& lines) {
@@ -85,7 +84,8 @@ TEST_F(PlanFileTest, SaveWritesCrLfLinesThatLoadBack) {
   for (const std::string& name : {std::string("saved.vx3"), std::string(kPlanTestFileName)}) {
     const std::string path = folder.Write(name, "an older, longer plan file, to be replaced");
     ASSERT_TRUE(database.SavePlan(path.c_str())) << name;
-    EXPECT_EQ(folder.Read(name), "job 31E\r\nskill a 11\r\nskill b 1\r\nskill c 1\r\nskill r1 4\r\n");
+    EXPECT_EQ(folder.Read(name),
+              "job 31E\r\nskill a 11\r\nskill b 1\r\nskill c 1\r\nskill r1 4\r\n");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp")) << name;
 
     ASSERT_TRUE(database.BuildPlan(kBunnyBasic));
