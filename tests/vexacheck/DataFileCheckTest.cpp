@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "data/DataFileReader.h"
-#include "tests/core/DataFileScratch.h"
+#include "tests/core/PlanTestData.h"
 #include "vexacheck/DataFileCheck.h"
 
 namespace {
