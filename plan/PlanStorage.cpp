@@ -25,10 +25,7 @@ bool GameDatabase::SavePlan(const char* path) {
     std::lock_guard<std::recursive_mutex> lock(planLock);
     code = jobCode;
     levels = NonZeroLevels();
-    for (int row = 0; row < static_cast<int>(rowKeys.size()); ++row) {
-      const SkillEntry* entry = RowEntry(row);
-      records.push_back({entry->key, entry->level});
-    }
+    records = RowRecords();
   }
   if (records.empty()) return false;
 
@@ -53,6 +50,28 @@ bool GameDatabase::LoadPlan(const char* path) {
   if (JobCodeType(code) < 0) return false;
 
   std::lock_guard<std::recursive_mutex> lock(planLock);
+  if (!ReplayPlan(code, records)) return false;
+  savedCode = jobCode;
+  savedLevels = NonZeroLevels();
+  return true;
+}
+
+std::string GameDatabase::PlanFileText() const {
+  std::lock_guard<std::recursive_mutex> lock(planLock);
+  return PlanText(jobCode, RowRecords());
+}
+
+std::vector<PlanRecord> GameDatabase::RowRecords() const {
+  std::vector<PlanRecord> records;
+  for (int row = 0; row < static_cast<int>(rowKeys.size()); ++row) {
+    const SkillEntry* entry = RowEntry(row);
+    records.push_back({entry->key, entry->level});
+  }
+  return records;
+}
+
+bool GameDatabase::ReplayPlan(JobCode code, const std::vector<PlanRecord>& records) {
+  std::lock_guard<std::recursive_mutex> lock(planLock);
   // One step, also when a record fails after the rebuild.
   const StepScope step(*this);
   BuildPlan(code);
@@ -63,8 +82,6 @@ bool GameDatabase::LoadPlan(const char* path) {
     if (entry.key.empty()) return false;
     ReplayLevel(entry, record->level);
   }
-  savedCode = jobCode;
-  savedLevels = NonZeroLevels();
   return true;
 }
 

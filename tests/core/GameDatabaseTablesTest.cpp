@@ -108,4 +108,21 @@ TEST_F(GameDatabaseTablesTest, LoadFailsWithoutAReadableFileOrOnABadHeader) {
   EXPECT_EQ((Keys{"one", "two"}), SkillKeys(database.skillList(1)));
 }
 
+// Opened from the shell, the working directory is a plan's folder: the data
+// file of the fallback folder then serves, but one in the working directory
+// wins, even one that fails.
+TEST_F(GameDatabaseTablesTest, LoadFallsBackOnlyWhenTheWorkingDirectoryHoldsNoFile) {
+  const ScratchFolder program;
+  program.Write("vexa.dat", kSampleFile);
+  const std::string fallback = program.PathOf("");
+  ASSERT_TRUE(database.load(fallback));
+  EXPECT_EQ(Keys{"basic"}, SkillKeys(database.skillList(0)));
+  folder.Write("vexa.dat", CrLfLines({kBunnyRankOne, "own Own 1 1 - -"}));
+  ASSERT_TRUE(database.load(fallback));
+  EXPECT_EQ(Keys{"own"}, SkillKeys(database.skillList(1)));
+  folder.Write("vexa.dat", CrLfLines({HeaderLine(kDataJobKeyBunnyRank2H)}));
+  EXPECT_FALSE(database.load(fallback));
+  EXPECT_TRUE(TablesEmpty());
+}
+
 }  // namespace
