@@ -248,6 +248,16 @@ class ProgramTest : public ::testing::Test {
     }
     return false;
   }
+  // The dragon at rank 2 (S2) with a mastered and a raised skill, in the
+  // program and in the expected plan.
+  void ChooseDarkDragonWithLevels() {
+    Click(IDC_TYPE_DRAGON);
+    Click(IDC_JOB_RANK2S);
+    Click(IDC_ATTRIBUTE_DARK);
+    ASSERT_TRUE(database.BuildPlan(0x412321));
+    Step(0, Max);
+    Step(3, Up);
+  }
   bool ShowsExpectedTotal() const { return Total() == std::to_string(database.TotalPoints()); }
   void SysCommand(UINT id) const { SendMessageA(main, WM_SYSCOMMAND, id, 0); }
 
@@ -350,12 +360,7 @@ TEST_F(ProgramTest, WithoutDataFileOneMessageBoxAndExitCodeZero) {
 TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogs) {
   Start();
   EXPECT_EQ(std::string(kMainDialogCaption) + " - Version 2.2.2.1", TextOf(main));
-  Click(IDC_TYPE_DRAGON);
-  Click(IDC_JOB_RANK2S);
-  Click(IDC_ATTRIBUTE_DARK);
-  ASSERT_TRUE(database.BuildPlan(0x412321));
-  Step(0, Max);
-  Step(3, Up);
+  ASSERT_NO_FATAL_FAILURE(ChooseDarkDragonWithLevels());
   ASSERT_NE("0", Total());
   PostClick(IDC_SAVE_BUTTON);
   WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, "plan"));
@@ -705,12 +710,7 @@ TEST_F(ProgramTest, KeysMoveAndStepTheCursorRow) {
 // plan does nothing, the copy is the same plan.
 TEST_F(ProgramTest, PlansTravelThroughTheClipboard) {
   Start();
-  Click(IDC_TYPE_DRAGON);
-  Click(IDC_JOB_RANK2S);
-  Click(IDC_ATTRIBUTE_DARK);
-  ASSERT_TRUE(database.BuildPlan(0x412321));
-  Step(0, Max);
-  Step(3, Up);
+  ASSERT_NO_FATAL_FAILURE(ChooseDarkDragonWithLevels());
   // The lowest visible row without a label of its own, far from its block's first.
   int unlabelled = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0)) - 1;
   while (unlabelled > 3 && !CellText(list, unlabelled, kColumnJob).empty()) --unlabelled;
