@@ -5,21 +5,26 @@
 
 #include <JapaneseText.h>
 
-#include "app/ErrorCaption.h"
+#include "app/CommandLine.h"
+#include "app/ErrorBox.h"
 #include "app/MainWindow.h"
+#include "app/ProgramPath.h"
 #include "plan/GameDatabase.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   // Destroyed in reverse: the database before the window that points to it.
   MainWindow window(instance, nullptr);
   GameDatabase database;
-  if (database.load()) {
+  // Opened from the shell, the working directory is the plan's folder.
+  if (database.load(ProgramFolder())) {
     window.SetDatabase(&database);
+    // Further arguments are ignored.
+    window.OpenAtStart(FirstArgument(arguments));
     window.Run(true, true);
   } else {
-    MessageBoxA(nullptr, kStartupDataFileError, kErrorCaption, MB_ICONERROR | MB_OK);
+    ShowErrorBox(nullptr, kStartupDataFileError);
   }
   return 0;
 }

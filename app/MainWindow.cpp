@@ -10,6 +10,8 @@
 #include <string>
 
 #include "app/CharacterPlugin.h"
+#include "app/DroppedFile.h"
+#include "app/PlanClipboardCommand.h"
 #include "app/PlanCommands.h"
 #include "app/PlanFileCommand.h"
 #include "app/SelectionCode.h"
@@ -30,6 +32,8 @@ constexpr char kFaceName[] = "MS UI Gothic";
 constexpr int kFontHeight = 12;
 constexpr int kTotalFontHeight = 22;
 constexpr char kPluginFileName[] = "VexaChar.dll";
+// Posted to itself once set up: load the plan file named at the start.
+constexpr UINT WM_APP_OPEN_START_PLAN = WM_APP + 20;
 
 bool InRange(int id, int first, int count) { return id >= first && id < first + count; }
 
@@ -102,6 +106,12 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     case WM_APP_REFRESH_TOTAL:
       ShowTotal();
       break;
+    case WM_APP_OPEN_START_PLAN:
+      if (database) PlanFileCommand(*this, *database).Open(startPlan.c_str());
+      return TRUE;
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      return TRUE;
   }
   return DialogBase::WindowProc(window, msg, wParam, lParam);
 }
@@ -144,6 +154,8 @@ void MainWindow::SetUpControls(HWND dialog) {
   RememberSetButtons();
   SyncPlugin();
   StartPlugin();
+  // Loaded from the modal loop, so that its error box has a window to stand on.
+  if (!startPlan.empty()) PostMessageA(dialog, WM_APP_OPEN_START_PLAN, 0, 0);
 }
 
 void MainWindow::Style(ControlBase& control, int id, int height) {
@@ -207,6 +219,8 @@ bool MainWindow::OnShortcutKey(const MSG& message) {
 void MainWindow::RunCommand(UINT id) {
   if (id == kCommandUndo || id == kCommandRedo)
     OnUndoRedo(id == kCommandRedo);
+  else if (database && PlanClipboardCommand::Handles(id))
+    PlanClipboardCommand(*this, *database).Run(id);
   else
     OnCommand(MAKEWPARAM(id, BN_CLICKED),
               reinterpret_cast<LPARAM>(GetDlgItem(Hwnd(), static_cast<int>(id))));
@@ -216,6 +230,7 @@ bool MainWindow::CanRunCommand(UINT id) const {
   if (!database) return false;
   if (id == kCommandUndo) return database->CanUndo();
   if (id == kCommandRedo) return database->CanRedo();
+  if (PlanClipboardCommand::Handles(id)) return PlanClipboardCommand::CanRun(id, *database);
   return true;
 }
 
@@ -237,6 +252,12 @@ void MainWindow::ShowContextMenu(LPARAM position) {
       TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
   DestroyMenu(menu);
   if (command) RunCommand(command);
+}
+
+void MainWindow::OnDropFiles(HDROP drop) {
+  std::string path;
+  if (TakeFirstDroppedFile(drop, path) && database)
+    PlanFileCommand(*this, *database).Open(path.c_str());
 }
 
 ButtonBase* MainWindow::DrawnButton(int id) {

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <string>
+
 #include "app/AttributeRules.h"
 #include "plan/GameDatabase.h"
 #include "skilllist/HeaderListView.h"
@@ -47,6 +51,9 @@ class MainWindow : public DialogBase {
   void FollowPlan();
   // Ctrl with a key, in whichever control: the plan commands and the buttons.
   bool OnShortcutKey(const MSG& message) override;
+  // A plan file to load once the window is up, as the open dialog would load
+  // it (one named on the command line); empty for none. Call before Run.
+  void OpenAtStart(const std::string& path) { startPlan = path; }
 
   SkillListView& SkillList() { return skillList; }
 
@@ -70,6 +77,8 @@ class MainWindow : public DialogBase {
   void OnUndoRedo(bool redo);
   // The skill list's context menu, at a screen point or (-1) at its cursor row.
   void ShowContextMenu(LPARAM position);
+  // Files dropped on the window: the first is loaded as a plan file.
+  void OnDropFiles(HDROP drop);
 
   void UpdateJobButtons();
   void UpdateAttributeBoxes();
@@ -112,4 +121,5 @@ class MainWindow : public DialogBase {
   bool confirmingClose = false;
   int setType = -1;
   int setJob = -1;
+  std::string startPlan;
 };

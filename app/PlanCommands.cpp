@@ -13,18 +13,21 @@ struct MenuCommand {
   UINT id;
   const char* text;
 };
-constexpr MenuCommand kMenuCommands[] = {{kCommandUndo, kMenuUndo}, {kCommandRedo, kMenuRedo}};
+constexpr MenuCommand kMenuCommands[] = {{kCommandUndo, kMenuUndo},
+                                         {kCommandRedo, kMenuRedo},
+                                         {kCommandCopyPlan, kMenuCopyPlan},
+                                         {kCommandCopyTable, kMenuCopyTable},
+                                         {kCommandPastePlan, kMenuPastePlan}};
 
 struct Shortcut {
   UINT key;
   bool shift;
   UINT command;
 };
-constexpr Shortcut kShortcuts[] = {{'Z', false, kCommandUndo},
-                                   {'Y', false, kCommandRedo},
-                                   {'Z', true, kCommandRedo},
-                                   {'S', false, IDC_SAVE_BUTTON},
-                                   {'O', false, IDC_LOAD_BUTTON}};
+constexpr Shortcut kShortcuts[] = {{'Z', false, kCommandUndo},     {'Y', false, kCommandRedo},
+                                   {'Z', true, kCommandRedo},      {'C', false, kCommandCopyPlan},
+                                   {'C', true, kCommandCopyTable}, {'V', false, kCommandPastePlan},
+                                   {'S', false, IDC_SAVE_BUTTON},  {'O', false, IDC_LOAD_BUTTON}};
 
 }  // namespace
 

@@ -9,6 +9,9 @@
 // system-menu ids: below 0xF000, the low four bits zero.
 inline constexpr UINT kCommandUndo = 0x0100;
 inline constexpr UINT kCommandRedo = 0x0110;
+inline constexpr UINT kCommandCopyPlan = 0x0120;
+inline constexpr UINT kCommandCopyTable = 0x0130;
+inline constexpr UINT kCommandPastePlan = 0x0140;
 
 // True for an id of the plan commands (a WM_SYSCOMMAND's wParam masked with 0xFFF0).
 bool IsPlanCommand(UINT id);

@@ -7,9 +7,11 @@
 
 #include <JapaneseText.h>
 
-#include "app/ErrorCaption.h"
+#include "app/ErrorBox.h"
 #include "app/MainWindow.h"
 #include "app/PlanSnapshot.h"
+#include "app/ProgramPath.h"
+#include "app/SystemLibrary.h"
 #include "plan/GameDatabase.h"
 
 namespace {
@@ -26,16 +28,8 @@ using FileDialog = BOOL(WINAPI*)(OPENFILENAMEA*);
 // The common dialogs are loaded when first asked for: linked, they would bring
 // the shell's libraries into every start of the program.
 FileDialog FileDialogEntry(bool save) {
-  static const HMODULE library = LoadLibraryA("comdlg32.dll");
-  if (!library) return nullptr;
-  const FARPROC entry = GetProcAddress(library, save ? "GetSaveFileNameA" : "GetOpenFileNameA");
-  return reinterpret_cast<FileDialog>(reinterpret_cast<void (*)()>(entry));
-}
-
-std::string ProgramPath() {
-  char path[kPathChars] = {};
-  GetModuleFileNameA(nullptr, path, kPathChars);
-  return path;
+  static const HMODULE library = LoadSystemLibrary("comdlg32.dll");
+  return LibraryEntry<FileDialog>(library, save ? "GetSaveFileNameA" : "GetOpenFileNameA");
 }
 
 }  // namespace
@@ -62,6 +56,11 @@ bool PlanFileCommand::Run(bool save) {
   return save ? Save(path) : Load(path);
 }
 
+bool PlanFileCommand::Open(const char* path) {
+  window.SkillList().EndPress();
+  return Load(path);
+}
+
 bool PlanFileCommand::AskPath(bool save, const std::string& folder, char* path,
                               int pathSize) const {
   OPENFILENAMEA dialog{};
@@ -85,7 +84,7 @@ bool PlanFileCommand::AskPath(bool save, const std::string& folder, char* path,
 // failure leaves an existing file as it was; the user must still learn of it.
 bool PlanFileCommand::Save(const char* path) const {
   if (plan.SavePlan(path)) return true;
-  ShowError(kPlanFileSaveError);
+  ShowErrorBox(window.Hwnd(), kPlanFileSaveError);
   return false;
 }
 
@@ -97,11 +96,7 @@ bool PlanFileCommand::Load(const char* path) {
     window.FollowPlan();
     return true;
   }
-  ShowError(kPlanFileLoadError);
+  ShowErrorBox(window.Hwnd(), kPlanFileLoadError);
   if (PlanSnapshot(plan) != before) window.FollowPlan();
   return false;
-}
-
-void PlanFileCommand::ShowError(const char* text) const {
-  MessageBoxA(window.Hwnd(), text, kErrorCaption, MB_ICONERROR | MB_OK);
 }

@@ -16,13 +16,15 @@ class PlanFileCommand {
   // changes nothing; a failed load or save is reported in a message box.
   // True when the plan was saved or loaded.
   bool Run(bool save);
+  // Loads the plan file at the path as the open dialog's choice would be
+  // (a plan named on the command line, a dropped file).
+  bool Open(const char* path);
 
  private:
   // Shows the dialog; false when the user cancelled it.
   bool AskPath(bool save, const std::string& folder, char* path, int pathSize) const;
   bool Save(const char* path) const;
   bool Load(const char* path);
-  void ShowError(const char* text) const;
 
   MainWindow& window;
   GameDatabase& plan;

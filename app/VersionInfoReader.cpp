@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "app/SystemLibrary.h"
 #include "data/TextUtil.h"
 
 namespace {
@@ -34,23 +35,13 @@ struct VersionLibrary {
   decltype(&VerQueryValueA) query = nullptr;
 };
 
-template <typename Function>
-void Find(HMODULE library, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
-
 const VersionLibrary& Version() {
   static const VersionLibrary library = [] {
     VersionLibrary found;
-    char path[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
-    if (length == 0 || length + sizeof "\\version.dll" > MAX_PATH) return found;
-    lstrcatA(path, "\\version.dll");
-    const HMODULE module = LoadLibraryA(path);
-    if (!module) return found;
-    Find(module, "GetFileVersionInfoSizeA", found.infoSize);
-    Find(module, "GetFileVersionInfoA", found.info);
-    Find(module, "VerQueryValueA", found.query);
+    const HMODULE module = LoadSystemLibrary("version.dll");
+    found.infoSize = LibraryEntry<decltype(found.infoSize)>(module, "GetFileVersionInfoSizeA");
+    found.info = LibraryEntry<decltype(found.info)>(module, "GetFileVersionInfoA");
+    found.query = LibraryEntry<decltype(found.query)>(module, "VerQueryValueA");
     return found;
   }();
   return library;

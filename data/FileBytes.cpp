@@ -6,6 +6,13 @@ namespace {
 constexpr std::size_t kChunk = 64 * 1024;
 }  // namespace
 
+bool CanOpenFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  std::fclose(file);
+  return true;
+}
+
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return false;

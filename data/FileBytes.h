@@ -7,6 +7,9 @@
 // would bring their locale machinery into the program for nothing. Paths are
 // byte strings in the system's code page.
 
+// True when the file can be opened for reading.
+bool CanOpenFile(const std::string& path);
+
 // Appends the file's bytes to bytes. False when the file cannot be opened or
 // a read fails (not at the end of the file); bytes then holds what was read
 // before the failure.

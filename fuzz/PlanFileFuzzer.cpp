@@ -1,7 +1,8 @@
-// Loads arbitrary bytes as a plan file of a small fixed data file. Beside
-// crashes it checks what a user relies on: a file that does not read leaves
-// the plan untouched, a plan that was loaded saves to a file that loads back
-// to the same plan, and undo goes back past the load.
+// Feeds arbitrary bytes to the plan file reader, and loads them as a plan of
+// a small fixed data file. Beside crashes it checks what a user relies on: a
+// file that does not read leaves the plan untouched, a plan that was loaded
+// saves to a file that loads back to the same plan, a paste of the same
+// bytes is all or nothing, and undo goes back past the load.
 #include <JapaneseText.h>
 
 #include <cstddef>
@@ -77,6 +78,19 @@ void CheckSaveLoadRoundTrip(GameDatabase& loaded) {
   FUZZ_CHECK(Scratch().Read(kResavedFile) == Scratch().Read(kSavedFile));
 }
 
+// A paste is all or nothing: refused, the plan and its history stay as they
+// were; a text that loads whole as a file pastes to the same plan.
+void CheckPaste(std::string_view text, bool loaded, const std::string& loadedPlan) {
+  GameDatabase database;
+  StartPlan(database);
+  const std::string before = database.PlanFileText();
+  const std::size_t history = database.HistoryBytes();
+  const bool pasted = database.PastePlan(text);
+  if (!pasted) FUZZ_CHECK(database.PlanFileText() == before && database.HistoryBytes() == history);
+  if (loaded && text.size() <= GameDatabase::kPasteLimit)
+    FUZZ_CHECK(pasted && database.PlanFileText() == loadedPlan);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -96,6 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   StartPlan(database);
   FUZZ_CHECK(database.SavePlan(Scratch().PathOf(kBeforeFile).c_str()));
   const bool loaded = database.LoadPlan(Scratch().PathOf(kInputFile).c_str());
+  CheckPaste(text, loaded, database.PlanFileText());
   if (!readable) {
     FUZZ_CHECK(!loaded);
     FUZZ_CHECK(database.SavePlan(Scratch().PathOf(kAfterFile).c_str()));

@@ -2,10 +2,11 @@
 #include "plan/GameDatabase.h"
 
 #include "data/DataFileReader.h"
+#include "data/FileBytes.h"
 
 namespace {
 
-constexpr char kDataFileName[] = "vexa.dat";  // looked for in the working directory only
+constexpr char kDataFileName[] = "vexa.dat";
 
 bool IsType(int type) { return type >= 0 && type < kTypeCount; }
 
@@ -15,13 +16,17 @@ GameDatabase::GameDatabase() = default;
 
 GameDatabase::~GameDatabase() { clear(); }
 
-bool GameDatabase::load() {
+// A plan file opened from the shell makes its folder the working directory;
+// the data file beside the program then serves, but one in the working
+// directory still wins, as it always has.
+bool GameDatabase::load(const std::string& fallbackFolder) {
   clear();
   DataFileReader reader;
   reader.setTypeNames(typeNames);
   reader.setJobNames(jobNames);
   reader.setSkillLists(skillLists);
-  return reader.readFile(kDataFileName);
+  const bool fallBack = !fallbackFolder.empty() && !CanOpenFile(kDataFileName);
+  return reader.readFile(fallBack ? fallbackFolder + kDataFileName : kDataFileName);
 }
 
 void GameDatabase::clear() {

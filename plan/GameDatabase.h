@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "data/GameTables.h"
+#include "plan/PlanFile.h"
 #include "plan/PlanHistory.h"
 #include "plan/PlanTypes.h"
 #include "plan/SkillEntry.h"
@@ -21,7 +24,9 @@ class GameDatabase {
   GameDatabase& operator=(const GameDatabase&) = delete;
 
   // Tables.
-  bool load();  // reads "vexa.dat" from the working directory
+  // Reads "vexa.dat" from the working directory; when it holds none, the one
+  // in fallbackFolder (a folder path ending in its separator), if given.
+  bool load(const std::string& fallbackFolder = std::string());
   void clear();
   bool typeName(int type, std::string& out) const;
   bool jobName(int type, int slot, std::string& out) const;
@@ -45,6 +50,17 @@ class GameDatabase {
   // to tell whether it was modified.
   bool SavePlan(const char* path);
   bool LoadPlan(const char* path);
+  // The bytes that SavePlan would write now.
+  std::string PlanFileText() const;
+
+  // Plan text from outside (a paste): loaded as a plan file is, after blank
+  // lines and blanks before the job line and blank text after the last line
+  // are dropped, but all or nothing. False, with the plan and its history
+  // untouched, for a text over kPasteLimit bytes, one that is no plan text,
+  // one whose job line names no type, and one with a record that names no
+  // skill of that plan. A paste is one undo step and is not a save.
+  static constexpr std::size_t kPasteLimit = std::size_t{1} << 20;
+  bool PastePlan(std::string_view text);
 
   // Undo history. Every change between the outermost BeginStep and its
   // EndStep is one step; each changing operation called outside such a pair
@@ -82,8 +98,15 @@ class GameDatabase {
   void RaisePrerequisites(SkillEntry& entry, ChangeList& changes);
   void ClearDependents(SkillEntry& entry, ChangeList& changes);
   void InvalidateTotal();
-  const SkillEntry* RowEntry(int row) const;                     // nullptr for a row out of range
+  const SkillEntry* RowEntry(int row) const;  // nullptr for a row out of range
+  // Rebuilds the plan for the code and replays the records, as one step;
+  // false at a record that names no row, the records after it applied.
+  bool ReplayPlan(JobCode code, const std::vector<PlanRecord>& records);
   void ReplayLevel(SkillEntry& entry, std::int32_t savedLevel);  // one plan file record
+  // Each row's key and level, in row order.
+  std::vector<PlanRecord> RowRecords() const;
+  // Whether the plan that the code builds holds a row for every record.
+  bool PlanHoldsEveryKey(JobCode code, const std::vector<PlanRecord>& records) const;
 
   JobCode jobCode = 0;
   TypeNameTable typeNames;

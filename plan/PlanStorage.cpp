@@ -24,10 +24,7 @@ bool GameDatabase::SavePlan(const char* path) {
     std::lock_guard<std::recursive_mutex> lock(planLock);
     code = jobCode;
     levels = NonZeroLevels();
-    for (int row = 0; row < static_cast<int>(rowEntries.size()); ++row) {
-      const SkillEntry* entry = RowEntry(row);
-      records.push_back({entry->key, entry->level});
-    }
+    records = RowRecords();
   }
   if (records.empty()) return false;
 
@@ -52,6 +49,26 @@ bool GameDatabase::LoadPlan(const char* path) {
   if (JobCodeType(code) < 0) return false;
 
   std::lock_guard<std::recursive_mutex> lock(planLock);
+  if (!ReplayPlan(code, records)) return false;
+  savedCode = jobCode;
+  savedLevels = NonZeroLevels();
+  return true;
+}
+
+std::string GameDatabase::PlanFileText() const {
+  std::lock_guard<std::recursive_mutex> lock(planLock);
+  return PlanText(jobCode, RowRecords());
+}
+
+std::vector<PlanRecord> GameDatabase::RowRecords() const {
+  std::vector<PlanRecord> records;
+  records.reserve(rowEntries.size());
+  for (const SkillEntry* entry : rowEntries) records.push_back({entry->key, entry->level});
+  return records;
+}
+
+bool GameDatabase::ReplayPlan(JobCode code, const std::vector<PlanRecord>& records) {
+  std::lock_guard<std::recursive_mutex> lock(planLock);
   // One step, also when a record fails after the rebuild.
   const StepScope step(*this);
   BuildPlan(code);
@@ -62,8 +79,6 @@ bool GameDatabase::LoadPlan(const char* path) {
     if (entry.key.empty()) return false;
     ReplayLevel(entry, record->level);
   }
-  savedCode = jobCode;
-  savedLevels = NonZeroLevels();
   return true;
 }
 

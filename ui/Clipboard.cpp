@@ -1,6 +1,7 @@
 #include "ui/Clipboard.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -39,25 +40,22 @@ bool SetData(UINT format, HGLOBAL memory) {
   return false;
 }
 
-std::wstring Widened(const std::string& text) {
+// The text in UTF-16 with its NUL: a vector, since the library's wide strings
+// would bring their whole instantiation into the program.
+std::vector<wchar_t> Widened(const std::string& text) {
   const int size = static_cast<int>(text.size());
-  std::wstring wide(static_cast<std::size_t>(
-                        MultiByteToWideChar(kJapaneseCodePage, 0, text.data(), size, nullptr, 0)),
-                    L'\0');
-  if (!wide.empty())
-    MultiByteToWideChar(kJapaneseCodePage, 0, text.data(), size, &wide[0],
-                        static_cast<int>(wide.size()));
+  const int units = MultiByteToWideChar(kJapaneseCodePage, 0, text.data(), size, nullptr, 0);
+  std::vector<wchar_t> wide(static_cast<std::size_t>(units > 0 ? units : 0) + 1, L'\0');
+  if (units > 0) MultiByteToWideChar(kJapaneseCodePage, 0, text.data(), size, wide.data(), units);
   return wide;
 }
 
 bool Narrowed(const wchar_t* wide, std::size_t length, std::size_t maxBytes, std::string& text) {
   const int size = static_cast<int>(length);
-  const int bytes =
-      WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, nullptr, 0, nullptr, nullptr);
+  const int bytes = WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, nullptr, 0, nullptr, nullptr);
   if (bytes < 0 || static_cast<std::size_t>(bytes) > maxBytes) return false;
   text.assign(static_cast<std::size_t>(bytes), '\0');
-  if (bytes > 0)
-    WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, &text[0], bytes, nullptr, nullptr);
+  if (bytes > 0) WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, &text[0], bytes, nullptr, nullptr);
   return true;
 }
 
@@ -94,11 +92,10 @@ namespace clipboard {
 bool PutText(HWND owner, const std::string& text) {
   if (!Open(owner)) return false;
   EmptyClipboard();
-  const std::wstring wide = Widened(text);
+  const std::vector<wchar_t> wide = Widened(text);
   const LCID locale = kJapaneseLocale;
   bool put = SetData(CF_TEXT, GlobalCopy(text.c_str(), text.size() + 1));
-  put =
-      SetData(CF_UNICODETEXT, GlobalCopy(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t))) && put;
+  put = SetData(CF_UNICODETEXT, GlobalCopy(wide.data(), wide.size() * sizeof(wchar_t))) && put;
   put = SetData(CF_LOCALE, GlobalCopy(&locale, sizeof locale)) && put;
   CloseClipboard();
   return put;

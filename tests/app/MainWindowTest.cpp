@@ -5,13 +5,18 @@
 
 #include <JapaneseText.h>
 
+#include <shlobj.h>
+
+#include <cstring>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
 #include "TestSupport.h"
 #include "app/AttributeRules.h"
 #include "app/CharacterPlugin.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/PlanFileCommand.h"
 #include "app/SelectionCode.h"
@@ -354,25 +359,37 @@ TEST_F(MainWindowTest, PluginIsDockedToldEachSelectionAndClosedInOrder) {
   EXPECT_FALSE(IsWindow(dialog));
 }
 
-// The system menu starts with undo and redo and a separator; each is greyed
-// while it has nothing to do, and its command acts on the plan.
-TEST_F(MainWindowTest, SystemMenuUndoAndRedoAreGreyedUntilTheyCanAct) {
+// The system menu starts with the plan commands and a separator; each is
+// greyed while it has nothing to do (the copies without a plan), and its
+// command acts on the plan.
+TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
   Open();
   HMENU menu = GetSystemMenu(dialog, FALSE);
-  char text[64] = {};
-  GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
-  EXPECT_STREQ(kMenuUndo, text);
-  GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
-  EXPECT_STREQ(kMenuRedo, text);
-  EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR), GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR);
+  const struct {
+    UINT id;
+    const char* text;
+    const char* name;
+  } items[] = {{0x0100, kMenuUndo, "undo"},
+               {0x0110, kMenuRedo, "redo"},
+               {0x0120, kMenuCopyPlan, "copy"},
+               {0x0130, kMenuCopyTable, "table"},
+               {0x0140, kMenuPastePlan, "paste"}};
+  const int count = static_cast<int>(std::size(items));
+  for (int position = 0; position < count; ++position) {
+    char text[64] = {};
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(items[position].text, text);
+  }
+  EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR),
+            GetMenuState(menu, count, MF_BYPOSITION) & MF_SEPARATOR);
   auto greyed = [&] {
     SendMessageA(dialog, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
     std::string names;
-    if (GetMenuState(menu, 0x0100, MF_BYCOMMAND) & MF_GRAYED) names += "undo";
-    if (GetMenuState(menu, 0x0110, MF_BYCOMMAND) & MF_GRAYED) names += "redo";
+    for (const auto& item : items)
+      if (GetMenuState(menu, item.id, MF_BYCOMMAND) & MF_GRAYED) names += item.name;
     return names;
   };
-  EXPECT_EQ("undoredo", greyed());
+  EXPECT_EQ("undoredocopytable", greyed());
   Select(4, 1);
   EXPECT_EQ("redo", greyed());
   SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);  // the job click
@@ -381,9 +398,59 @@ TEST_F(MainWindowTest, SystemMenuUndoAndRedoAreGreyedUntilTheyCanAct) {
   SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);
   EXPECT_EQ(0u, database.GetJobCode());
   EXPECT_EQ(0, ListView_GetItemCount(Control(IDC_SKILL_LIST)));
-  EXPECT_EQ("undo", greyed());
+  EXPECT_EQ("undocopytable", greyed());
   Click(TypeButton(4));  // still set, and builds the plan again
   EXPECT_EQ(0x142u, database.GetJobCode());
+}
+
+// A drop handle as the shell makes one: a DROPFILES header, then the names,
+// each ended by a NUL, and a NUL after the last.
+HDROP DropOf(const std::vector<std::string>& paths) {
+  std::string names;
+  for (const std::string& path : paths) names += path + '\0';
+  names += '\0';
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  std::memcpy(header + 1, names.data(), names.size());
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+// Files dropped on the window: the first (a Japanese name) is loaded as the
+// open dialog would load it, the others are ignored.
+TEST_F(MainWindowTest, TheFirstDroppedFileIsLoadedAsAPlan) {
+  Open();
+  EXPECT_NE(0, GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  const std::string dropped = folder.File(kPlanTestFileName), ignored = folder.File("other.vx3");
+  Select(0, 1);
+  ASSERT_TRUE(database.SavePlan(ignored.c_str()));
+  Select(3, 2);
+  RaiseFirstRows(3);
+  ASSERT_TRUE(database.SavePlan(dropped.c_str()));
+  const std::string saved = database.PlanFileText();
+  Select(0, 0);
+  PostMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({dropped, ignored})), 0);
+  PumpMessages();
+  EXPECT_EQ(saved, database.PlanFileText());
+  EXPECT_EQ("type 3 job 2 water light", CheckedControls());
+  EXPECT_EQ(std::to_string(database.TotalPoints()), Total());
+  SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // as loaded, it closes without a question
+  EXPECT_FALSE(IsWindow(dialog));
+}
+
+TEST(CommandLineTest, TheFirstArgumentIsTakenQuotedOrBare) {
+  const struct {
+    const char* arguments;
+    const char* first;
+  } lines[] = {{"\"D:\\my plans\\a.vx3\" -extra", "D:\\my plans\\a.vx3"},
+               {" \t D:\\a.vx3 b.vx3", "D:\\a.vx3"},
+               {"\"unclosed name", "unclosed name"},
+               {"\"\" b.vx3", ""},
+               {"  ", ""}};
+  for (const auto& line : lines)
+    EXPECT_EQ(line.first, FirstArgument(line.arguments)) << line.arguments;
+  EXPECT_EQ("", FirstArgument(nullptr));
 }
 
 // Codes as loaded from a file: the slot the plug-in is told and the job button set.

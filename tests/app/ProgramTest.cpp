@@ -11,6 +11,7 @@
 
 #include <JapaneseText.h>
 
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <iterator>
@@ -48,23 +49,32 @@ class ProgramTest : public ::testing::Test {
     CloseHandle(process.hProcess);
   }
 
-  void Launch() {
-    std::string commandLine = "\"" + folder.File("PellgrovePlanner.exe") + "\"";
+  // The arguments follow the program's quoted path; the working directory is
+  // the program's folder unless another is given.
+  void Launch(const std::string& arguments = "", const std::string& workingDirectory = "") {
+    std::string commandLine = "\"" + folder.File("PellgrovePlanner.exe") + "\"" + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    const std::string directory = workingDirectory.empty() ? folder.Folder() : workingDirectory;
     ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.Folder().c_str(), &startup, &process));
+                               directory.c_str(), &startup, &process));
     CloseHandle(process.hThread);
   }
   // Starts the program on the shipped data, which the expected plan reads too.
   void Start() {
+    ASSERT_NO_FATAL_FAILURE(LoadData());
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_NO_FATAL_FAILURE(FindMainWindow());
+  }
+  void LoadData() {
     std::filesystem::copy_file(VariantPath(PELL_SHIPPED_DATA), folder.File("vexa.dat"));
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(folder.Folder().c_str());
     ASSERT_TRUE(database.load());
     SetCurrentDirectoryA(previous);
-    ASSERT_NO_FATAL_FAILURE(Launch());
+  }
+  void FindMainWindow() {
     main = WaitForWindow([](HWND window) {
       return ClassOf(window) == "#32770" && TextOf(window).rfind(kMainDialogCaption, 0) == 0;
     });
@@ -151,14 +161,25 @@ class ProgramTest : public ::testing::Test {
   }
   std::string PlanFile(const std::string& name) const { return folder.File("save\\" + name); }
 
+  // The program ended, the same program started afresh.
+  void Restart() {
+    TerminateProcess(process.hProcess, 99);
+    WaitForSingleObject(process.hProcess, kPatience);
+    CloseHandle(process.hProcess);
+    process = PROCESS_INFORMATION{};
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_NO_FATAL_FAILURE(FindMainWindow());
+  }
+
   // The list's cells are read through a buffer in the program's memory.
-  std::string LevelText(int row) const {
+  std::string LevelText(int row) const { return CellText(list, row, kColumnSkillLevel); }
+  std::string CellText(HWND view, int row, int column) const {
     LVITEMA item{};
-    item.iSubItem = kColumnSkillLevel;
+    item.iSubItem = column;
     item.pszText = remote + sizeof item;
     item.cchTextMax = kRemoteSize - static_cast<int>(sizeof item);
     WriteProcessMemory(process.hProcess, remote, &item, sizeof item, nullptr);
-    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote));
+    SendMessageA(view, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote));
     char text[256] = {};
     ReadProcessMemory(process.hProcess, item.pszText, text, sizeof text - 1, nullptr);
     return text;
@@ -227,8 +248,37 @@ class ProgramTest : public ::testing::Test {
     }
     return false;
   }
+  // The dragon at rank 2 (S2) with a mastered and a raised skill, in the
+  // program and in the expected plan.
+  void ChooseDarkDragonWithLevels() {
+    Click(IDC_TYPE_DRAGON);
+    Click(IDC_JOB_RANK2S);
+    Click(IDC_ATTRIBUTE_DARK);
+    ASSERT_TRUE(database.BuildPlan(0x412321));
+    Step(0, Max);
+    Step(3, Up);
+  }
   bool ShowsExpectedTotal() const { return Total() == std::to_string(database.TotalPoints()); }
   void SysCommand(UINT id) const { SendMessageA(main, WM_SYSCOMMAND, id, 0); }
+
+  // The table as the lists show it: the title list's texts, each row above
+  // level 0 with its block's job label, then the total.
+  std::string ShownTable() const {
+    auto line = [this](HWND view, int row, const std::string& job) {
+      std::string text = job;
+      for (int column = kColumnSkillName; column < kColumnFirstStep; ++column)
+        text += "\t" + CellText(view, row, column);
+      return text + "\r\n";
+    };
+    HWND titles = Control(IDC_HEADER_LIST);
+    std::string table = line(titles, 0, CellText(titles, 0, kColumnJob)), label;
+    for (int row = 0; row < database.RowCount(); ++row) {
+      const std::string job = CellText(list, row, kColumnJob);
+      if (!job.empty()) label = job;
+      if (LevelText(row) != "0") table += line(list, row, label);
+    }
+    return table + kTableTotalTitle + "\t" + Total() + "\r\n";
+  }
 
   static constexpr int kRemoteSize = 4096;
   AppScratchFolder folder;
@@ -237,6 +287,42 @@ class ProgramTest : public ::testing::Test {
   HWND main = nullptr, list = nullptr;
   char* remote = nullptr;
 };
+
+std::wstring Widened(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), &wide[0],
+                                  static_cast<int>(wide.size())));
+  return wide;
+}
+
+// Text as a chat program puts it on the clipboard: Unicode only.
+void PutClipboardText(const std::string& text) {
+  HWND owner = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  const std::wstring wide = Widened(text);
+  const std::size_t size = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(memory), wide.c_str(), size);
+  GlobalUnlock(memory);
+  EXPECT_NE(nullptr, SetClipboardData(CF_UNICODETEXT, memory));
+  CloseClipboard();
+  DestroyWindow(owner);
+}
+
+// What the clipboard holds in a format, up to the first NUL.
+template <typename Char>
+std::basic_string<Char> ClipboardData(UINT format) {
+  std::basic_string<Char> data;
+  if (!OpenClipboard(nullptr)) return data;
+  HANDLE handle = GetClipboardData(format);
+  if (const auto* begin = handle ? static_cast<const Char*>(GlobalLock(handle)) : nullptr) {
+    data.assign(begin, GlobalSize(handle) / sizeof(Char));
+    GlobalUnlock(handle);
+  }
+  CloseClipboard();
+  return data.substr(0, data.find(Char{}));
+}
 
 std::string RowKey(const GameDatabase& plan, int row) {
   SkillEntry entry;
@@ -274,12 +360,7 @@ TEST_F(ProgramTest, WithoutDataFileOneMessageBoxAndExitCodeZero) {
 TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogs) {
   Start();
   EXPECT_EQ(std::string(kMainDialogCaption) + " - Version 2.2.2.1", TextOf(main));
-  Click(IDC_TYPE_DRAGON);
-  Click(IDC_JOB_RANK2S);
-  Click(IDC_ATTRIBUTE_DARK);
-  ASSERT_TRUE(database.BuildPlan(0x412321));
-  Step(0, Max);
-  Step(3, Up);
+  ASSERT_NO_FATAL_FAILURE(ChooseDarkDragonWithLevels());
   ASSERT_NE("0", Total());
   PostClick(IDC_SAVE_BUTTON);
   WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, "plan"));
@@ -626,4 +707,87 @@ TEST_F(ProgramTest, KeysMoveAndStepTheCursorRow) {
   SysCommand(0x0100);  // the last key press alone
   database.Undo();
   ExpectShowsExpectedPlan();
+}
+
+// Ctrl+C puts the bytes a save writes, the table command what the lists show,
+// both in Shift-JIS and Unicode with a Japanese locale. Text that would not
+// load whole is refused with the error box and changes nothing, not even the
+// undo steps. Pasted with Ctrl+V into a fresh start, where Ctrl+C without a
+// plan does nothing, the copy is the same plan.
+TEST_F(ProgramTest, PlansTravelThroughTheClipboard) {
+  Start();
+  ASSERT_NO_FATAL_FAILURE(ChooseDarkDragonWithLevels());
+  // The lowest visible row without a label of its own, far from its block's first.
+  int unlabelled = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0)) - 1;
+  while (unlabelled > 3 && !CellText(list, unlabelled, kColumnJob).empty()) --unlabelled;
+  Step(unlabelled, Up);
+  ASSERT_TRUE(database.SavePlan(folder.File("expected.vx3").c_str()));
+  const std::string plan = Bytes(folder.File("expected.vx3"));
+  const std::vector<int> checked = CheckedIds();
+
+  PutClipboardText("before");
+  Keys({VK_CONTROL, 'C'});
+  ASSERT_TRUE(WaitUntil([&] { return ClipboardData<char>(CF_TEXT) == plan; }));
+  EXPECT_EQ(Widened(plan), ClipboardData<wchar_t>(CF_UNICODETEXT));
+  const std::string locale = ClipboardData<char>(CF_LOCALE);
+  EXPECT_EQ(std::string("\x11\x04", 2), locale.substr(0, 2));
+  SysCommand(0x0130);
+  const std::string table = ClipboardData<char>(CF_TEXT);
+  EXPECT_EQ(ShownTable(), table);
+  EXPECT_EQ(Widened(table), ClipboardData<wchar_t>(CF_UNICODETEXT));
+
+  const std::string refused[] = {"job 412321\r\nskill no-such-skill 1\r\n",
+                                 "job 412321\r\n" + std::string(GameDatabase::kPasteLimit, ' ')};
+  for (const std::string& text : refused) {
+    PutClipboardText(text);
+    PostMessageA(main, WM_SYSCOMMAND, 0x0140, 0);
+    EXPECT_EQ(std::vector<std::string>{kPasteRefused}, TakeErrorBox());
+    EXPECT_EQ(checked, CheckedIds());
+    ExpectShowsExpectedPlan();
+  }
+  SysCommand(0x0100);  // still the last step first
+  ASSERT_TRUE(database.Undo());
+  ExpectShowsExpectedPlan();
+  SysCommand(0x0110);
+  ASSERT_TRUE(database.Redo());
+  Keys({VK_CONTROL, 'C'});
+  ASSERT_TRUE(WaitUntil([&] { return ClipboardData<char>(CF_TEXT) == plan; }));
+
+  ASSERT_NO_FATAL_FAILURE(Restart());
+  Keys({VK_CONTROL, 'C'});
+  Keys({VK_CONTROL, 'V'});
+  ASSERT_TRUE(WaitUntil([&] { return ShowsExpectedTotal(); }));
+  EXPECT_EQ(checked, CheckedIds());
+  ExpectShowsExpectedPlan();
+}
+
+// Explorer opens a plan with the program by naming it, quoted, on the command
+// line, and makes the plan's folder the working directory: the data file
+// beside the program serves, the plan opens once the window is up and the
+// plug-in is told. Further arguments are ignored.
+TEST_F(ProgramTest, APlanNamedOnTheCommandLineOpensFromItsOwnFolder) {
+  ASSERT_NO_FATAL_FAILURE(LoadData());
+  const std::string plans = folder.File("my plans");
+  std::filesystem::create_directory(plans);
+  const std::string path = plans + "\\" + kPlanTestFileName;
+  ASSERT_TRUE(database.BuildPlan(0x412321));
+  ChangeList changes;
+  database.StepRowLevel(0, Max, changes);
+  database.StepRowLevel(3, Up, changes);
+  ASSERT_TRUE(database.SavePlan(path.c_str()));
+  ASSERT_NO_FATAL_FAILURE(Launch(" \"" + path + "\" other.vx3", plans));
+  ASSERT_NO_FATAL_FAILURE(FindMainWindow());
+  ASSERT_TRUE(WaitUntil([&] { return ShowsExpectedTotal(); }));
+  EXPECT_EQ(
+      (std::vector<int>{IDC_TYPE_DRAGON, IDC_JOB_RANK2S, IDC_ATTRIBUTE_WATER, IDC_ATTRIBUTE_DARK}),
+      CheckedIds());
+  ExpectShowsExpectedPlan();
+
+  PostMessageA(main, WM_CLOSE, 0, 0);  // as loaded: no question
+  ASSERT_EQ(0u, WaitForExit());
+  const std::vector<std::string> calls = CallsBesidesGetWnd(folder.ReadLines("VexaChar.log"));
+  ASSERT_GE(calls.size(), 4u);
+  EXPECT_EQ((std::vector<std::string>{"VexaChar_SetChar(3, 0)", "VexaChar_SetRank(4, 1)",
+                                      "VexaChar_Delete()", "VexaChar_Terminate()"}),
+            std::vector<std::string>(calls.end() - 4, calls.end()));
 }

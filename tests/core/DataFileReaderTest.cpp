@@ -110,6 +110,23 @@ TEST_F(DataFileReaderTest, LoadFailsOnAMissingFileOrBadHeaderKeepingEarlierLines
 
 // Lines before any section, and headers with an outer blank or a comment, are
 // data lines; every line end and byte 0x1A read alike.
+// Without vexa.dat in the working directory the one in the fallback folder
+// (beside the program) is read; one in the working directory wins, broken or not.
+TEST_F(DataFileReaderTest, LoadFallsBackOnlyWhenTheWorkingDirectoryHoldsNoFile) {
+  const ScratchFolder program;
+  program.Write("vexa.dat", CrLfLines({AttackBasicHeader(), "basic n 1 1 - -"}));
+  const std::string fallback = program.PathOf("");
+  GameDatabase database;
+  const WorkingDirectory inFolder(folder.path);
+  ASSERT_TRUE(database.load(fallback));
+  EXPECT_EQ(Keys{"basic"}, SkillKeys(database.skillList(0)));
+  folder.Write("vexa.dat", CrLfLines({RankHeader(kTypeGlyphBunny, kDataRankFirst), "own n 1 1 - -"}));
+  ASSERT_TRUE(database.load(fallback));
+  EXPECT_EQ(Keys{"own"}, SkillKeys(database.skillList(1)));
+  folder.Write("vexa.dat", CrLfLines({HeaderLine(kDataJobKeyBunnyRank2H)}));
+  EXPECT_FALSE(database.load(fallback));
+}
+
 TEST_F(DataFileReaderTest, OnlyExactHeaderLinesSwitchTheSection) {
   EXPECT_TRUE(Read(""));
   const std::string fox = kTypeGlyphFox;

@@ -86,6 +86,7 @@ TEST_F(PlanFileTest, SaveWritesCrLfLinesThatLoadBack) {
     ASSERT_TRUE(database.SavePlan(path.c_str())) << name;
     EXPECT_EQ(folder.Read(name),
               "job 31E\r\nskill a 11\r\nskill b 1\r\nskill c 1\r\nskill r1 4\r\n");
+    EXPECT_EQ(folder.Read(name), database.PlanFileText());  // what a copy puts on the clipboard
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp")) << name;
 
     ASSERT_TRUE(database.BuildPlan(kBunnyBasic));
@@ -143,6 +144,57 @@ TEST_F(PlanFileTest, UnreadableFileLeavesThePlanUntouched) {
   EXPECT_FALSE(database.LoadPlan(folder.PathOf("missing.vx3").c_str()));
   EXPECT_FALSE(database.LoadPlan(nullptr));
   EXPECT_EQ(RowLevels(database), (Levels{2, 0, 1, 0}));
+}
+
+// A paste loads as a file does, around the blank text a chat adds, but all or
+// nothing: whatever would fail anywhere leaves the plan and its undo and redo
+// steps as they were, where a file load has rebuilt the plan already.
+TEST_F(PlanFileTest, PasteLoadsWholePlansOnlyAsOneUndoStep) {
+  ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
+  Step("c", Up);
+  Step("b", Up);
+  ASSERT_TRUE(database.Undo());  // a redo step, which a refused paste keeps
+  const std::size_t limit = GameDatabase::kPasteLimit;
+  const std::string jobLine = "job 112\r\n";
+  const std::string refused[] = {
+      "",
+      " \r\n\t\r\n",
+      "skill a 1\r\n",                              // no job line
+      "job 312\r\nskill gone 1\r\nskill r1 3\r\n",  // a file load would keep r1 at 3
+      "job 112\r\nskill r1 1\r\n",                  // r1 is no skill of the basic job
+      "job 312\r\nlevel a 1\r\n",
+      "job 312\r\nskill a 1\r\n\r\nskill b 1\r\n",
+      "job 30\r\n",
+      jobLine + std::string(limit - jobLine.size() + 1, ' '),  // over the limit, though blank
+  };
+  for (const std::string& text : refused) {
+    EXPECT_FALSE(database.PastePlan(text)) << text.substr(0, 60);
+    EXPECT_EQ(kBunnyRank1, database.GetJobCode());
+    EXPECT_EQ(RowLevels(database), (Levels{2, 0, 1, 0})) << text.substr(0, 60);
+    EXPECT_TRUE(database.CanRedo());
+  }
+
+  const struct {
+    std::string text;
+    JobCode code;
+    Levels levels;
+  } pasted[] = {
+      {"\r\n \t\r\n  job 312\r\nskill a 4\r\nskill r1 2\r\n \r\n\t", kBunnyRank1, {4, 0, 0, 2}},
+      {"\n\njob 0x31e\nskill b 1", 0x31E, {0, 1, 0, 0}},
+      {jobLine + std::string(limit - jobLine.size(), ' '), kBunnyBasic, {0, 0, 0}},
+  };
+  for (const auto& paste : pasted) {
+    const JobCode codeBefore = database.GetJobCode();
+    const Levels levelsBefore = RowLevels(database);
+    ASSERT_TRUE(database.PastePlan(paste.text)) << paste.text.substr(0, 60);
+    EXPECT_EQ(paste.code, database.GetJobCode());
+    EXPECT_EQ(paste.levels, RowLevels(database));
+    EXPECT_TRUE(database.IsModified());
+    ASSERT_TRUE(database.Undo());
+    EXPECT_EQ(codeBefore, database.GetJobCode());
+    EXPECT_EQ(levelsBefore, RowLevels(database));
+    ASSERT_TRUE(database.Redo());
+  }
 }
 
 TEST_F(PlanFileTest, FailedSaveLeavesAnExistingFileByteForByte) {

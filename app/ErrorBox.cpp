@@ -1,0 +1,7 @@
+#include "app/ErrorBox.h"
+
+#include "app/ErrorCaption.h"
+
+void ShowErrorBox(HWND owner, const char* text) {
+  MessageBoxA(owner, text, kErrorCaption, MB_ICONERROR | MB_OK);
+}

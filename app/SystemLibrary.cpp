@@ -1,0 +1,10 @@
+#include "app/SystemLibrary.h"
+
+#include <string>
+
+HMODULE LoadSystemLibrary(const char* fileName) {
+  char folder[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  return LoadLibraryA((std::string(folder, length) + "\\" + fileName).c_str());
+}
