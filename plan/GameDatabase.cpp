@@ -2,6 +2,7 @@
 #include "plan/GameDatabase.h"
 
 #include "data/DataFileReader.h"
+#include "data/DroppedLineCounter.h"
 
 namespace {
 
@@ -21,7 +22,11 @@ bool GameDatabase::load() {
   reader.setTypeNames(typeNames);
   reader.setJobNames(jobNames);
   reader.setSkillLists(skillLists);
-  return reader.readFile(kDataFileName);
+  DroppedLineCounter dropped;
+  reader.setObserver(dropped);
+  const bool read = reader.readFile(kDataFileName);
+  droppedLines = dropped.Count();
+  return read;
 }
 
 void GameDatabase::clear() {
@@ -33,6 +38,7 @@ void GameDatabase::clear() {
   for (SkillList& list : skillLists) list.clear();
   std::vector<std::string>().swap(rowKeys);  // releases the storage too
   jobCode = 0;
+  droppedLines = 0;
   totalValid = false;
   ForgetHistory();  // its rows belong to the tables just dropped
 }
@@ -47,6 +53,12 @@ bool GameDatabase::jobName(int type, int slot, std::string& out) const {
   if (!IsType(type) || slot < 0 || slot >= kJobSlotCount) return false;
   out = jobNames[type][slot];
   return true;
+}
+
+int GameDatabase::skillCount() const {
+  std::size_t count = 0;
+  for (const SkillList& list : skillLists) count += list.size();
+  return static_cast<int>(count);
 }
 
 const SkillList& GameDatabase::skillList(int index) const {

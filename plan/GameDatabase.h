@@ -7,8 +7,10 @@
 
 #include "data/GameTables.h"
 #include "plan/PlanHistory.h"
+#include "plan/PlanOverview.h"
 #include "plan/PlanTypes.h"
 #include "plan/SkillEntry.h"
+#include "plan/SkillLinks.h"
 
 // The data file's tables and the current skill plan. The tables' types and
 // their reader live in data/, below the plan. Every plan operation takes the
@@ -26,6 +28,8 @@ class GameDatabase {
   bool typeName(int type, std::string& out) const;
   bool jobName(int type, int slot, std::string& out) const;
   const SkillList& skillList(int index) const;  // index 0 to 48
+  int skillCount() const;                       // skills of all lists
+  int droppedLineCount() const { return droppedLines; }  // lines the last load read past
 
   // Plan.
   bool BuildPlan(JobCode code);
@@ -40,6 +44,11 @@ class GameDatabase {
   int StepRowLevel(int row, LevelOp op, ChangeList& changes);
   int RowPoints(int row) const;
   int TotalPoints() const;
+
+  // The plan added up: required level, counts, master items.
+  PlanOverview Overview() const;
+  // The row's prerequisites and dependents; false for a row out of range.
+  bool CopyRowLinks(int row, SkillLinks& links) const;
 
   // Plan files. A successful save or load is what the plan is compared with
   // to tell whether it was modified.
@@ -81,12 +90,15 @@ class GameDatabase {
   void ClearDependents(SkillEntry& entry, ChangeList& changes);
   void InvalidateTotal();
   const SkillEntry* RowEntry(int row) const;  // nullptr for a row out of range
+  // The display name of a skill the plan holds, else the key itself.
+  const std::string& DisplayNameOf(const std::string& key) const;
   void ReplayLevel(SkillEntry& entry, std::int32_t savedLevel);  // one plan file record
 
   JobCode jobCode = 0;
   TypeNameTable typeNames;
   JobNameTable jobNames;
   SkillListTable skillLists;
+  int droppedLines = 0;
   std::vector<std::string> rowKeys;
   std::map<std::string, SkillEntry> entries;
 
