@@ -13,6 +13,7 @@
 #include "app/PlanCommands.h"
 #include "app/PlanFileCommand.h"
 #include "app/SelectionCode.h"
+#include "app/Theme.h"
 #include "app/VersionTitle.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
@@ -20,14 +21,10 @@
 
 namespace {
 
-constexpr COLORREF kTextColor = 0x800000;
-constexpr COLORREF kBackColor = 0xFFE0C0;
 constexpr COLORREF kFrameColor = 0xB00040;
 constexpr COLORREF kUnlearntColor = 0x907060;
 constexpr COLORREF kMasterColor = 0x0000FF;
 constexpr COLORREF kAltRowColor = 0xF4D4B4;
-constexpr char kFaceName[] = "MS UI Gothic";
-constexpr int kFontHeight = 12;
 constexpr int kTotalFontHeight = 22;
 constexpr char kPluginFileName[] = "VexaChar.dll";
 
@@ -35,8 +32,9 @@ bool InRange(int id, int first, int count) { return id >= first && id < first + 
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, HWND parent) : DialogBase(instance, parent, IDD_MAIN_DIALOG) {
-  backgroundBrush = CreateSolidBrush(kBackColor);
+MainWindow::MainWindow(HINSTANCE instance, HWND parent)
+    : DialogBase(instance, parent, IDD_MAIN_DIALOG) {
+  backgroundBrush = CreateSolidBrush(kThemeBackColor);
   // A missing plug-in is no error: the window works without it.
   ThePlugin().loadLibrary(kPluginFileName);
 }
@@ -52,6 +50,10 @@ void MainWindow::SetDatabase(GameDatabase* shownDatabase) {
 }
 
 LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (totalTip.IsFormatQuery(msg, wParam)) {
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, NFR_ANSI);
+    return TRUE;
+  }
   switch (msg) {
     case WM_MOVE:
       DockPlugin();
@@ -63,7 +65,12 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       break;
     }
     case WM_NOTIFY:
-      if (LOWORD(wParam) == IDC_HEADER_LIST || LOWORD(wParam) == IDC_SKILL_LIST) return ForwardNotify(wParam, lParam);
+      if (totalTip.IsTextRequest(lParam)) {
+        AnswerTotalTip(lParam);
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDC_HEADER_LIST || LOWORD(wParam) == IDC_SKILL_LIST)
+        return ForwardNotify(wParam, lParam);
       break;
     case WM_INITDIALOG:
       SetUpControls(window);
@@ -80,7 +87,8 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       break;
     case WM_INITMENUPOPUP:
       // Also for the system menu: its plan commands are greyed when they cannot act.
-      EnablePlanCommandItems(reinterpret_cast<HMENU>(wParam), [this](UINT id) { return CanRunCommand(id); });
+      EnablePlanCommandItems(reinterpret_cast<HMENU>(wParam),
+                             [this](UINT id) { return CanRunCommand(id); });
       break;
     case WM_CONTEXTMENU:
       if (reinterpret_cast<HWND>(wParam) == skillList.Hwnd()) {
@@ -89,7 +97,8 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       }
       break;
     case WM_CTLCOLORDLG:
-      if (reinterpret_cast<HWND>(lParam) == Hwnd()) return reinterpret_cast<LRESULT>(backgroundBrush);
+      if (reinterpret_cast<HWND>(lParam) == Hwnd())
+        return reinterpret_cast<LRESULT>(backgroundBrush);
       break;
     case WM_CTLCOLORSTATIC:
       if (reinterpret_cast<HWND>(lParam) == GetDlgItem(window, IDC_TOTAL_LABEL))
@@ -98,7 +107,12 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     case WM_APP_REFRESH_TOTAL:
       ShowTotal();
       break;
+    case WM_DESTROY:
+      totalTip.Destroy();
+      break;
   }
+  // The total label lets the mouse through to the dialog, which hands it on.
+  if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) totalTip.Relay(window, msg, wParam, lParam);
   return DialogBase::WindowProc(window, msg, wParam, lParam);
 }
 
@@ -107,27 +121,28 @@ void MainWindow::SetUpControls(HWND dialog) {
   SetIconId(IDI_PROGRAM);
   AppendVersionToTitle(dialog);
   InsertPlanCommandItems(GetSystemMenu(dialog, FALSE), 0, true);
-  Style(headerList, IDC_HEADER_LIST, kFontHeight);
-  Style(skillList, IDC_SKILL_LIST, kFontHeight);
+  Style(headerList, IDC_HEADER_LIST);
+  Style(skillList, IDC_SKILL_LIST);
   skillList.SetStateColors(kUnlearntColor, kMasterColor, false);
   skillList.SetAltRowColor(kAltRowColor, false);
   for (int i = 0; i < kGroupFrameCount; ++i) {
-    Style(groupFrames[i], IDC_TYPE_GROUP + i, kFontHeight);
+    Style(groupFrames[i], IDC_TYPE_GROUP + i);
     groupFrames[i].SetFrameColor(kFrameColor, false);
   }
   for (int type = 0; type < kTypeButtonCount; ++type) {
-    Style(typeButtons[type], IDC_TYPE_FIRST + type, kFontHeight);
+    Style(typeButtons[type], IDC_TYPE_FIRST + type);
     std::string name;
     if (database) database->typeName(type, name);
     SetWindowTextA(typeButtons[type].Hwnd(), name.c_str());
   }
-  for (int job = 0; job < kJobButtonCount; ++job) Style(jobButtons[job], IDC_JOB_FIRST + job, kFontHeight);
-  for (int box = 0; box < kAttributeCount; ++box) Style(attributeBoxes[box], IDC_ATTRIBUTE_FIRST + box, kFontHeight);
+  for (int job = 0; job < kJobButtonCount; ++job) Style(jobButtons[job], IDC_JOB_FIRST + job);
+  for (int box = 0; box < kAttributeCount; ++box)
+    Style(attributeBoxes[box], IDC_ATTRIBUTE_FIRST + box);
   Style(totalLabel, IDC_TOTAL_LABEL, kTotalFontHeight);
   totalLabel.SetBold(1, false);
-  Style(resetButton, IDC_RESET_BUTTON, kFontHeight);
-  Style(loadButton, IDC_LOAD_BUTTON, kFontHeight);
-  Style(saveButton, IDC_SAVE_BUTTON, kFontHeight);
+  Style(resetButton, IDC_RESET_BUTTON);
+  Style(loadButton, IDC_LOAD_BUTTON);
+  Style(saveButton, IDC_SAVE_BUTTON);
 
   attributeBoxes[kLight].SetCheck(1);
   attributeBoxes[kWater].SetCheck(1);
@@ -135,15 +150,13 @@ void MainWindow::SetUpControls(HWND dialog) {
   UpdateJobButtons();
   UpdateAttributeBoxes();
   RebuildFromSelection();
+  StartTotalTip();
   SyncPlugin();
   StartPlugin();
 }
 
 void MainWindow::Style(ControlBase& control, int id, int height) {
-  control.Attach(GetDlgItem(Hwnd(), id));
-  control.SetTextColor(kTextColor, false);
-  control.SetBackColor(kBackColor, false);
-  control.SetFaceAndHeight(kFaceName, height, false);
+  ApplyTheme(control, GetDlgItem(Hwnd(), id), height);
 }
 
 void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
@@ -188,7 +201,8 @@ bool MainWindow::ConfirmClose() {
 
 bool MainWindow::OnShortcutKey(const MSG& message) {
   if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return false;
-  const UINT command = CommandOfShortcut(static_cast<UINT>(message.wParam), GetKeyState(VK_SHIFT) < 0);
+  const UINT command =
+      CommandOfShortcut(static_cast<UINT>(message.wParam), GetKeyState(VK_SHIFT) < 0);
   if (command == 0) return false;
   RunCommand(command);
   return true;
@@ -197,14 +211,20 @@ bool MainWindow::OnShortcutKey(const MSG& message) {
 void MainWindow::RunCommand(UINT id) {
   if (id == kCommandUndo || id == kCommandRedo)
     OnUndoRedo(id == kCommandRedo);
+  else if (id == kCommandOverview)
+    ShowOverview();
+  else if (id == kCommandAbout)
+    ShowAbout();
   else
-    OnCommand(MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(Hwnd(), static_cast<int>(id))));
+    OnCommand(MAKEWPARAM(id, BN_CLICKED),
+              reinterpret_cast<LPARAM>(GetDlgItem(Hwnd(), static_cast<int>(id))));
 }
 
 bool MainWindow::CanRunCommand(UINT id) const {
   if (!database) return false;
   if (id == kCommandUndo) return database->CanUndo();
   if (id == kCommandRedo) return database->CanRedo();
+  if (id == kCommandOverview) return database->GetJobCode() != 0;
   return true;
 }
 
@@ -222,7 +242,8 @@ void MainWindow::ShowContextMenu(LPARAM position) {
   POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
   // From the keyboard (Shift+F10, the menu key) it opens at the cursor row.
   if (position == -1) at = skillList.CursorRowPoint();
-  const UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
+  const UINT command =
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
   DestroyMenu(menu);
   if (command) RunCommand(command);
 }
@@ -230,7 +251,8 @@ void MainWindow::ShowContextMenu(LPARAM position) {
 ButtonBase* MainWindow::DrawnButton(int id) {
   if (InRange(id, IDC_TYPE_FIRST, kTypeButtonCount)) return &typeButtons[id - IDC_TYPE_FIRST];
   if (InRange(id, IDC_JOB_FIRST, kJobButtonCount)) return &jobButtons[id - IDC_JOB_FIRST];
-  if (InRange(id, IDC_ATTRIBUTE_FIRST, kAttributeCount)) return &attributeBoxes[id - IDC_ATTRIBUTE_FIRST];
+  if (InRange(id, IDC_ATTRIBUTE_FIRST, kAttributeCount))
+    return &attributeBoxes[id - IDC_ATTRIBUTE_FIRST];
   if (id == IDC_RESET_BUTTON) return &resetButton;
   if (id == IDC_LOAD_BUTTON) return &loadButton;
   if (id == IDC_SAVE_BUTTON) return &saveButton;
@@ -244,5 +266,6 @@ LRESULT MainWindow::ForwardNotify(WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::ShowTotal() const {
-  if (database) SetDlgItemInt(Hwnd(), IDC_TOTAL_LABEL, static_cast<UINT>(database->TotalPoints()), TRUE);
+  if (database)
+    SetDlgItemInt(Hwnd(), IDC_TOTAL_LABEL, static_cast<UINT>(database->TotalPoints()), TRUE);
 }

@@ -12,19 +12,21 @@ namespace {
 struct MenuCommand {
   UINT id;
   const char* text;
+  bool systemMenuOnly = false;
 };
-constexpr MenuCommand kMenuCommands[] = {{kCommandUndo, kMenuUndo}, {kCommandRedo, kMenuRedo}};
+constexpr MenuCommand kMenuCommands[] = {{kCommandUndo, kMenuUndo},
+                                         {kCommandRedo, kMenuRedo},
+                                         {kCommandOverview, kMenuOverview},
+                                         {kCommandAbout, kMenuAbout, true}};
 
 struct Shortcut {
   UINT key;
   bool shift;
   UINT command;
 };
-constexpr Shortcut kShortcuts[] = {{'Z', false, kCommandUndo},
-                                   {'Y', false, kCommandRedo},
-                                   {'Z', true, kCommandRedo},
-                                   {'S', false, IDC_SAVE_BUTTON},
-                                   {'O', false, IDC_LOAD_BUTTON}};
+constexpr Shortcut kShortcuts[] = {{'Z', false, kCommandUndo},    {'Y', false, kCommandRedo},
+                                   {'Z', true, kCommandRedo},     {'I', false, kCommandOverview},
+                                   {'S', false, IDC_SAVE_BUTTON}, {'O', false, IDC_LOAD_BUTTON}};
 
 }  // namespace
 
@@ -33,10 +35,11 @@ bool IsPlanCommand(UINT id) {
                      [id](const MenuCommand& command) { return command.id == id; });
 }
 
-void InsertPlanCommandItems(HMENU menu, UINT position, bool separatorAfter) {
+void InsertPlanCommandItems(HMENU menu, UINT position, bool systemMenu) {
   for (const MenuCommand& command : kMenuCommands)
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, command.id, command.text);
-  if (separatorAfter) InsertMenuA(menu, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    if (systemMenu || !command.systemMenuOnly)
+      InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, command.id, command.text);
+  if (systemMenu) InsertMenuA(menu, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
 }
 
 void EnablePlanCommandItems(HMENU menu, const std::function<bool(UINT)>& canRun) {

@@ -27,8 +27,8 @@ class GameDatabase {
   void clear();
   bool typeName(int type, std::string& out) const;
   bool jobName(int type, int slot, std::string& out) const;
-  const SkillList& skillList(int index) const;  // index 0 to 48
-  int skillCount() const;                       // skills of all lists
+  const SkillList& skillList(int index) const;           // index 0 to 48
+  int skillCount() const;                                // skills of all lists
   int droppedLineCount() const { return droppedLines; }  // lines the last load read past
 
   // Plan.

@@ -7,22 +7,32 @@
 #include "plan/GameDatabase.h"
 #include "skilllist/CellText.h"
 #include "skilllist/ColumnTable.h"
+#include "skilllist/ListMessages.h"
 #include "skilllist/SkillCellText.h"
 #include "skilllist/StepImageList.h"
 #include "skilllist/StepRepeater.h"
 #include "skilllist/TextCellPainter.h"
-#include "skilllist/ListMessages.h"
 
 SkillListView::SkillListView() = default;
 
 SkillListView::~SkillListView() { ReleaseImageList(); }
 
+bool SkillListView::Attach(HWND window) {
+  if (!HeaderListView::Attach(window)) return false;
+  rowTip.Create(window);
+  return true;
+}
+
 LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The tip sees the mouse first; relaying costs a press nothing.
+  if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) rowTip.OnMouse(msg, wParam, lParam);
+  if (rowTip.IsFormatQuery(msg, wParam)) return NFR_ANSI;
   switch (msg) {
     case WM_DESTROY:
       // The worker must have ended before the plan and this object can go.
       EndPress();
       ReleaseImageList();
+      rowTip.Destroy();
       break;
     case WM_CAPTURECHANGED:
       // Runs when another window takes the capture (our own release finds the
@@ -30,7 +40,9 @@ LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
       if (reinterpret_cast<HWND>(lParam) != window) EndPress();
       break;
     case WM_NOTIFY:
-      // Runs when the parent dialog forwards the list's custom draw.
+      // Runs when the row tip is about to show, and when the parent dialog
+      // forwards the list's custom draw.
+      if (rowTip.OnNotify(lParam, plan)) return 0;
       if (IsOwnNotification(lParam) &&
           reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW)
         return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
@@ -52,7 +64,8 @@ LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
       break;
     case WM_GETDLGCODE:
       // The arrows move the cursor row here, not the focus to another control.
-      return HeaderListView::WindowProc(window, msg, wParam, lParam) | DLGC_WANTARROWS | DLGC_WANTCHARS;
+      return HeaderListView::WindowProc(window, msg, wParam, lParam) | DLGC_WANTARROWS |
+             DLGC_WANTCHARS;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       // The cursor row's frame shows only while the list has the focus.
@@ -96,7 +109,8 @@ LRESULT SkillListView::OnGetDispInfo(NMLVDISPINFOA& request) {
 bool SkillListView::OnButtonDown(HWND window, WPARAM, int x, int y) {
   LVHITTESTINFO hit{};
   hit.pt = POINT{x, y};
-  if (SendMessageA(window, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0) MoveCursor(hit.iItem);
+  if (SendMessageA(window, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0)
+    MoveCursor(hit.iItem);
   int row = -1;
   int column = -1;
   if (repeater || !plan || !StepImageAt(x, y, row, column)) return false;
@@ -244,23 +258,43 @@ bool SkillListView::OnKeyDown(UINT key) {
   const bool shift = GetKeyState(VK_SHIFT) < 0;
   const int page = std::max(1, static_cast<int>(SendMessageA(Hwnd(), LVM_GETCOUNTPERPAGE, 0, 0)));
   switch (key) {
-    case VK_UP: MoveCursor(cursorRow - 1); return true;
-    case VK_DOWN: MoveCursor(cursorRow + 1); return true;
-    case VK_PRIOR: MoveCursor(cursorRow - page); return true;
-    case VK_NEXT: MoveCursor(cursorRow + page); return true;
-    case VK_HOME: MoveCursor(0); return true;
-    case VK_END: MoveCursor(Rows() - 1); return true;
-    case VK_RIGHT: StepCursorRow(shift ? Max : Up); return true;
-    case VK_LEFT: StepCursorRow(shift ? Zero : Down); return true;
-    default: return false;
+    case VK_UP:
+      MoveCursor(cursorRow - 1);
+      return true;
+    case VK_DOWN:
+      MoveCursor(cursorRow + 1);
+      return true;
+    case VK_PRIOR:
+      MoveCursor(cursorRow - page);
+      return true;
+    case VK_NEXT:
+      MoveCursor(cursorRow + page);
+      return true;
+    case VK_HOME:
+      MoveCursor(0);
+      return true;
+    case VK_END:
+      MoveCursor(Rows() - 1);
+      return true;
+    case VK_RIGHT:
+      StepCursorRow(shift ? Max : Up);
+      return true;
+    case VK_LEFT:
+      StepCursorRow(shift ? Zero : Down);
+      return true;
+    default:
+      return false;
   }
 }
 
 // + and - come as characters from the main keys of any layout and the keypad alike.
 bool SkillListView::OnChar(UINT character) {
-  if (character == '+') StepCursorRow(Up);
-  else if (character == '-') StepCursorRow(Down);
-  else return false;
+  if (character == '+')
+    StepCursorRow(Up);
+  else if (character == '-')
+    StepCursorRow(Down);
+  else
+    return false;
   return true;
 }
 

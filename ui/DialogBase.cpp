@@ -20,7 +20,8 @@ INT_PTR DialogBase::Run(bool runModal, bool show) {
     modal = true;
     // The dialog manager's loop has no place for shortcut keys but this hook.
     HHOOK filter = SetWindowsHookExA(WH_MSGFILTER, ShortcutFilter, nullptr, GetCurrentThreadId());
-    const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, procedure, self);
+    const INT_PTR result =
+        DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, procedure, self);
     if (filter) UnhookWindowsHookEx(filter);
     modal = false;
     return result;
@@ -54,9 +55,11 @@ LRESULT CALLBACK DialogBase::ShortcutFilter(int code, WPARAM wParam, LPARAM lPar
   const MSG* message = reinterpret_cast<const MSG*>(lParam);
   if (code == MSGF_DIALOGBOX && message && message->message == WM_KEYDOWN) {
     HWND root = GetAncestor(message->hwnd, GA_ROOT);
-    const bool bound = root && HasDialogProcedure(root) &&
-                       GetWindowLongPtrA(root, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(SharedWindowProc);
-    auto* dialog = bound ? dynamic_cast<DialogBase*>(reinterpret_cast<WindowBase*>(GetWindowLongPtrA(root, GWLP_USERDATA)))
+    const bool bound =
+        root && HasDialogProcedure(root) &&
+        GetWindowLongPtrA(root, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(SharedWindowProc);
+    auto* dialog = bound ? dynamic_cast<DialogBase*>(reinterpret_cast<WindowBase*>(
+                               GetWindowLongPtrA(root, GWLP_USERDATA)))
                          : nullptr;
     if (dialog && dialog->OnShortcutKey(*message)) return TRUE;
   }
@@ -67,7 +70,10 @@ LRESULT DialogBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
   if (msg == WM_INITDIALOG) {
     SetIcons();
     OnInitDialog();
-  } else if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+  } else if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED &&
+             (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+    // Only a click or the dialog manager's Enter and Esc: a framework button
+    // with id IDOK also reports its focus (BS_NOTIFY) through WM_COMMAND.
     End(LOWORD(wParam));
   }
   return WindowBase::WindowProc(window, msg, wParam, lParam);
@@ -78,7 +84,8 @@ void DialogBase::SetIcons() {
   // A dialog run again loads its icons again; the former pair is not leaked.
   ReleaseIcons();
   auto load = [this](int cx, int cy) {
-    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(iconId), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
+    return static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(iconId), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
   };
   bigIcon = load(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
   smallIcon = load(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));

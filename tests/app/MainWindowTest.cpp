@@ -345,25 +345,29 @@ TEST_F(MainWindowTest, PluginIsDockedToldEachSelectionAndClosedInOrder) {
   EXPECT_FALSE(IsWindow(dialog));
 }
 
-// The system menu starts with undo and redo and a separator; each is greyed
-// while it has nothing to do, and its command acts on the plan.
-TEST_F(MainWindowTest, SystemMenuUndoAndRedoAreGreyedUntilTheyCanAct) {
+// The system menu starts with undo, redo, the overview and the About box
+// and a separator; each is greyed while it has nothing to do (the overview
+// while no plan is built), and its command acts on the plan.
+TEST_F(MainWindowTest, SystemMenuCommandsAreGreyedUntilTheyCanAct) {
   Open();
   HMENU menu = GetSystemMenu(dialog, FALSE);
-  char text[64] = {};
-  GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
-  EXPECT_STREQ(kMenuUndo, text);
-  GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
-  EXPECT_STREQ(kMenuRedo, text);
-  EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR), GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR);
+  const char* const texts[] = {kMenuUndo, kMenuRedo, kMenuOverview, kMenuAbout};
+  for (int position = 0; position < 4; ++position) {
+    char text[64] = {};
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(texts[position], text);
+  }
+  EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR), GetMenuState(menu, 4, MF_BYPOSITION) & MF_SEPARATOR);
   auto greyed = [&] {
     SendMessageA(dialog, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
     std::string names;
-    if (GetMenuState(menu, 0x0100, MF_BYCOMMAND) & MF_GRAYED) names += "undo";
-    if (GetMenuState(menu, 0x0110, MF_BYCOMMAND) & MF_GRAYED) names += "redo";
+    const std::pair<UINT, const char*> commands[] = {
+        {0x0100, "undo"}, {0x0110, "redo"}, {0x0150, "overview"}, {0x0160, "about"}};
+    for (const auto& [id, name] : commands)
+      if (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) names += name;
     return names;
   };
-  EXPECT_EQ("undoredo", greyed());
+  EXPECT_EQ("undoredooverview", greyed());
   Select(4, 1);
   EXPECT_EQ("redo", greyed());
   SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);  // the job click
@@ -372,7 +376,7 @@ TEST_F(MainWindowTest, SystemMenuUndoAndRedoAreGreyedUntilTheyCanAct) {
   SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);
   EXPECT_EQ(0u, database.GetJobCode());
   EXPECT_EQ(0, ListView_GetItemCount(Control(IDC_SKILL_LIST)));
-  EXPECT_EQ("undo", greyed());
+  EXPECT_EQ("undooverview", greyed());
 }
 
 // Codes as loaded from a file: the slot the plug-in is told and the job button set.
