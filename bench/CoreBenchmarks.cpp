@@ -162,7 +162,7 @@ void BM_CheckDataFile(benchmark::State& state) {
     state.PauseTiming();
     auto database = std::make_unique<GameDatabase>();
     const double loadStart = ThreadSeconds();
-    const bool loaded = Scratch().LoadDatabase(*database);
+    const bool loaded = LoadDatabaseFrom(Scratch(), *database);
     loadSeconds += ThreadSeconds() - loadStart;
     database.reset();
     if (!loaded || result.refused) {
