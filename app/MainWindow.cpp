@@ -15,6 +15,7 @@
 #include "app/PlanCommands.h"
 #include "app/PlanFileCommand.h"
 #include "app/SelectionCode.h"
+#include "app/Theme.h"
 #include "app/VersionTitle.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
@@ -22,14 +23,10 @@
 
 namespace {
 
-constexpr COLORREF kTextColor = 0x800000;
-constexpr COLORREF kBackColor = 0xFFE0C0;
 constexpr COLORREF kFrameColor = 0xB00040;
 constexpr COLORREF kUnlearntColor = 0x907060;
 constexpr COLORREF kMasterColor = 0x0000FF;
 constexpr COLORREF kAltRowColor = 0xF4D4B4;
-constexpr char kFaceName[] = "MS UI Gothic";
-constexpr int kFontHeight = 12;
 constexpr int kTotalFontHeight = 22;
 constexpr char kPluginFileName[] = "VexaChar.dll";
 // Posted to itself once set up: load the plan file named at the start.
@@ -41,7 +38,7 @@ bool InRange(int id, int first, int count) { return id >= first && id < first + 
 
 MainWindow::MainWindow(HINSTANCE instance, HWND parent)
     : DialogBase(instance, parent, IDD_MAIN_DIALOG) {
-  backgroundBrush = CreateSolidBrush(kBackColor);
+  backgroundBrush = CreateSolidBrush(kThemeBackColor);
   // A missing plug-in is no error: the window works without it.
   ThePlugin().loadLibrary(kPluginFileName);
 }
@@ -57,6 +54,10 @@ void MainWindow::SetDatabase(GameDatabase* shownDatabase) {
 }
 
 LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (totalTip.IsFormatQuery(msg, wParam)) {
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, NFR_ANSI);
+    return TRUE;
+  }
   switch (msg) {
     case WM_MOVE:
       DockPlugin();
@@ -68,6 +69,10 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       break;
     }
     case WM_NOTIFY:
+      if (totalTip.IsTextRequest(lParam)) {
+        AnswerTotalTip(lParam);
+        return TRUE;
+      }
       if (LOWORD(wParam) == IDC_HEADER_LIST || LOWORD(wParam) == IDC_SKILL_LIST)
         return ForwardNotify(wParam, lParam);
       break;
@@ -112,7 +117,12 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return TRUE;
+    case WM_DESTROY:
+      totalTip.Destroy();
+      break;
   }
+  // The total label lets the mouse through to the dialog, which hands it on.
+  if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) totalTip.Relay(window, msg, wParam, lParam);
   return DialogBase::WindowProc(window, msg, wParam, lParam);
 }
 
@@ -121,29 +131,28 @@ void MainWindow::SetUpControls(HWND dialog) {
   SetIconId(IDI_PROGRAM);
   AppendVersionToTitle(dialog);
   InsertPlanCommandItems(GetSystemMenu(dialog, FALSE), 0, true);
-  Style(headerList, IDC_HEADER_LIST, kFontHeight);
-  Style(skillList, IDC_SKILL_LIST, kFontHeight);
+  Style(headerList, IDC_HEADER_LIST);
+  Style(skillList, IDC_SKILL_LIST);
   skillList.SetStateColors(kUnlearntColor, kMasterColor, false);
   skillList.SetAltRowColor(kAltRowColor, false);
   for (int i = 0; i < kGroupFrameCount; ++i) {
-    Style(groupFrames[i], IDC_TYPE_GROUP + i, kFontHeight);
+    Style(groupFrames[i], IDC_TYPE_GROUP + i);
     groupFrames[i].SetFrameColor(kFrameColor, false);
   }
   for (int type = 0; type < kTypeCount; ++type) {
-    Style(typeButtons[type], IDC_TYPE_FIRST + type, kFontHeight);
+    Style(typeButtons[type], IDC_TYPE_FIRST + type);
     std::string name;
     if (database) database->typeName(type, name);
     SetWindowTextA(typeButtons[type].Hwnd(), name.c_str());
   }
-  for (int job = 0; job < kJobButtonCount; ++job)
-    Style(jobButtons[job], IDC_JOB_FIRST + job, kFontHeight);
+  for (int job = 0; job < kJobButtonCount; ++job) Style(jobButtons[job], IDC_JOB_FIRST + job);
   for (int box = 0; box < kAttributeCount; ++box)
-    Style(attributeBoxes[box], IDC_ATTRIBUTE_FIRST + box, kFontHeight);
+    Style(attributeBoxes[box], IDC_ATTRIBUTE_FIRST + box);
   Style(totalLabel, IDC_TOTAL_LABEL, kTotalFontHeight);
   totalLabel.SetBold(1, false);
-  Style(resetButton, IDC_RESET_BUTTON, kFontHeight);
-  Style(loadButton, IDC_LOAD_BUTTON, kFontHeight);
-  Style(saveButton, IDC_SAVE_BUTTON, kFontHeight);
+  Style(resetButton, IDC_RESET_BUTTON);
+  Style(loadButton, IDC_LOAD_BUTTON);
+  Style(saveButton, IDC_SAVE_BUTTON);
 
   attributeBoxes[kLight].SetCheck(1);
   attributeBoxes[kWater].SetCheck(1);
@@ -152,6 +161,7 @@ void MainWindow::SetUpControls(HWND dialog) {
   UpdateAttributeBoxes();
   RebuildFromSelection();
   RememberSetButtons();
+  StartTotalTip();
   SyncPlugin();
   StartPlugin();
   // Loaded from the modal loop, so that its error box has a window to stand on.
@@ -159,10 +169,7 @@ void MainWindow::SetUpControls(HWND dialog) {
 }
 
 void MainWindow::Style(ControlBase& control, int id, int height) {
-  control.Attach(GetDlgItem(Hwnd(), id));
-  control.SetTextColor(kTextColor, false);
-  control.SetBackColor(kBackColor, false);
-  control.SetFaceAndHeight(kFaceName, height, false);
+  ApplyTheme(control, GetDlgItem(Hwnd(), id), height);
 }
 
 void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
@@ -221,6 +228,10 @@ void MainWindow::RunCommand(UINT id) {
     OnUndoRedo(id == kCommandRedo);
   else if (database && PlanClipboardCommand::Handles(id))
     PlanClipboardCommand(*this, *database).Run(id);
+  else if (id == kCommandOverview)
+    ShowOverview();
+  else if (id == kCommandAbout)
+    ShowAbout();
   else
     OnCommand(MAKEWPARAM(id, BN_CLICKED),
               reinterpret_cast<LPARAM>(GetDlgItem(Hwnd(), static_cast<int>(id))));
@@ -231,6 +242,7 @@ bool MainWindow::CanRunCommand(UINT id) const {
   if (id == kCommandUndo) return database->CanUndo();
   if (id == kCommandRedo) return database->CanRedo();
   if (PlanClipboardCommand::Handles(id)) return PlanClipboardCommand::CanRun(id, *database);
+  if (id == kCommandOverview) return database->GetJobCode() != 0;
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/AttributeRules.h"
+#include "app/Theme.h"
 #include "plan/GameDatabase.h"
 #include "skilllist/HeaderListView.h"
 #include "skilllist/SkillListView.h"
@@ -16,6 +17,7 @@
 #include "ui/PushButton.h"
 #include "ui/RingRadioButton.h"
 #include "ui/StaticText.h"
+#include "ui/ToolTip.h"
 
 struct Selection;
 
@@ -60,7 +62,7 @@ class MainWindow : public DialogBase {
  private:
   // WM_INITDIALOG, before the dialog base handles it.
   void SetUpControls(HWND dialog);
-  void Style(ControlBase& control, int id, int height);
+  void Style(ControlBase& control, int id, int height = kThemeFontHeight);
   void OnCommand(WPARAM wParam, LPARAM lParam);
   void OnTypeCommand();
   void OnJobCommand();
@@ -75,6 +77,12 @@ class MainWindow : public DialogBase {
   void RunCommand(UINT id);
   bool CanRunCommand(UINT id) const;
   void OnUndoRedo(bool redo);
+  // The overview of the plan and the About box, modal over the main window.
+  void ShowOverview();
+  void ShowAbout();
+  // The tip of the TM total: the overview's required level and counts.
+  void StartTotalTip();
+  void AnswerTotalTip(LPARAM request);
   // The skill list's context menu, at a screen point or (-1) at its cursor row.
   void ShowContextMenu(LPARAM position);
   // Files dropped on the window: the first is loaded as a plan file.
@@ -118,6 +126,8 @@ class MainWindow : public DialogBase {
   DiamondCheckBox attributeBoxes[kAttributeCount];
   GroupBox groupFrames[kGroupFrameCount];
   StaticText totalLabel;
+  ToolTip totalTip;
+  std::string totalTipText;
   bool confirmingClose = false;
   int setType = -1;
   int setJob = -1;

@@ -12,12 +12,15 @@ namespace {
 struct MenuCommand {
   UINT id;
   const char* text;
+  bool systemMenuOnly = false;
 };
 constexpr MenuCommand kMenuCommands[] = {{kCommandUndo, kMenuUndo},
                                          {kCommandRedo, kMenuRedo},
                                          {kCommandCopyPlan, kMenuCopyPlan},
                                          {kCommandCopyTable, kMenuCopyTable},
-                                         {kCommandPastePlan, kMenuPastePlan}};
+                                         {kCommandPastePlan, kMenuPastePlan},
+                                         {kCommandOverview, kMenuOverview},
+                                         {kCommandAbout, kMenuAbout, true}};
 
 struct Shortcut {
   UINT key;
@@ -27,7 +30,8 @@ struct Shortcut {
 constexpr Shortcut kShortcuts[] = {{'Z', false, kCommandUndo},     {'Y', false, kCommandRedo},
                                    {'Z', true, kCommandRedo},      {'C', false, kCommandCopyPlan},
                                    {'C', true, kCommandCopyTable}, {'V', false, kCommandPastePlan},
-                                   {'S', false, IDC_SAVE_BUTTON},  {'O', false, IDC_LOAD_BUTTON}};
+                                   {'I', false, kCommandOverview}, {'S', false, IDC_SAVE_BUTTON},
+                                   {'O', false, IDC_LOAD_BUTTON}};
 
 }  // namespace
 
@@ -36,10 +40,11 @@ bool IsPlanCommand(UINT id) {
                      [id](const MenuCommand& command) { return command.id == id; });
 }
 
-void InsertPlanCommandItems(HMENU menu, UINT position, bool separatorAfter) {
+void InsertPlanCommandItems(HMENU menu, UINT position, bool systemMenu) {
   for (const MenuCommand& command : kMenuCommands)
-    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, command.id, command.text);
-  if (separatorAfter) InsertMenuA(menu, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    if (systemMenu || !command.systemMenuOnly)
+      InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, command.id, command.text);
+  if (systemMenu) InsertMenuA(menu, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
 }
 
 void EnablePlanCommandItems(HMENU menu, const std::function<bool(UINT)>& canRun) {

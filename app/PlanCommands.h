@@ -12,13 +12,16 @@ inline constexpr UINT kCommandRedo = 0x0110;
 inline constexpr UINT kCommandCopyPlan = 0x0120;
 inline constexpr UINT kCommandCopyTable = 0x0130;
 inline constexpr UINT kCommandPastePlan = 0x0140;
+inline constexpr UINT kCommandOverview = 0x0150;
+inline constexpr UINT kCommandAbout = 0x0160;
 
 // True for an id of the plan commands (a WM_SYSCOMMAND's wParam masked with 0xFFF0).
 bool IsPlanCommand(UINT id);
 
-// Inserts the menu items of the plan commands at position; with a separator
-// after them when one is asked for.
-void InsertPlanCommandItems(HMENU menu, UINT position, bool separatorAfter);
+// Inserts the menu items of the plan commands at position. The system menu
+// gets every item and a separator after them; a context menu leaves out the
+// items that concern the program rather than the plan.
+void InsertPlanCommandItems(HMENU menu, UINT position, bool systemMenu);
 // Greys the items whose command cannot act now.
 void EnablePlanCommandItems(HMENU menu, const std::function<bool(UINT)>& canRun);
 

@@ -7,7 +7,8 @@ constexpr int kTextBufferSize = 260;
 }
 
 std::string DottedVersion(std::string version) {
-  for (std::string::size_type at = version.find(", "); at != std::string::npos; at = version.find(", "))
+  for (std::string::size_type at = version.find(", "); at != std::string::npos;
+       at = version.find(", "))
     version.replace(at, 2, ".");
   return version;
 }
@@ -16,12 +17,16 @@ std::string ComposeVersionTitle(const std::string& currentTitle, const std::stri
   return currentTitle + " - Version " + DottedVersion(version);
 }
 
-void AppendVersionToTitle(HWND window) {
+std::string ProgramFileVersion() {
   char programPath[kTextBufferSize] = {};
   GetModuleFileNameA(nullptr, programPath, kTextBufferSize);
   std::string version;
   VersionInfoReader().FileVersionString(programPath, version);
+  return version;
+}
 
+void AppendVersionToTitle(HWND window) {
+  const std::string version = ProgramFileVersion();
   char title[kTextBufferSize] = {};
   GetWindowTextA(window, title, kTextBufferSize);
   SetWindowTextA(window, ComposeVersionTitle(title, version).c_str());

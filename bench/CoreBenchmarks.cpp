@@ -241,6 +241,25 @@ void BM_TotalPointsCached(benchmark::State& state) {
 }
 BENCHMARK(BM_TotalPointsCached);
 
+// The overview dialog's figures for a plan whose every skill is mastered, so
+// that every item-bearing row counts.
+void BM_PlanOverview(benchmark::State& state) {
+  GameDatabase* database = FreshPlan(state, PlanDatabase());
+  if (database == nullptr) return;
+  ChangeList changes;
+  for (int row = 0; row < database->RowCount(); ++row) database->StepRowLevel(row, Max, changes);
+  for (auto _ : state) {
+    const PlanOverview overview = database->Overview();
+    if (overview.masteredCount != kPlanRows) {
+      state.SkipWithError("not every skill was mastered");
+      break;
+    }
+  }
+  state.counters["rows_per_s"] = benchmark::Counter(static_cast<double>(kPlanRows),
+                                                    benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_PlanOverview)->Unit(benchmark::kMillisecond);
+
 void BM_SavePlan(benchmark::State& state) {
   GameDatabase* database = FreshPlan(state, PlanDatabase());
   if (database == nullptr) return;

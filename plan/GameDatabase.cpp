@@ -3,6 +3,7 @@
 
 #include "data/DataFileReader.h"
 #include "data/FileBytes.h"
+#include "data/DroppedLineCounter.h"
 
 namespace {
 
@@ -25,8 +26,12 @@ bool GameDatabase::load(const std::string& fallbackFolder) {
   reader.setTypeNames(typeNames);
   reader.setJobNames(jobNames);
   reader.setSkillLists(skillLists);
+  DroppedLineCounter dropped;
+  reader.setObserver(dropped);
   const bool fallBack = !fallbackFolder.empty() && !CanOpenFile(kDataFileName);
-  return reader.readFile(fallBack ? fallbackFolder + kDataFileName : kDataFileName);
+  const bool read = reader.readFile(fallBack ? fallbackFolder + kDataFileName : kDataFileName);
+  droppedLines = dropped.Count();
+  return read;
 }
 
 void GameDatabase::clear() {
@@ -38,6 +43,7 @@ void GameDatabase::clear() {
   for (SkillList& list : skillLists) list.clear();
   std::vector<SkillEntry*>().swap(rowEntries);  // releases the storage too
   jobCode = 0;
+  droppedLines = 0;
   totalValid = false;
   ForgetHistory();  // its rows belong to the tables just dropped
 }
@@ -52,6 +58,12 @@ bool GameDatabase::jobName(int type, int slot, std::string& out) const {
   if (!IsType(type) || slot < 0 || slot >= kJobSlotCount) return false;
   out = jobNames[type][slot];
   return true;
+}
+
+int GameDatabase::skillCount() const {
+  std::size_t count = 0;
+  for (const SkillList& list : skillLists) count += list.size();
+  return static_cast<int>(count);
 }
 
 const SkillList& GameDatabase::skillList(int index) const {

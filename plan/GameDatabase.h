@@ -10,8 +10,10 @@
 #include "data/GameTables.h"
 #include "plan/PlanFile.h"
 #include "plan/PlanHistory.h"
+#include "plan/PlanOverview.h"
 #include "plan/PlanTypes.h"
 #include "plan/SkillEntry.h"
+#include "plan/SkillLinks.h"
 
 // The data file's tables and the current skill plan. The tables' types and
 // their reader live in data/, below the plan. Every plan operation takes the
@@ -30,7 +32,9 @@ class GameDatabase {
   void clear();
   bool typeName(int type, std::string& out) const;
   bool jobName(int type, int slot, std::string& out) const;
-  const SkillList& skillList(int index) const;  // index 0 to 48
+  const SkillList& skillList(int index) const;           // index 0 to 48
+  int skillCount() const;                                // skills of all lists
+  int droppedLineCount() const { return droppedLines; }  // lines the last load read past
 
   // Plan.
   bool BuildPlan(JobCode code);
@@ -45,6 +49,11 @@ class GameDatabase {
   int StepRowLevel(int row, LevelOp op, ChangeList& changes);
   int RowPoints(int row) const;
   int TotalPoints() const;
+
+  // The plan added up: required level, counts, master items.
+  PlanOverview Overview() const;
+  // The row's prerequisites and dependents; false for a row out of range.
+  bool CopyRowLinks(int row, SkillLinks& links) const;
 
   // Plan files. A successful save or load is what the plan is compared with
   // to tell whether it was modified.
@@ -102,6 +111,8 @@ class GameDatabase {
   // Rebuilds the plan for the code and replays the records, as one step;
   // false at a record that names no row, the records after it applied.
   bool ReplayPlan(JobCode code, const std::vector<PlanRecord>& records);
+  // The display name of a skill the plan holds, else the key itself.
+  const std::string& DisplayNameOf(const std::string& key) const;
   void ReplayLevel(SkillEntry& entry, std::int32_t savedLevel);  // one plan file record
   // Each row's key and level, in row order.
   std::vector<PlanRecord> RowRecords() const;
@@ -112,6 +123,7 @@ class GameDatabase {
   TypeNameTable typeNames;
   JobNameTable jobNames;
   SkillListTable skillLists;
+  int droppedLines = 0;
   // The entry of each row; a skill in two lists of the plan has one entry on both rows.
   std::vector<SkillEntry*> rowEntries;
   std::unordered_map<std::string, SkillEntry> entries;

@@ -17,12 +17,22 @@ SkillListView::SkillListView() = default;
 
 SkillListView::~SkillListView() { ReleaseImageList(); }
 
+bool SkillListView::Attach(HWND window) {
+  if (!HeaderListView::Attach(window)) return false;
+  rowTip.Create(window);
+  return true;
+}
+
 LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The tip sees the mouse first; relaying costs a press nothing.
+  if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) rowTip.OnMouse(msg, wParam, lParam);
+  if (rowTip.IsFormatQuery(msg, wParam)) return NFR_ANSI;
   switch (msg) {
     case WM_DESTROY:
       // The worker must have ended before the plan and this object can go.
       EndPress();
       ReleaseImageList();
+      rowTip.Destroy();
       break;
     case WM_CAPTURECHANGED:
       // Runs when another window takes the capture (our own release finds the
@@ -30,7 +40,9 @@ LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
       if (reinterpret_cast<HWND>(lParam) != window) EndPress();
       break;
     case WM_NOTIFY:
-      // Runs when the parent dialog forwards the list's custom draw.
+      // Runs when the row tip is about to show, and when the parent dialog
+      // forwards the list's custom draw.
+      if (rowTip.OnNotify(lParam, plan)) return 0;
       if (IsOwnNotification(lParam) &&
           reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW)
         return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));

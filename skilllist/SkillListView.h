@@ -5,6 +5,7 @@
 
 #include "plan/GameDatabase.h"
 #include "skilllist/HeaderListView.h"
+#include "skilllist/RowTip.h"
 
 class StepRepeater;
 
@@ -19,6 +20,8 @@ class SkillListView : public HeaderListView {
   SkillListView();
   ~SkillListView() override;
 
+  // Binds as the title list does, then puts up the row tip.
+  bool Attach(HWND window) override;
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Back colour COLOR_BTNFACE; text, unlearnt and master colours COLOR_WINDOWTEXT.
   void ResetColors(bool redraw) override;
@@ -98,4 +101,5 @@ class SkillListView : public HeaderListView {
   COLORREF unlearntColor = 0;
   COLORREF masterColor = 0;
   COLORREF altRowColor = 0;
+  RowTip rowTip;
 };

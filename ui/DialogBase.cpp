@@ -70,7 +70,10 @@ LRESULT DialogBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
   if (msg == WM_INITDIALOG) {
     SetIcons();
     OnInitDialog();
-  } else if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+  } else if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED &&
+             (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+    // Only a click or the dialog manager's Enter and Esc: a framework button
+    // with id IDOK also reports its focus (BS_NOTIFY) through WM_COMMAND.
     End(LOWORD(wParam));
   }
   return WindowBase::WindowProc(window, msg, wParam, lParam);

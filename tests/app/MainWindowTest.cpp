@@ -360,8 +360,8 @@ TEST_F(MainWindowTest, PluginIsDockedToldEachSelectionAndClosedInOrder) {
 }
 
 // The system menu starts with the plan commands and a separator; each is
-// greyed while it has nothing to do (the copies without a plan), and its
-// command acts on the plan.
+// greyed while it has nothing to do (the copies and the overview without a
+// plan), and its command acts on the plan.
 TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
   Open();
   HMENU menu = GetSystemMenu(dialog, FALSE);
@@ -373,7 +373,9 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
                {0x0110, kMenuRedo, "redo"},
                {0x0120, kMenuCopyPlan, "copy"},
                {0x0130, kMenuCopyTable, "table"},
-               {0x0140, kMenuPastePlan, "paste"}};
+               {0x0140, kMenuPastePlan, "paste"},
+               {0x0150, kMenuOverview, "overview"},
+               {0x0160, kMenuAbout, "about"}};
   const int count = static_cast<int>(std::size(items));
   for (int position = 0; position < count; ++position) {
     char text[64] = {};
@@ -389,7 +391,7 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
       if (GetMenuState(menu, item.id, MF_BYCOMMAND) & MF_GRAYED) names += item.name;
     return names;
   };
-  EXPECT_EQ("undoredocopytable", greyed());
+  EXPECT_EQ("undoredocopytableoverview", greyed());
   Select(4, 1);
   EXPECT_EQ("redo", greyed());
   SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);  // the job click
@@ -398,7 +400,7 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
   SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);
   EXPECT_EQ(0u, database.GetJobCode());
   EXPECT_EQ(0, ListView_GetItemCount(Control(IDC_SKILL_LIST)));
-  EXPECT_EQ("undocopytable", greyed());
+  EXPECT_EQ("undocopytableoverview", greyed());
   Click(TypeButton(4));  // still set, and builds the plan again
   EXPECT_EQ(0x142u, database.GetJobCode());
 }

@@ -21,6 +21,7 @@
 #include "app/ErrorCaption.h"
 #include "plan/GameDatabase.h"
 #include "res/ControlIds.h"
+#include "res/DialogIds.h"
 #include "skilllist/ColumnTable.h"
 
 namespace {
@@ -60,14 +61,16 @@ class ProgramTest : public ::testing::Test {
                                directory.c_str(), &startup, &process));
     CloseHandle(process.hThread);
   }
-  // Starts the program on the shipped data, which the expected plan reads too.
-  void Start() {
-    ASSERT_NO_FATAL_FAILURE(LoadData());
+  // Starts the program on the shipped data and any lines after it, which the
+  // expected plan reads too.
+  void Start(const std::string& addedLines = "") {
+    ASSERT_NO_FATAL_FAILURE(LoadData(addedLines));
     ASSERT_NO_FATAL_FAILURE(Launch());
     ASSERT_NO_FATAL_FAILURE(FindMainWindow());
   }
-  void LoadData() {
+  void LoadData(const std::string& addedLines = "") {
     std::filesystem::copy_file(VariantPath(PELL_SHIPPED_DATA), folder.File("vexa.dat"));
+    std::ofstream(folder.File("vexa.dat"), std::ios::binary | std::ios::app) << addedLines;
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(folder.Folder().c_str());
@@ -172,7 +175,6 @@ class ProgramTest : public ::testing::Test {
   }
 
   // The list's cells are read through a buffer in the program's memory.
-  std::string LevelText(int row) const { return CellText(list, row, kColumnSkillLevel); }
   std::string CellText(HWND view, int row, int column) const {
     LVITEMA item{};
     item.iSubItem = column;
@@ -184,6 +186,7 @@ class ProgramTest : public ::testing::Test {
     ReadProcessMemory(process.hProcess, item.pszText, text, sizeof text - 1, nullptr);
     return text;
   }
+  std::string LevelText(int row) const { return CellText(list, row, kColumnSkillLevel); }
   // A point on the cell's image: a few pixels right of its left edge, mid-height.
   POINT CellPoint(int row, int column) const {
     RECT cell{LVIR_BOUNDS, column, 0, 0};
@@ -225,8 +228,8 @@ class ProgramTest : public ::testing::Test {
 
   // Real key input to the program's focused control: each key of the chord
   // pressed in order, then released in reverse.
-  void Keys(std::initializer_list<WORD> chord) const {
-    SetForegroundWindow(main);
+  void Keys(std::initializer_list<WORD> chord, HWND target = nullptr) const {
+    SetForegroundWindow(target ? target : main);
     std::vector<INPUT> inputs;
     for (WORD key : chord) inputs.push_back(KeyInput(key, 0));
     for (auto key = std::rbegin(chord); key != std::rend(chord); ++key)
@@ -790,4 +793,135 @@ TEST_F(ProgramTest, APlanNamedOnTheCommandLineOpensFromItsOwnFolder) {
   EXPECT_EQ((std::vector<std::string>{"VexaChar_SetChar(3, 0)", "VexaChar_SetRank(4, 1)",
                                       "VexaChar_Delete()", "VexaChar_Terminate()"}),
             std::vector<std::string>(calls.end() - 4, calls.end()));
+}
+
+namespace {
+
+std::string DisplayName(const GameDatabase& plan, int row) {
+  SkillEntry entry;
+  plan.CopyRowEntry(row, entry);
+  return entry.displayName;
+}
+
+std::string ItemName(const GameDatabase& plan, int row) {
+  SkillEntry entry;
+  plan.CopyRowEntry(row, entry);
+  return entry.masterItemName;
+}
+
+// The clipboard's CF_TEXT bytes as they are, without conversion.
+std::string ClipboardShiftJis() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) text = bytes;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+}  // namespace
+
+// Bunny's basic job with 斬撃, 薙ぎ払い and 体力強化 mastered: the overview
+// (Ctrl+I) shows the figures and the item list and copies both; Esc closes it.
+TEST_F(ProgramTest, OverviewShowsAndCopiesRequiredLevelCountsAndMasterItems) {
+  Start();
+  Click(IDC_TYPE_BUNNY);
+  ASSERT_TRUE(database.BuildPlan(0x112));
+  for (int row : {5, 0, 2}) Step(row, Max);
+  Keys({VK_CONTROL, 'I'});
+  HWND dialog = WaitForOwnedDialog(main, kOverviewCaption);
+  ASSERT_NE(nullptr, dialog);
+  const std::string total = std::to_string(database.TotalPoints());
+  const std::pair<const char*, std::string> figures[] = {{kOverviewRequiredLevel, "10"},
+                                                         {kOverviewTotalPoints, total},
+                                                         {kOverviewLearnt, "3 / 12"},
+                                                         {kOverviewMastered, "3 / 12"}};
+  std::string expected;
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(figures[i].first, TextOf(GetDlgItem(dialog, IDC_OVERVIEW_LABEL_FIRST + i)));
+    EXPECT_EQ(figures[i].second, TextOf(GetDlgItem(dialog, IDC_OVERVIEW_VALUE_FIRST + i)));
+    expected += figures[i].first + ("\t" + figures[i].second) + "\r\n";
+  }
+  expected += std::string("\r\n") + kOverviewColumnItem + "\t" + kOverviewColumnCount + "\t" +
+              kOverviewColumnSkills + "\r\n";
+  const std::vector<std::vector<std::string>> items = {
+      {ItemName(database, 0), "3",
+       DisplayName(database, 0) + kNameSeparator + DisplayName(database, 5)},
+      {ItemName(database, 2), "2", DisplayName(database, 2)}};
+  HWND itemList = GetDlgItem(dialog, IDC_OVERVIEW_ITEMS);
+  ASSERT_EQ(2, SendMessageA(itemList, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < 2; ++row) {
+    for (int column = 0; column < 3; ++column)
+      EXPECT_EQ(items[row][column], CellText(itemList, row, column)) << row << "/" << column;
+    expected += items[row][0] + "\t" + items[row][1] + "\t" + items[row][2] + "\r\n";
+  }
+  SendMessageA(GetDlgItem(dialog, IDC_OVERVIEW_COPY), BM_CLICK, 0, 0);
+  EXPECT_EQ(expected, ClipboardShiftJis());
+  Keys({VK_ESCAPE}, dialog);
+  WaitUntilClosed(dialog);
+  EXPECT_FALSE(IsWindow(dialog));
+}
+
+// Resting the mouse on a row shows what ties its skill to others and follows
+// the row; the TM total shows the overview's level and counts.
+TEST_F(ProgramTest, TipsShowPrerequisitesDependentsAndTheOverviewFigures) {
+  Start();
+  Click(IDC_TYPE_BUNNY);
+  ASSERT_TRUE(database.BuildPlan(0x112));
+  Step(5, Max);
+  std::string previous;
+  auto tipAt = [&](HWND window, POINT point) {
+    POINT screen = point;
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+    std::string text;
+    WaitUntil([&] {
+      for (HWND shown : VisibleWindows()) {
+        // GetWindowText reads no text of another process's window without a caption.
+        char shownText[512] = {};
+        if (ClassOf(shown) == TOOLTIPS_CLASSA)
+          SendMessageA(shown, WM_GETTEXT, sizeof shownText, reinterpret_cast<LPARAM>(shownText));
+        if (shownText[0]) text = shownText;
+      }
+      return !text.empty() && text != previous;
+    });
+    previous = text;
+    return text;
+  };
+  const std::string lv = " Lv";
+  EXPECT_EQ(kTipPrerequisites + DisplayName(database, 0) + lv + "5\r\n" + kTipDependents +
+                DisplayName(database, 8),
+            tipAt(list, CellPoint(5, kColumnSkillName)));
+  const std::string ironskin = kTipPrerequisites + DisplayName(database, 1) + lv + "1" +
+                               kNameSeparator + DisplayName(database, 2) + lv + "3";
+  EXPECT_EQ(ironskin, tipAt(list, CellPoint(6, kColumnSkillName)));
+  RECT label{};
+  GetWindowRect(Control(IDC_TOTAL_LABEL), &label);
+  POINT onTotal{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+  ScreenToClient(main, &onTotal);
+  EXPECT_EQ(std::string(kOverviewRequiredLevel) + ": 10\r\n" + kOverviewLearnt + ": 2 / 12\r\n" +
+                kOverviewMastered + ": 1 / 12",
+            tipAt(main, onTotal));
+}
+
+// The About box names the program and its version as the title does, counts
+// the skills read and the lines dropped, and points to vexacheck for them.
+TEST_F(ProgramTest, AboutBoxShowsVersionSkillsAndDroppedLines) {
+  Start("broken Name x 1 - -\r\nshort\r\n");
+  int skills = 0;
+  for (int list = 0; list < 49; ++list) skills += static_cast<int>(database.skillList(list).size());
+  PostMessageA(main, WM_SYSCOMMAND, 0x0160, 0);
+  HWND box = WaitForOwnedDialog(main, "");
+  ASSERT_NE(nullptr, box);
+  EXPECT_EQ(kAboutCaption, TextOf(box));
+  EXPECT_EQ((std::vector<std::string>{kMainDialogCaption, "Version 2.2.2.1",
+                                      kAboutSkillCount + std::to_string(skills),
+                                      std::string(kAboutDroppedLines) + "2", kAboutDroppedHint}),
+            StaticTexts(box));
+  Answer(box, IDOK);
+  WaitUntilClosed(box);
+  EXPECT_FALSE(IsWindow(box));
 }

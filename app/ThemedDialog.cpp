@@ -1,0 +1,75 @@
+#include "app/ThemedDialog.h"
+
+#include <commctrl.h>
+
+#include "app/Theme.h"
+
+namespace {
+
+HINSTANCE ModuleOf(HWND window) {
+  return window ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE))
+                : GetModuleHandleA(nullptr);
+}
+
+HFONT ThemeFont() {
+  LOGFONTA description{};
+  description.lfHeight = -kThemeFontHeight;
+  description.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(description.lfFaceName, kThemeFaceName, LF_FACESIZE);
+  return CreateFontIndirectA(&description);
+}
+
+bool IsClass(HWND window, const char* name) {
+  char className[32] = {};
+  GetClassNameA(window, className, sizeof className);
+  return lstrcmpiA(className, name) == 0;
+}
+
+}  // namespace
+
+ThemedDialog::ThemedDialog(HWND owner, WORD templateId, const char* caption)
+    : DialogBase(ModuleOf(owner), owner, templateId),
+      caption(caption),
+      background(CreateSolidBrush(kThemeBackColor)),
+      font(ThemeFont()) {}
+
+LRESULT ThemedDialog::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      SetWindowTextA(window, caption);
+      ApplyThemeToControls();
+      break;
+    case WM_CTLCOLORDLG:
+      return reinterpret_cast<LRESULT>(background.Get());
+    case WM_CTLCOLORSTATIC: {
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      ::SetTextColor(dc, kThemeTextColor);
+      SetBkMode(dc, TRANSPARENT);
+      return reinterpret_cast<LRESULT>(background.Get());
+    }
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      for (const auto& button : buttons)
+        if (button->Hwnd() == item.hwndItem) return button->DrawItem(item);
+      break;
+    }
+  }
+  return DialogBase::WindowProc(window, msg, wParam, lParam);
+}
+
+void ThemedDialog::ApplyThemeToControls() {
+  buttons.clear();  // those of an earlier run
+  for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsClass(child, "Button")) {
+      buttons.push_back(std::make_unique<PushButton>());
+      ApplyTheme(*buttons.back(), child);
+      continue;
+    }
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    if (IsClass(child, WC_LISTVIEWA)) {
+      SendMessageA(child, LVM_SETTEXTCOLOR, 0, kThemeTextColor);
+      SendMessageA(child, LVM_SETBKCOLOR, 0, kThemeBackColor);
+      SendMessageA(child, LVM_SETTEXTBKCOLOR, 0, kThemeBackColor);
+    }
+  }
+}

@@ -1,0 +1,52 @@
+#include "skilllist/RowTip.h"
+
+#include <windowsx.h>
+
+#include <commctrl.h>
+
+#include "skilllist/SkillTipText.h"
+
+namespace {
+constexpr UINT kToolCount = 2;
+}  // namespace
+
+void RowTip::Create(HWND listWindow) {
+  list = listWindow;
+  row = -1;
+  if (!tip.Create(list)) return;
+  for (UINT id = 0; id < kToolCount; ++id) tip.AddTool(list, id);
+}
+
+void RowTip::Destroy() {
+  tip.Destroy();
+  list = nullptr;
+}
+
+void RowTip::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!list) return;
+  if (msg == WM_MOUSEMOVE) {
+    LVHITTESTINFO hit{};
+    hit.pt = POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    SendMessageA(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    const int under = hit.iItem;
+    if (under != row) {
+      row = under;
+      RECT area{};
+      area.left = LVIR_BOUNDS;
+      if (row < 0 || !SendMessageA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&area)))
+        area = RECT{};
+      tip.MoveTool(list, tool, RECT{});
+      tool = (tool + 1) % kToolCount;
+      tip.MoveTool(list, tool, area);
+    }
+  }
+  tip.Relay(list, msg, wParam, lParam);
+}
+
+bool RowTip::OnNotify(LPARAM notification, const GameDatabase* plan) {
+  if (!tip.IsTextRequest(notification)) return false;
+  SkillLinks links;
+  text = plan && plan->CopyRowLinks(row, links) ? SkillTipText(links) : std::string();
+  ToolTip::Answer(notification, text);
+  return true;
+}
