@@ -40,8 +40,11 @@ void MainWindow::OnInitDialog() {
   const int half = Width(pluginRect) / 2;
   MoveWindow(Hwnd(), x + half, y, Width(rect), Height(rect), TRUE);
   if (!plugin) return;
-  MoveWindow(plugin, x - half, y, Width(pluginRect), Height(pluginRect), TRUE);
-  ShowWindow(plugin, SW_SHOW);
+  // Placed and shown in one go, and not activated: the main window takes the
+  // activation when it shows, so activating the plug-in's window first would
+  // only paint its caption twice.
+  SetWindowPos(plugin, nullptr, x - half, y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 // WM_MOVE: the plug-in's window follows, but stays put while the main window

@@ -180,6 +180,11 @@ void SkillListView::RefreshRows() {
   if (!Hwnd()) return;
   const int rows = Rows();
   cursorRow = std::max(0, std::min(cursorRow, rows - 1));
+  // The images are loaded with the first rows, not at start-up when the list is empty.
+  if (rows > 0 && !imageList) {
+    imageList = CreateStepImageList(GetModuleHandleA(nullptr));
+    SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imageList));
+  }
   SendMessageA(Hwnd(), LVM_SETITEMCOUNT, rows, LVSICF_NOINVALIDATEALL);
   InvalidateRect(Hwnd(), nullptr, TRUE);
   SendMessageA(ParentHwnd(), WM_APP_REFRESH_TOTAL, 0, 0);
@@ -197,10 +202,6 @@ void SkillListView::SetAltRowColor(COLORREF color, bool redraw) {
 }
 
 void SkillListView::SetUpColumns() {
-  if (!imageList) {
-    imageList = CreateStepImageList(GetModuleHandleA(nullptr));
-    SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imageList));
-  }
   for (int column = 0; column < kTextColumnCount; ++column)
     InsertColumn(column, kColumnTitles[column], kColumnWidths[column], kColumnFormats[column]);
   for (int step = 0; step < kStepColumnCount; ++step)

@@ -45,8 +45,8 @@ class SkillListView : public HeaderListView {
   // their worker stopped and joined. Call it before anything rebuilds, resets
   // or loads the plan, so that no worker steps a row of a plan rebuilt under it.
   void EndPress();
-  // Ends a press, takes the plan's row count, repaints and has the parent
-  // show the total again.
+  // Ends a press, takes the plan's row count (loading the step images with
+  // the first rows), repaints and has the parent show the total again.
   void RefreshRows();
   void SetStateColors(COLORREF unlearnt, COLORREF master, bool redraw);
   // The keyboard cursor row: moved by the arrow and page keys and by clicks,
@@ -58,7 +58,7 @@ class SkillListView : public HeaderListView {
   void SetAltRowColor(COLORREF color, bool redraw);
 
  protected:
-  // The image list, then columns 0 to 11.
+  // Columns 0 to 11.
   void SetUpColumns() override;
 
   // Shows the pressed image in one step cell (column 8 to 11) of a row.

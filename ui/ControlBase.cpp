@@ -1,8 +1,14 @@
 #include "ui/ControlBase.h"
 
-ControlBase::ControlBase(bool ownsFont)
-    : ownsFont(ownsFont), logFont(DefaultLogFont()) {
+ControlBase::ControlBase(bool ownsFont) : ownsFont(ownsFont), logFont(DefaultLogFont()) {
   font.Reset(CreateFontIndirectA(&logFont));
+}
+
+bool ControlBase::HasNonClientArea(HWND window) {
+  RECT outer, inner;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &inner);
+  return outer.right - outer.left != inner.right || outer.bottom - outer.top != inner.bottom;
 }
 
 LOGFONTA ControlBase::DefaultLogFont() {
@@ -27,6 +33,13 @@ bool ControlBase::Detach() {
   if (ownsFont) InstallFont(prevFont);
   prevFont = nullptr;
   return WindowBase::Detach();
+}
+
+LRESULT ControlBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // Nothing lies outside the client area to paint, yet the default handling
+  // would fetch a window DC: several window-server round trips per control.
+  if (msg == WM_NCPAINT && !HasNonClientArea(window)) return 0;
+  return WindowBase::WindowProc(window, msg, wParam, lParam);
 }
 
 void ControlBase::SetFaceName(const char* name, bool redraw) {
@@ -101,7 +114,9 @@ void ControlBase::Repaint(bool redraw, bool erase) const {
   if (redraw && Hwnd()) InvalidateRect(Hwnd(), nullptr, erase);
 }
 
-void ControlBase::StoreFaceName(const char* name) { lstrcpynA(logFont.lfFaceName, name ? name : "", LF_FACESIZE); }
+void ControlBase::StoreFaceName(const char* name) {
+  lstrcpynA(logFont.lfFaceName, name ? name : "", LF_FACESIZE);
+}
 
 void ControlBase::InstallFont(HFONT installed) const {
   if (Hwnd()) SendMessageA(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(installed), FALSE);

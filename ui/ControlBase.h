@@ -18,6 +18,8 @@ class ControlBase : public WindowBase {
   bool Attach(HWND window) override;
   // Puts the control's own font back, then unbinds.
   bool Detach() override;
+  // WM_NCPAINT of a control without border or scroll bar ends here.
+  LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
   virtual void SetFaceName(const char* name, bool redraw);
   virtual void SetHeight(int pixels, bool redraw);
   // Weight 700 when on is 1, the default weight otherwise.
@@ -50,6 +52,7 @@ class ControlBase : public WindowBase {
   void InstallFont(HFONT installed) const;
   void StoreFaceName(const char* name);
   static LOGFONTA DefaultLogFont();
+  static bool HasNonClientArea(HWND window);
 
   COLORREF textColor = 0;
   COLORREF backColor = 0;
