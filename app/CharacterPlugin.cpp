@@ -4,8 +4,9 @@ namespace {
 
 // Looked up in this order, one per CharacterPlugin::Entry.
 constexpr const char* kEntryNames[] = {
-    "VexaChar_Initialize", "VexaChar_Terminate", "VexaChar_Create", "VexaChar_Delete", "VexaChar_GetWnd",
-    "VexaChar_GetChar",    "VexaChar_SetChar",   "VexaChar_GetRank", "VexaChar_SetRank",
+    "VexaChar_Initialize", "VexaChar_Terminate", "VexaChar_Create",
+    "VexaChar_Delete",     "VexaChar_GetWnd",    "VexaChar_GetChar",
+    "VexaChar_SetChar",    "VexaChar_GetRank",   "VexaChar_SetRank",
 };
 
 // Loads a library found by the usual search order minus the current directory:
@@ -26,13 +27,15 @@ HMODULE LoadFromSafeFolders(const std::string& fileName) {
 CharacterPlugin::~CharacterPlugin() { freeLibrary(); }
 
 bool CharacterPlugin::loadLibrary(const std::string& fileName) {
-  static_assert(sizeof kEntryNames / sizeof kEntryNames[0] == kEntryCount, "one name per entry point");
+  static_assert(sizeof kEntryNames / sizeof kEntryNames[0] == kEntryCount,
+                "one name per entry point");
   // A second load replaces the first rather than leaking it.
   freeLibrary();
   module = LoadFromSafeFolders(fileName);
   if (!module) return false;
   this->fileName = fileName;
-  for (int entry = 0; entry < kEntryCount; ++entry) entries[entry] = GetProcAddress(module, kEntryNames[entry]);
+  for (int entry = 0; entry < kEntryCount; ++entry)
+    entries[entry] = GetProcAddress(module, kEntryNames[entry]);
   return true;
 }
 
@@ -58,9 +61,13 @@ Result CharacterPlugin::Call(Entry entry, Arguments... arguments) const {
   return function(arguments...);
 }
 
-int CharacterPlugin::Initialize(HWND mainWindow) const { return Call<int>(kInitialize, mainWindow); }
+int CharacterPlugin::Initialize(HWND mainWindow) const {
+  return Call<int>(kInitialize, mainWindow);
+}
 int CharacterPlugin::Terminate() const { return Call<int>(kTerminate); }
-int CharacterPlugin::Create(const POINT* position, int flags) const { return Call<int>(kCreate, position, flags); }
+int CharacterPlugin::Create(const POINT* position, int flags) const {
+  return Call<int>(kCreate, position, flags);
+}
 int CharacterPlugin::Delete() const { return Call<int>(kDelete); }
 HWND CharacterPlugin::GetWnd() const { return Call<HWND>(kGetWnd); }
 int CharacterPlugin::GetChar() const { return Call<int>(kGetChar); }

@@ -33,7 +33,18 @@ class CharacterPlugin {
   int SetRank(int slot, int flags) const;
 
  private:
-  enum Entry { kInitialize, kTerminate, kCreate, kDelete, kGetWnd, kGetChar, kSetChar, kGetRank, kSetRank, kEntryCount };
+  enum Entry {
+    kInitialize,
+    kTerminate,
+    kCreate,
+    kDelete,
+    kGetWnd,
+    kGetChar,
+    kSetChar,
+    kGetRank,
+    kSetRank,
+    kEntryCount
+  };
 
   template <typename Result, typename... Arguments>
   Result Call(Entry entry, Arguments... arguments) const;

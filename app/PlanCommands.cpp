@@ -14,24 +14,21 @@ struct MenuCommand {
   const char* text;
   bool systemMenuOnly = false;
 };
-constexpr MenuCommand kMenuCommands[] = {{kCommandUndo, kMenuUndo},
-                                         {kCommandRedo, kMenuRedo},
-                                         {kCommandCopyPlan, kMenuCopyPlan},
-                                         {kCommandCopyTable, kMenuCopyTable},
-                                         {kCommandPastePlan, kMenuPastePlan},
-                                         {kCommandOverview, kMenuOverview},
-                                         {kCommandAbout, kMenuAbout, true}};
+constexpr MenuCommand kMenuCommands[] = {
+    {kCommandUndo, kMenuUndo},           {kCommandRedo, kMenuRedo},
+    {kCommandCopyPlan, kMenuCopyPlan},   {kCommandCopyTable, kMenuCopyTable},
+    {kCommandPastePlan, kMenuPastePlan}, {kCommandOverview, kMenuOverview},
+    {kCommandAbout, kMenuAbout, true}};
 
 struct Shortcut {
   UINT key;
   bool shift;
   UINT command;
 };
-constexpr Shortcut kShortcuts[] = {{'Z', false, kCommandUndo},     {'Y', false, kCommandRedo},
-                                   {'Z', true, kCommandRedo},      {'C', false, kCommandCopyPlan},
-                                   {'C', true, kCommandCopyTable}, {'V', false, kCommandPastePlan},
-                                   {'I', false, kCommandOverview}, {'S', false, IDC_SAVE_BUTTON},
-                                   {'O', false, IDC_LOAD_BUTTON}};
+constexpr Shortcut kShortcuts[] = {
+    {'Z', false, kCommandUndo},     {'Y', false, kCommandRedo},     {'Z', true, kCommandRedo},
+    {'C', false, kCommandCopyPlan}, {'C', true, kCommandCopyTable}, {'V', false, kCommandPastePlan},
+    {'I', false, kCommandOverview}, {'S', false, IDC_SAVE_BUTTON},  {'O', false, IDC_LOAD_BUTTON}};
 
 }  // namespace
 

@@ -14,7 +14,9 @@ static_assert(std::size(kAttributes) == kAttributeCount, "one code bit per attri
 }  // namespace
 
 int JobCodeOf(const Selection& selection) {
-  if (selection.job < 0 || selection.job > kRank2SJob || selection.type < 0 || selection.type >= kTypeCount) return -1;
+  if (selection.job < 0 || selection.job > kRank2SJob || selection.type < 0 ||
+      selection.type >= kTypeCount)
+    return -1;
   JobCode code = kPairBits[selection.type / 2];
   code |= selection.type % 2 == 0 ? kFirstMember : kSecondMember;
   code |= kJobButtonBits[selection.job];

@@ -11,8 +11,9 @@
 namespace {
 
 constexpr const char* kKeyNames[] = {
-    "CompanyName", "FileDescription", "FileVersion",     "InternalName",    "LegalCopyright", "OriginalFilename",
-    "ProductName", "ProductVersion",  "Comments",        "LegalTrademarks", "PrivateBuild",   "SpecialBuild",
+    "CompanyName",    "FileDescription",  "FileVersion",  "InternalName",
+    "LegalCopyright", "OriginalFilename", "ProductName",  "ProductVersion",
+    "Comments",       "LegalTrademarks",  "PrivateBuild", "SpecialBuild",
 };
 constexpr int kKeyCount = sizeof kKeyNames / sizeof kKeyNames[0];
 
@@ -23,7 +24,8 @@ struct Translation {
 
 // "\StringFileInfo\041104B0\" for Japanese, Unicode.
 std::string StringTablePrefix(const Translation& translation) {
-  return "\\StringFileInfo\\" + UpperHex(translation.language, 4) + UpperHex(translation.codePage, 4) + "\\";
+  return "\\StringFileInfo\\" + UpperHex(translation.language, 4) +
+         UpperHex(translation.codePage, 4) + "\\";
 }
 
 // The version library's three entry points, null where it did not load. It is
@@ -50,14 +52,15 @@ const VersionLibrary& Version() {
 std::string LookUpText(const char* block, const std::string& path) {
   char* text = nullptr;
   UINT length = 0;
-  if (!Version().query(block, path.c_str(), reinterpret_cast<void**>(&text), &length) || !text) return {};
+  if (!Version().query(block, path.c_str(), reinterpret_cast<void**>(&text), &length) || !text)
+    return {};
   return text;
 }
 
 }  // namespace
 
-bool VersionInfoReader::ReadStrings(const std::string& modulePath, const VersionKey* keys, int count,
-                                    VersionStrings& strings) const {
+bool VersionInfoReader::ReadStrings(const std::string& modulePath, const VersionKey* keys,
+                                    int count, VersionStrings& strings) const {
   if (!keys || count <= 0) return false;
   strings.clear();
   const VersionLibrary& version = Version();
@@ -73,8 +76,8 @@ bool VersionInfoReader::ReadStrings(const std::string& modulePath, const Version
 
   Translation* translation = nullptr;
   UINT translationLength = 0;
-  if (!version.query(block.get(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                      &translationLength))
+  if (!version.query(block.get(), "\\VarFileInfo\\Translation",
+                     reinterpret_cast<void**>(&translation), &translationLength))
     return false;
   // An empty translation table has no first entry to read.
   if (!translation || translationLength < sizeof(Translation)) return false;
@@ -88,7 +91,8 @@ bool VersionInfoReader::ReadStrings(const std::string& modulePath, const Version
   return strings.size() == static_cast<size_t>(count);
 }
 
-bool VersionInfoReader::FileVersionString(const std::string& modulePath, std::string& version) const {
+bool VersionInfoReader::FileVersionString(const std::string& modulePath,
+                                          std::string& version) const {
   const VersionKey key = VersionKey::FileVersion;
   VersionStrings strings;
   if (!ReadStrings(modulePath, &key, 1, strings)) return false;

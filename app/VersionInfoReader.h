@@ -30,7 +30,8 @@ class VersionInfoReader {
   // Empties strings, then stores one text per key (empty when the resource
   // lacks it); keys outside the twelve are skipped. True when every key gave
   // its own entry. A null key array or a count below 1 leaves strings as it was.
-  bool ReadStrings(const std::string& modulePath, const VersionKey* keys, int count, VersionStrings& strings) const;
+  bool ReadStrings(const std::string& modulePath, const VersionKey* keys, int count,
+                   VersionStrings& strings) const;
 
   // The "FileVersion" text into version; version is untouched on failure.
   bool FileVersionString(const std::string& modulePath, std::string& version) const;

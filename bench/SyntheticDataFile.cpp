@@ -20,11 +20,12 @@ void SyntheticDataFile::Write(const std::string& path, int lines, Links links) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << "; synthetic benchmark data\r\n";
   for (int i = 0; i < lines; ++i) {
-    if (i % kLinesPerSection == 0) out << (i / kLinesPerSection % 2 == 0 ? basicHeader : rankHeader);
+    if (i % kLinesPerSection == 0)
+      out << (i / kLinesPerSection % 2 == 0 ? basicHeader : rankHeader);
     const bool decorated = i % kDecoratedEvery == 0;
     const char separator = decorated ? '\t' : ' ';
-    out << "skill" << i << separator << kDataAttributeFire << "Skill" << i << separator << i % 99 + 1
-        << ' ' << i % 9 + 1 << ' ' << (i % 3 == 0 ? "-" : "6") << ' '
+    out << "skill" << i << separator << kDataAttributeFire << "Skill" << i << separator
+        << i % 99 + 1 << ' ' << i % 9 + 1 << ' ' << (i % 3 == 0 ? "-" : "6") << ' '
         << (decorated ? "Crystal:3" : "-");
     const bool linked = links == Links::Chain || i % 4 != 0;
     if (i > 0 && linked) out << " skill" << i - 1 << ":1";

@@ -24,7 +24,8 @@ constexpr const char* kSheepAttributes[] = {kDataAttributeBase, kDataAttributeWa
                                             kDataAttributeFire, kDataAttributeThunder};
 constexpr const char* kDragonAttributes[] = {kDataAttributeBase, kDataAttributeLight,
                                              kDataAttributeDark};
-static_assert(std::size(kSheepAttributes) == kThunderList + 1 && std::size(kDragonAttributes) == kDarkList + 1);
+static_assert(std::size(kSheepAttributes) == kThunderList + 1 &&
+              std::size(kDragonAttributes) == kDarkList + 1);
 
 struct WholeSectionName {
   const char* name;

@@ -6,10 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "plan/GameDatabase.h"
 #include "fuzz/FuzzCheck.h"
 #include "harness/ScratchFolder.h"
 #include "plan/ClampedInt.h"
+#include "plan/GameDatabase.h"
 #include "vexacheck/DataFileCheck.h"
 
 namespace {

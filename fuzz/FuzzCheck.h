@@ -5,10 +5,10 @@
 
 // A broken property of the code under test: report it and abort, which
 // libFuzzer records as a crash with the input that caused it.
-#define FUZZ_CHECK(condition)                                                         \
-  do {                                                                                \
-    if (!(condition)) {                                                               \
+#define FUZZ_CHECK(condition)                                                            \
+  do {                                                                                   \
+    if (!(condition)) {                                                                  \
       std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                   \
-    }                                                                                 \
+      std::abort();                                                                      \
+    }                                                                                    \
   } while (false)

@@ -2,8 +2,8 @@
 #include "plan/GameDatabase.h"
 
 #include "data/DataFileReader.h"
-#include "data/FileBytes.h"
 #include "data/DroppedLineCounter.h"
+#include "data/FileBytes.h"
 
 namespace {
 

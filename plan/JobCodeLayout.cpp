@@ -81,11 +81,20 @@ int Rank2SSlot(int type, bool dark) {
 int JobCodeType(JobCode code) {
   int pair = -1;
   switch (code & kPairMask) {
-    case 0x10: pair = 0; break;
-    case 0x20: pair = 1; break;
-    case 0x40: pair = 2; break;
-    case 0x80: pair = 3; break;
-    default: return -1;
+    case 0x10:
+      pair = 0;
+      break;
+    case 0x20:
+      pair = 1;
+      break;
+    case 0x40:
+      pair = 2;
+      break;
+    case 0x80:
+      pair = 3;
+      break;
+    default:
+      return -1;
   }
   return pair * 2 + ((code & kMemberMask) == kFirstMember ? 0 : 1);
 }
@@ -100,7 +109,8 @@ bool DecodeJobCode(JobCode code, JobCodeLayout& layout) {
   decoded.type = type;
   decoded.baseLists = NoLists();
   decoded.baseLists[0] = lists.base;
-  decoded.rank1Lists = rankLists && (code & kRank1) != 0 ? TakenLists(lists.rank1, code) : NoLists();
+  decoded.rank1Lists =
+      rankLists && (code & kRank1) != 0 ? TakenLists(lists.rank1, code) : NoLists();
   decoded.rank2Lists = NoLists();
   JobCode slotBits = code;
   if (rankLists && (code & kRank2S) != 0) {

@@ -38,7 +38,8 @@ bool ParsePlanText(std::string_view text, JobCode& code, std::vector<PlanRecord>
     } else if (keyword == kSkillKeyword && jobSeen) {
       const std::size_t keyEnd = rest.find(' ');
       if (keyEnd == std::string_view::npos) return false;
-      records.push_back({std::string(rest.substr(0, keyEnd)), ReadPlanLevel(rest.substr(keyEnd + 1))});
+      records.push_back(
+          {std::string(rest.substr(0, keyEnd)), ReadPlanLevel(rest.substr(keyEnd + 1))});
     } else {
       return false;
     }

@@ -41,8 +41,9 @@ bool CharacterWindow::Create(HWND owner, POINT position) {
   if (window || !RegisterWindowClass(&Procedure)) return false;
   // WS_POPUP keeps it top-level even with an owner; no system menu, so the
   // user cannot close what the program still holds.
-  window = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, kInitialTitle, WS_POPUP | WS_CAPTION, position.x,
-                           position.y, kWidth, kHeight, owner, nullptr, ThisModule(), this);
+  window =
+      CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, kInitialTitle, WS_POPUP | WS_CAPTION,
+                      position.x, position.y, kWidth, kHeight, owner, nullptr, ThisModule(), this);
   if (!window) UnregisterClassA(kClassName, ThisModule());
   return window != nullptr;
 }
@@ -93,7 +94,8 @@ void CharacterWindow::Paint(HDC dc, const RECT& client) const {
   SelectObject(dc, oldFont);
 }
 
-LRESULT CALLBACK CharacterWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CharacterWindow::Procedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));

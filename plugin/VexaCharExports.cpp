@@ -36,7 +36,9 @@ void Record(const char* format, Arguments... arguments) {
   if constexpr (kRecordCalls) RecordCall(format, arguments...);
 }
 
-unsigned HandleBits(HWND window) { return static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(window)); }
+unsigned HandleBits(HWND window) {
+  return static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(window));
+}
 
 }  // namespace
 

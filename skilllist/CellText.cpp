@@ -11,8 +11,8 @@ constexpr UINT kShiftJis = 932;
 std::size_t FittingLength(const char* text, std::size_t limit) {
   std::size_t length = 0;
   while (text[length]) {
-    const bool doubleByte = IsDBCSLeadByteEx(kShiftJis, static_cast<BYTE>(text[length])) &&
-                            text[length + 1] != '\0';
+    const bool doubleByte =
+        IsDBCSLeadByteEx(kShiftJis, static_cast<BYTE>(text[length])) && text[length + 1] != '\0';
     const std::size_t next = length + (doubleByte ? 2 : 1);
     if (next > limit) break;
     length = next;

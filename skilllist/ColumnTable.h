@@ -34,8 +34,13 @@ inline constexpr int kColumnFormats[kTitleColumnCount] = {
     LVCFMT_CENTER, LVCFMT_CENTER, LVCFMT_CENTER, LVCFMT_CENTER};
 
 // Also the texts of the title list's single row, with kListTitleCounter last.
-inline constexpr const char* kColumnTitles[kTextColumnCount] = {
-    "", kListTitleJob, kListTitleSkillName, kListTitleLearnLevel, kListTitleMasterItem,
-    kListTitleItemCount, kListTitleSkillLevel, kListTitlePoints};
+inline constexpr const char* kColumnTitles[kTextColumnCount] = {"",
+                                                                kListTitleJob,
+                                                                kListTitleSkillName,
+                                                                kListTitleLearnLevel,
+                                                                kListTitleMasterItem,
+                                                                kListTitleItemCount,
+                                                                kListTitleSkillLevel,
+                                                                kListTitlePoints};
 
 inline constexpr const char* kStepColumnTitles[kStepColumnCount] = {"<<", "<", ">", ">>"};

@@ -36,7 +36,8 @@ LRESULT ButtonBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       if (toggleMode) {
         RECT client;
         GetClientRect(window, &client);
-        if (PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) StoreCheck(!checkState, true);
+        if (PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
+          StoreCheck(!checkState, true);
       }
       break;
   }

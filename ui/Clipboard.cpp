@@ -52,10 +52,12 @@ std::vector<wchar_t> Widened(const std::string& text) {
 
 bool Narrowed(const wchar_t* wide, std::size_t length, std::size_t maxBytes, std::string& text) {
   const int size = static_cast<int>(length);
-  const int bytes = WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, nullptr, 0, nullptr, nullptr);
+  const int bytes =
+      WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, nullptr, 0, nullptr, nullptr);
   if (bytes < 0 || static_cast<std::size_t>(bytes) > maxBytes) return false;
   text.assign(static_cast<std::size_t>(bytes), '\0');
-  if (bytes > 0) WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, &text[0], bytes, nullptr, nullptr);
+  if (bytes > 0)
+    WideCharToMultiByte(kJapaneseCodePage, 0, wide, size, &text[0], bytes, nullptr, nullptr);
   return true;
 }
 

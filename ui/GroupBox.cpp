@@ -66,20 +66,25 @@ bool GroupBox::Paint(HWND window) {
 void GroupBox::DrawFrame(HDC dc, const RECT& client, SIZE caption, bool enabled) {
   OwnedBrush shadow = MakeSolidBrush(enabled ? frameColor : disabledShadow);
   OwnedBrush highlight = MakeSolidBrush(enabled ? frameHighlight : disabledHighlight);
-  const RECT highlightRect{client.left + 1, client.top + caption.cy / 2 + 2, client.right, client.bottom};
-  const RECT shadowRect{client.left, client.top + caption.cy / 2 + 1, client.right - 1, client.bottom - 1};
+  const RECT highlightRect{client.left + 1, client.top + caption.cy / 2 + 2, client.right,
+                           client.bottom};
+  const RECT shadowRect{client.left, client.top + caption.cy / 2 + 1, client.right - 1,
+                        client.bottom - 1};
   FrameRect(dc, &highlightRect, highlight.Get());
   FrameRect(dc, &shadowRect, shadow.Get());
 }
 
 // The caption on the back colour, which cuts the frame's top line out.
-void GroupBox::DrawCaption(HDC dc, const char* text, const RECT& client, SIZE caption, UINT format, bool enabled) {
+void GroupBox::DrawCaption(HDC dc, const char* text, const RECT& client, SIZE caption, UINT format,
+                           bool enabled) {
   if (!text || !*text) return;
-  const RECT cutOut{client.left + 7, client.top, client.left + caption.cx + 11, client.top + caption.cy + 2};
+  const RECT cutOut{client.left + 7, client.top, client.left + caption.cx + 11,
+                    client.top + caption.cy + 2};
   OwnedBrush back = MakeSolidBrush(BackColor());
   FillRect(dc, &cutOut, back.Get());
 
-  const RECT textRect{client.left + 9, client.top + 1, client.left + caption.cx + 9, client.top + caption.cy + 1};
+  const RECT textRect{client.left + 9, client.top + 1, client.left + caption.cx + 9,
+                      client.top + caption.cy + 1};
   format |= DT_SINGLELINE | DT_VCENTER;
   if (enabled)
     DrawPlainText(dc, text, textRect, format, TextColor());

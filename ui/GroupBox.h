@@ -20,7 +20,8 @@ class GroupBox : public ControlBase {
   // leaves the painting to the control's own procedure.
   virtual bool Paint(HWND window);
   virtual void DrawFrame(HDC dc, const RECT& client, SIZE caption, bool enabled);
-  virtual void DrawCaption(HDC dc, const char* text, const RECT& client, SIZE caption, UINT format, bool enabled);
+  virtual void DrawCaption(HDC dc, const char* text, const RECT& client, SIZE caption, UINT format,
+                           bool enabled);
 
   void SetFrameColor(COLORREF color, bool redraw);
   COLORREF FrameColor() const { return frameColor; }

@@ -84,7 +84,8 @@ void RadioButton::DrawLine(HDC dc, POINT from, POINT to, COLORREF color) {
   DrawPolyline(dc, points, 2, color);
 }
 
-void RadioButton::DrawRoundFrame(HDC dc, const RECT& box, const BevelColors& colors, COLORREF fill) {
+void RadioButton::DrawRoundFrame(HDC dc, const RECT& box, const BevelColors& colors,
+                                 COLORREF fill) {
   const LONG l = box.left, t = box.top, r = box.right, b = box.bottom;
   const COLORREF c0 = colors.outerBottomRight, c1 = colors.innerBottomRight;
   const COLORREF c2 = colors.outerTopLeft, c3 = colors.innerTopLeft;

@@ -18,7 +18,8 @@ bool StaticText::Detach() {
 }
 
 LRESULT StaticText::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_CTLCOLORSTATIC) return reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)));
+  if (msg == WM_CTLCOLORSTATIC)
+    return reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)));
   return ControlBase::WindowProc(window, msg, wParam, lParam);
 }
 

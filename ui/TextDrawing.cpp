@@ -7,7 +7,8 @@ void DrawPlainText(HDC dc, const char* text, RECT rect, UINT format, COLORREF co
   DrawTextA(dc, text, -1, &rect, format);
 }
 
-void DrawEngravedText(HDC dc, const char* text, RECT rect, UINT format, COLORREF highlight, COLORREF shadow) {
+void DrawEngravedText(HDC dc, const char* text, RECT rect, UINT format, COLORREF highlight,
+                      COLORREF shadow) {
   ScopedTextStyle style(dc, highlight);
   RECT shifted = rect;
   OffsetRect(&shifted, 1, 1);

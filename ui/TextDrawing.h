@@ -7,4 +7,5 @@
 void DrawPlainText(HDC dc, const char* text, RECT rect, UINT format, COLORREF color);
 // The engraved (disabled) look: a highlight copy one pixel right and down,
 // then the shadow copy in place.
-void DrawEngravedText(HDC dc, const char* text, RECT rect, UINT format, COLORREF highlight, COLORREF shadow);
+void DrawEngravedText(HDC dc, const char* text, RECT rect, UINT format, COLORREF highlight,
+                      COLORREF shadow);

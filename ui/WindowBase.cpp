@@ -6,14 +6,17 @@ namespace {
 
 // Read from the window's user data, not the property: under Wine every
 // GetPropA is a round trip to the server, and this runs for every message.
-WindowBase* BoundObject(HWND hwnd) { return reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
+WindowBase* BoundObject(HWND hwnd) {
+  return reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
 
 // The object a window is being created for, taken from its creation message.
 WindowBase* CreationObject(UINT msg, LPARAM lParam) {
   switch (msg) {
     case WM_NCCREATE:
     case WM_CREATE:
-      return lParam ? static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams)
+      return lParam ? static_cast<WindowBase*>(
+                          reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams)
                     : nullptr;
     case WM_INITDIALOG:
       return reinterpret_cast<WindowBase*>(lParam);
@@ -30,7 +33,8 @@ LRESULT CALLBACK SharedWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   WindowBase* object = BoundObject(hwnd);
   if (!object) {
     object = CreationObject(msg, lParam);
-    if (!object) return WindowBase::HasDialogProcedure(hwnd) ? 0 : DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!object)
+      return WindowBase::HasDialogProcedure(hwnd) ? 0 : DefWindowProcA(hwnd, msg, wParam, lParam);
     object->Attach(hwnd);
   }
   LRESULT result = object->WindowProc(hwnd, msg, wParam, lParam);

@@ -34,8 +34,8 @@ inline double Microseconds(LONGLONG ticks) {
 
 // Times `measured` in each run; pending messages are handled before it and
 // `settle` runs after it, both untimed.
-inline Figures Measure(const std::function<void(int)>& measured,
-                       const std::function<void()>& settle = [] {}) {
+inline Figures Measure(
+    const std::function<void(int)>& measured, const std::function<void()>& settle = [] {}) {
   std::vector<double> times;
   for (int run = 0; run < kRuns; ++run) {
     PumpMessages();
@@ -58,9 +58,9 @@ inline void Print(const char* what, const Figures& figures) {
 // Loads a generated data file of kRows skills and builds the plan of every row.
 inline bool BuildPlan(GameDatabase& plan, const char* benchmark) {
   ScratchFolder folder;
-  SyntheticDataFile::Write(folder.PathOf("vexa.dat"), kRows,
-                           SyntheticDataFile::Links::Sparse);
-  if (LoadDatabaseFrom(folder, plan) && plan.BuildPlan(SyntheticDataFile::kEveryRowCode) && plan.RowCount() == kRows) {
+  SyntheticDataFile::Write(folder.PathOf("vexa.dat"), kRows, SyntheticDataFile::Links::Sparse);
+  if (LoadDatabaseFrom(folder, plan) && plan.BuildPlan(SyntheticDataFile::kEveryRowCode) &&
+      plan.RowCount() == kRows) {
     return true;
   }
   std::fprintf(stderr, "%s: the %d-row plan could not be built\n", benchmark, kRows);

@@ -32,7 +32,9 @@ std::string BuiltFile(std::string relative) {
   return full;
 }
 
-ULONGLONG Ticks(const FILETIME& time) { return (ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime; }
+ULONGLONG Ticks(const FILETIME& time) {
+  return (ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+}
 
 struct Search {
   DWORD process;
@@ -45,7 +47,8 @@ BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM data) {
   GetWindowThreadProcessId(window, &owner);
   char name[16] = {};
   GetClassNameA(window, name, sizeof name);
-  if (owner != search.process || !IsWindowVisible(window) || lstrcmpA(name, "#32770") != 0) return TRUE;
+  if (owner != search.process || !IsWindowVisible(window) || lstrcmpA(name, "#32770") != 0)
+    return TRUE;
   search.found = window;
   return FALSE;
 }
@@ -73,8 +76,8 @@ double TimeStartUp(const std::string& program, const std::string& folder) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                      &process))
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup, &process))
     return -1;
   WaitForInputIdle(process.hProcess, kPatience);
   double elapsed = -1;
@@ -91,7 +94,8 @@ double TimeStartUp(const std::string& program, const std::string& folder) {
     }
     Sleep(1);
   }
-  if (WaitForSingleObject(process.hProcess, kPatience) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+  if (WaitForSingleObject(process.hProcess, kPatience) != WAIT_OBJECT_0)
+    TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return elapsed;
@@ -138,6 +142,7 @@ int main() {
   std::printf("startup (median of %d runs, process creation to painted main window):\n", kRuns);
   std::printf("  PellgrovePlanner.exe  %8.1f ms\n", Median(program));
   std::printf("  plain dialog program  %8.1f ms\n", Median(reference));
-  std::printf("  ratio                 %8.2f  (goal at most %.1f: %s)\n", ratio, kGoal, ratio <= kGoal ? "met" : "missed");
+  std::printf("  ratio                 %8.2f  (goal at most %.1f: %s)\n", ratio, kGoal,
+              ratio <= kGoal ? "met" : "missed");
   return 0;
 }

@@ -369,12 +369,9 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
     UINT id;
     const char* text;
     const char* name;
-  } items[] = {{0x0100, kMenuUndo, "undo"},
-               {0x0110, kMenuRedo, "redo"},
-               {0x0120, kMenuCopyPlan, "copy"},
-               {0x0130, kMenuCopyTable, "table"},
-               {0x0140, kMenuPastePlan, "paste"},
-               {0x0150, kMenuOverview, "overview"},
+  } items[] = {{0x0100, kMenuUndo, "undo"},       {0x0110, kMenuRedo, "redo"},
+               {0x0120, kMenuCopyPlan, "copy"},   {0x0130, kMenuCopyTable, "table"},
+               {0x0140, kMenuPastePlan, "paste"}, {0x0150, kMenuOverview, "overview"},
                {0x0160, kMenuAbout, "about"}};
   const int count = static_cast<int>(std::size(items));
   for (int position = 0; position < count; ++position) {

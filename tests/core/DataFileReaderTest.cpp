@@ -120,7 +120,8 @@ TEST_F(DataFileReaderTest, LoadFallsBackOnlyWhenTheWorkingDirectoryHoldsNoFile) 
   const WorkingDirectory inFolder(folder.path);
   ASSERT_TRUE(database.load(fallback));
   EXPECT_EQ(Keys{"basic"}, SkillKeys(database.skillList(0)));
-  folder.Write("vexa.dat", CrLfLines({RankHeader(kTypeGlyphBunny, kDataRankFirst), "own n 1 1 - -"}));
+  folder.Write("vexa.dat",
+               CrLfLines({RankHeader(kTypeGlyphBunny, kDataRankFirst), "own n 1 1 - -"}));
   ASSERT_TRUE(database.load(fallback));
   EXPECT_EQ(Keys{"own"}, SkillKeys(database.skillList(1)));
   folder.Write("vexa.dat", CrLfLines({HeaderLine(kDataJobKeyBunnyRank2H)}));

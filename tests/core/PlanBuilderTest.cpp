@@ -13,35 +13,56 @@ namespace {
 // except the fox's basic list (35) and the sheep's rank-2 base list (17).
 std::vector<std::string> FullData() {
   std::vector<std::string> lines = {HeaderLine(kDataSectionJobNames)};
-  const std::pair<const char*, const char*> jobs[] = {
-      {kDataJobKeyBunnyBasic, "BunnyBasic"},       {kDataJobKeyBunnyRank1, "BunnyRank1"},
-      {kDataJobKeyBunnyRank2H, "BunnyRank2H"},     {kDataJobKeySheepBasic, "SheepBasic"},
-      {kDataJobKeySheepRank1, "SheepRank1"},       {kDataJobKeySheepRank2S, "SheepRank2S"},
-      {kDataJobKeyDragonBasic, "DragonBasic"},     {kDataJobKeyDragonRank1, "DragonRank1"},
-      {kDataJobKeyDragonRank2H, "DragonRank2H"},   {kDataJobKeyDragonRank2S1, "DragonRank2S1"},
-      {kDataJobKeyDragonRank2S2, "DragonRank2S2"}, {kDataJobKeyFoxBasic, "FoxBasic"},
-      {kDataJobKeyFoxRank1, "FoxRank1"}};
+  const std::pair<const char*, const char*> jobs[] = {{kDataJobKeyBunnyBasic, "BunnyBasic"},
+                                                      {kDataJobKeyBunnyRank1, "BunnyRank1"},
+                                                      {kDataJobKeyBunnyRank2H, "BunnyRank2H"},
+                                                      {kDataJobKeySheepBasic, "SheepBasic"},
+                                                      {kDataJobKeySheepRank1, "SheepRank1"},
+                                                      {kDataJobKeySheepRank2S, "SheepRank2S"},
+                                                      {kDataJobKeyDragonBasic, "DragonBasic"},
+                                                      {kDataJobKeyDragonRank1, "DragonRank1"},
+                                                      {kDataJobKeyDragonRank2H, "DragonRank2H"},
+                                                      {kDataJobKeyDragonRank2S1, "DragonRank2S1"},
+                                                      {kDataJobKeyDragonRank2S2, "DragonRank2S2"},
+                                                      {kDataJobKeyFoxBasic, "FoxBasic"},
+                                                      {kDataJobKeyFoxRank1, "FoxRank1"}};
   for (const auto& [key, name] : jobs) lines.push_back(key + std::string(" ") + name);
   const char* const sheep = kTypeGlyphSheep;
   const char* const dragon = kTypeGlyphDragon;
   const std::vector<std::string> skills = {
-      AttackBasicHeader(), SkillDataLine("b0a"), SkillDataLine("b0b"),
-      RankHeader(kTypeGlyphBunny, kDataRankFirst), SkillDataLine("b1a"),
+      AttackBasicHeader(),
+      SkillDataLine("b0a"),
+      SkillDataLine("b0b"),
+      RankHeader(kTypeGlyphBunny, kDataRankFirst),
+      SkillDataLine("b1a"),
       SkillDataLine("b1b", 1, "-", "b0a:2 missing:1"),
-      RankHeader(kTypeGlyphBuffalo, kDataRankFirst), SkillDataLine("b4a"),
+      RankHeader(kTypeGlyphBuffalo, kDataRankFirst),
+      SkillDataLine("b4a"),
       "b4z Late 2147483647 1 - -",
-      HeaderLine(kDataSectionMagicBasic), SkillDataLine("m7"),
-      RankHeader(sheep, kDataRankFirst, kDataAttributeBase), SkillDataLine("s8"),
-      RankHeader(sheep, kDataRankFirst, kDataAttributeWater), SkillDataLine("s9"),
-      RankHeader(sheep, kDataRankFirst, kDataAttributeWind), SkillDataLine("s10"),
-      RankHeader(sheep, kDataRankSecond, kDataAttributeWater), SkillDataLine("s18"),
-      RankHeader(dragon, kDataRankFirst, kDataAttributeBase), SkillDataLine("d23"),
-      RankHeader(dragon, kDataRankFirst, kDataAttributeLight), SkillDataLine("d24"),
-      RankHeader(dragon, kDataRankFirst, kDataAttributeDark), SkillDataLine("d25"),
-      RankHeader(dragon, kDataRankSecond, kDataAttributeBase), SkillDataLine("d32"),
-      RankHeader(dragon, kDataRankSecond, kDataAttributeLight), SkillDataLine("d33"),
-      RankHeader(dragon, kDataRankSecond, kDataAttributeDark), SkillDataLine("d34"),
-      RankHeader(kTypeGlyphFox, kDataRankFirst), SkillDataLine("f36"),
+      HeaderLine(kDataSectionMagicBasic),
+      SkillDataLine("m7"),
+      RankHeader(sheep, kDataRankFirst, kDataAttributeBase),
+      SkillDataLine("s8"),
+      RankHeader(sheep, kDataRankFirst, kDataAttributeWater),
+      SkillDataLine("s9"),
+      RankHeader(sheep, kDataRankFirst, kDataAttributeWind),
+      SkillDataLine("s10"),
+      RankHeader(sheep, kDataRankSecond, kDataAttributeWater),
+      SkillDataLine("s18"),
+      RankHeader(dragon, kDataRankFirst, kDataAttributeBase),
+      SkillDataLine("d23"),
+      RankHeader(dragon, kDataRankFirst, kDataAttributeLight),
+      SkillDataLine("d24"),
+      RankHeader(dragon, kDataRankFirst, kDataAttributeDark),
+      SkillDataLine("d25"),
+      RankHeader(dragon, kDataRankSecond, kDataAttributeBase),
+      SkillDataLine("d32"),
+      RankHeader(dragon, kDataRankSecond, kDataAttributeLight),
+      SkillDataLine("d33"),
+      RankHeader(dragon, kDataRankSecond, kDataAttributeDark),
+      SkillDataLine("d34"),
+      RankHeader(kTypeGlyphFox, kDataRankFirst),
+      SkillDataLine("f36"),
   };
   lines.insert(lines.end(), skills.begin(), skills.end());
   return lines;
@@ -104,10 +125,10 @@ TEST_F(PlanBuilderTest, CodeSelectsListsLabelsAndLearnLevels) {
 }
 
 TEST_F(PlanBuilderTest, KeyInTwoListsSharesOneEntryCountedPerRow) {
-  ASSERT_TRUE(LoadDataLines(
-      database, folder,
-      {AttackBasicHeader(), SkillDataLine("dup", 3), SkillDataLine("solo"),
-       RankHeader(kTypeGlyphBunny, kDataRankFirst), SkillDataLine("dup", 7)}));
+  ASSERT_TRUE(
+      LoadDataLines(database, folder,
+                    {AttackBasicHeader(), SkillDataLine("dup", 3), SkillDataLine("solo"),
+                     RankHeader(kTypeGlyphBunny, kDataRankFirst), SkillDataLine("dup", 7)}));
   ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
   EXPECT_EQ(database.RowCount(), 3);
   EXPECT_EQ(database.FindEntry("dup").rowId, 2);
@@ -129,9 +150,14 @@ TEST_F(PlanBuilderTest, ResetRebuildAndClearReturnEveryLevelAndTheTotalToZero) {
     database.StepRowLevel(3, Up, changes);  // b1b raises b0a to 2
     EXPECT_EQ(database.TotalPoints(), 3) << round;
     switch (round) {
-      case 0: database.ResetLevels(); break;
-      case 1: ASSERT_TRUE(database.BuildPlan(kBunnyRank1)); break;
-      default: database.clear();
+      case 0:
+        database.ResetLevels();
+        break;
+      case 1:
+        ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
+        break;
+      default:
+        database.clear();
     }
     EXPECT_EQ(RowLevels(database), (round < 2 ? std::vector<int>{0, 0, 0, 0} : std::vector<int>{}));
     EXPECT_EQ(database.TotalPoints(), 0) << round;

@@ -18,19 +18,37 @@ TEST(PlanNumberTest, ReadersAreLenientAndKeepTheBitsOfAnUnsigned32BitValue) {
   const struct {
     const char* text;
     std::uint32_t code;
-  } hex[] = {{"312", 0x312}, {"0x31e", 0x31E}, {"0X31E", 0x31E}, {" \t+1f junk", 0x1F},
-             {"-EE", 0xFFFFFF12}, {"FFFFFF12", 0xFFFFFF12}, {"80000000", 0x80000000},
-             {"FFFFFFFFFFFFFFFFFFFFFFFF", 0xFFFFFFFF}, {"-FFFFFFFFFFFFFFFFFFFFFFFF", 0xFFFFFFFF},
-             {"", 0}, {"0x", 0}, {"0x0x5", 0}, {"zz", 0}};
+  } hex[] = {{"312", 0x312},
+             {"0x31e", 0x31E},
+             {"0X31E", 0x31E},
+             {" \t+1f junk", 0x1F},
+             {"-EE", 0xFFFFFF12},
+             {"FFFFFF12", 0xFFFFFF12},
+             {"80000000", 0x80000000},
+             {"FFFFFFFFFFFFFFFFFFFFFFFF", 0xFFFFFFFF},
+             {"-FFFFFFFFFFFFFFFFFFFFFFFF", 0xFFFFFFFF},
+             {"", 0},
+             {"0x", 0},
+             {"0x0x5", 0},
+             {"zz", 0}};
   for (const auto& c : hex) EXPECT_EQ(c.code, ReadPlanHex(c.text)) << '"' << c.text << '"';
 
   const struct {
     const char* text;
     std::int32_t level;
-  } levels[] = {{"7 trailing", 7}, {"  +11", 11}, {"-3", -3}, {"2147483647", 2147483647},
-                {"2147483648", kMin}, {"-2147483648", kMin}, {"4294967294", -2},
-                {"4294967295", -1}, {"4294967296", -1}, {"-4294967295", 1},
-                {"99999999999999999999999", -1}, {"abc", 0}, {"", 0}};
+  } levels[] = {{"7 trailing", 7},
+                {"  +11", 11},
+                {"-3", -3},
+                {"2147483647", 2147483647},
+                {"2147483648", kMin},
+                {"-2147483648", kMin},
+                {"4294967294", -2},
+                {"4294967295", -1},
+                {"4294967296", -1},
+                {"-4294967295", 1},
+                {"99999999999999999999999", -1},
+                {"abc", 0},
+                {"", 0}};
   for (const auto& c : levels) EXPECT_EQ(c.level, ReadPlanLevel(c.text)) << '"' << c.text << '"';
 }
 
@@ -77,7 +95,7 @@ class PlanFileTest : public ::testing::Test {
 // keys of any length are written whole.
 TEST_F(PlanFileTest, SaveWritesCrLfLinesThatLoadBack) {
   ASSERT_TRUE(database.BuildPlan(0x31E));  // unused bits 2-3 set
-  Step("c", Up);  // raises a to 2
+  Step("c", Up);                           // raises a to 2
   Step("a", Max);
   Step("r1", Up, 4);
   Step("b", Up);
@@ -110,7 +128,9 @@ TEST_F(PlanFileTest, LoadRebuildsAndReplaysEveryRecordFromTheLast) {
       {"job 0x31e\nskill a 4\nskill r1 2", true, 0x31E, {4, 0, 0, 2}},
       {"job 112\r\n", true, kBunnyBasic, {0, 0, 0}},
       {"job 312\r\nskill a 2147483647\r\nskill b 11\r\nskill c -2147483648\r\nskill r1 15\r\n",
-       true, 0x312, {11, 1, 0, 11}},
+       true,
+       0x312,
+       {11, 1, 0, 11}},
       // c raised a, whose lowering cleared c.
       {"job 312\r\nskill a -2\r\nskill b 4294967295\r\nskill c 3\r\n", true, 0x312, {0, 0, 0, 0}},
       {"job 312\r\nskill a 2\r\nskill gone 1\r\nskill r1 3\r\n", false, 0x312, {0, 0, 0, 3}},
@@ -132,8 +152,12 @@ TEST_F(PlanFileTest, UnreadableFileLeavesThePlanUntouched) {
   Step("c", Up);
   const char* const badFiles[] = {
       "job 312\r\nskill a 1\r\n\r\nskill b 1\r\n",  // blank line
-      "job 312\r\njob 312\r\n", "skill a 1\r\njob 312\r\n", "job 312\r\nskill a\r\n",
-      "job 312\r\nlevel a 1\r\n", "JOB 312\r\n", "job\r\n",
+      "job 312\r\njob 312\r\n",
+      "skill a 1\r\njob 312\r\n",
+      "job 312\r\nskill a\r\n",
+      "job 312\r\nlevel a 1\r\n",
+      "JOB 312\r\n",
+      "job\r\n",
       "",            // no job line: code 0, no character type
       "job 30\r\n",  // type-pair bits 0x30 name no type
       "job 0\r\nskill a 1\r\n",

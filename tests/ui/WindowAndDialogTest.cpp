@@ -15,10 +15,9 @@ namespace {
 
 // What binding a control changes: its procedure, font, property and user data.
 auto Binding(HWND window) {
-  return std::make_tuple(GetWindowLongPtrA(window, GWLP_WNDPROC),
-                         SendMessageA(window, WM_GETFONT, 0, 0),
-                         GetPropA(window, WindowBase::kPropertyName),
-                         GetWindowLongPtrA(window, GWLP_USERDATA));
+  return std::make_tuple(
+      GetWindowLongPtrA(window, GWLP_WNDPROC), SendMessageA(window, WM_GETFONT, 0, 0),
+      GetPropA(window, WindowBase::kPropertyName), GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 }  // namespace

@@ -15,9 +15,9 @@ enum class StepGlyph { Zero, Down, Up, Max };
 // normal/pressed pairs per glyph, the first eight for odd list rows and the
 // last eight (darker face) for even rows.
 struct StepImageKind {
-    StepGlyph glyph;
-    bool pressed;
-    bool evenRow;
+  StepGlyph glyph;
+  bool pressed;
+  bool evenRow;
 };
 
 StepImageKind DescribeStepImage(int index);

@@ -12,30 +12,31 @@
 namespace {
 
 bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) std::fprintf(stderr, "imagegen: cannot write %s\n", path.c_str());
-    return static_cast<bool>(file);
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  if (!file) std::fprintf(stderr, "imagegen: cannot write %s\n", path.c_str());
+  return static_cast<bool>(file);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: imagegen OUTPUT_FOLDER\n");
-        return 2;
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: imagegen OUTPUT_FOLDER\n");
+    return 2;
+  }
+  const std::string folder = argv[1];
+  for (int index = 0; index < imagegen::kStepImageCount; ++index) {
+    const auto bmp = imagegen::EncodeBmp16(imagegen::BuildStepButtonImage(index));
+    if (!bmp) {
+      std::fprintf(stderr, "imagegen: step image %d has more than 16 colours\n", index);
+      return 1;
     }
-    const std::string folder = argv[1];
-    for (int index = 0; index < imagegen::kStepImageCount; ++index) {
-        const auto bmp = imagegen::EncodeBmp16(imagegen::BuildStepButtonImage(index));
-        if (!bmp) {
-            std::fprintf(stderr, "imagegen: step image %d has more than 16 colours\n", index);
-            return 1;
-        }
-        if (!WriteFile(folder + "/step" + std::to_string(index) + ".bmp", *bmp)) return 1;
-    }
-    const auto ico = imagegen::EncodeIco({imagegen::BuildProgramIcon(imagegen::kIconSmallSide),
-                                          imagegen::BuildProgramIcon(imagegen::kIconLargeSide)});
-    return WriteFile(folder + "/program.ico", ico) ? 0 : 1;
+    if (!WriteFile(folder + "/step" + std::to_string(index) + ".bmp", *bmp)) return 1;
+  }
+  const auto ico = imagegen::EncodeIco({imagegen::BuildProgramIcon(imagegen::kIconSmallSide),
+                                        imagegen::BuildProgramIcon(imagegen::kIconLargeSide)});
+  return WriteFile(folder + "/program.ico", ico) ? 0 : 1;
 }
