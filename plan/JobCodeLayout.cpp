@@ -131,3 +131,15 @@ bool DecodeJobCode(JobCode code, JobCodeLayout& layout) {
   layout = decoded;
   return true;
 }
+
+std::vector<int> SelectedLists(const JobCodeLayout& layout) {
+  std::vector<int> lists;
+  for (const JobCodeLayout::ListIndices* block :
+       {&layout.baseLists, &layout.rank1Lists, &layout.rank2Lists}) {
+    for (int index : *block) {
+      if (index == -1) break;
+      lists.push_back(index);
+    }
+  }
+  return lists;
+}

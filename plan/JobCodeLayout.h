@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "plan/PlanTypes.h"
 
@@ -29,3 +30,6 @@ int Rank2SSlot(int type, bool dark);
 
 // Decodes a code; false, with layout untouched, when the code names no type.
 bool DecodeJobCode(JobCode code, JobCodeLayout& layout);
+
+// Every skill list a layout selects, block by block in the order the plan takes them.
+std::vector<int> SelectedLists(const JobCodeLayout& layout);

@@ -1,4 +1,3 @@
-#include <initializer_list>
 #include <mutex>
 
 #include "plan/ClampedInt.h"
@@ -27,14 +26,7 @@ bool GameDatabase::BuildRows(JobCode code) {
   jobCode = code;
   // Reserved at once: growing the table row by row would rehash it again and again.
   std::size_t rows = 0;
-  for (const JobCodeLayout::ListIndices* lists :
-       {&layout.baseLists, &layout.rank1Lists, &layout.rank2Lists}) {
-    if (lists == &layout.rank2Lists && layout.rank2Slot < 0) break;
-    for (int index : *lists) {
-      if (index == -1) break;
-      rows += skillList(index).size();
-    }
-  }
+  for (int index : SelectedLists(layout)) rows += skillList(index).size();
   rowEntries.reserve(rows);
   entries.reserve(rows);
   const auto& labels = jobNames[layout.type];

@@ -38,11 +38,8 @@ bool GameDatabase::PlanHoldsEveryKey(JobCode code, const std::vector<PlanRecord>
   JobCodeLayout layout;
   if (!DecodeJobCode(code, layout)) return false;
   std::set<std::string_view> keys;
-  for (const JobCodeLayout::ListIndices* block :
-       {&layout.baseLists, &layout.rank1Lists, &layout.rank2Lists}) {
-    for (int index : *block)
-      for (const SkillDefinition& definition : skillList(index)) keys.insert(definition.key);
-  }
+  for (int index : SelectedLists(layout))
+    for (const SkillDefinition& definition : skillList(index)) keys.insert(definition.key);
   return std::all_of(records.begin(), records.end(),
                      [&keys](const PlanRecord& record) { return keys.count(record.key) > 0; });
 }

@@ -44,11 +44,7 @@ JobCode CodeOf(int type, int job, unsigned boxes) {
 
 std::uint64_t ListsOf(const JobCodeLayout& layout) {
   std::uint64_t lists = 0;
-  for (const auto* block : {&layout.baseLists, &layout.rank1Lists, &layout.rank2Lists}) {
-    for (int list : *block) {
-      if (list >= 0) lists |= std::uint64_t{1} << list;
-    }
-  }
+  for (int list : SelectedLists(layout)) lists |= std::uint64_t{1} << list;
   return lists;
 }
 
