@@ -128,20 +128,30 @@ TEST_F(StepPressTest, PressesLeaveNoThreadOrHandleAndClosingWhileHeldEndsTheWork
       ImagePoint(list, kRowMaster, kMaxColumn), ImagePoint(list, kRowMaster, kZeroColumn)};
   ClickAt(list, cells[0]);  // anything the first press sets up once is not counted
   const auto counts = ThreadsAndHandles();
+  const int rowChanges = skills.rowChanges;
   for (int press = 0; press < 500; ++press) ClickAt(list, cells[press % 4]);
-  EXPECT_EQ(ThreadsAndHandles(), counts);
-  EXPECT_EQ(Level(kRowPlain), 1);
+  // Every press stepped its row. A busy machine may let a held "<" repeat
+  // once, so plain's level is not counted on; "<<" and ">>" never repeat.
+  EXPECT_GE(skills.rowChanges - rowChanges, 500);
   EXPECT_EQ(Level(kRowMaster), 0);
+  // Wine itself may hold a handle or two more; a leak per press would be hundreds.
+  const auto AfterPresses = [&counts] {
+    const auto now = ThreadsAndHandles();
+    EXPECT_EQ(now.first, counts.first);
+    EXPECT_LE(now.second, counts.second + 4);
+  };
+  AfterPresses();
 
+  const int held = Level(kRowPlain);
   Mouse(list, WM_LBUTTONDOWN, cells[0]);
-  PumpFor(kRepeatMilliseconds + 100);
+  for (const double end = Now() + 5000; Level(kRowPlain) < held + 2 && Now() < end;) PumpFor(20);
   // The counts move with the worker, so that their return below means something.
   EXPECT_EQ(ThreadsAndHandles().first, counts.first + 1);
   const int level = Level(kRowPlain);
-  EXPECT_GE(level, 3);
+  EXPECT_GE(level, held + 2);
   host.reset();
   EXPECT_EQ(skills.Hwnd(), nullptr);
-  EXPECT_EQ(ThreadsAndHandles(), counts);
+  AfterPresses();
   PumpFor(2 * kRepeatMilliseconds);
   EXPECT_EQ(Level(kRowPlain), level);
 
