@@ -104,26 +104,12 @@ TEST(CharacterPluginTest, SearchesBesideTheProgramButNotTheCurrentDirectory) {
   SetCurrentDirectoryA(previous);
 }
 
-// The client area as shown on screen, one colour per pixel, row by row.
-std::vector<COLORREF> ShownPixels(HWND window) {
+// How many text pixels the client area shows on screen.
+int ShownText(HWND window) {
   InvalidateRect(window, nullptr, TRUE);
   UpdateWindow(window);
   PumpMessages();
-  RECT client;
-  GetClientRect(window, &client);
-  HDC windowDc = GetDC(window);
-  HDC memoryDc = CreateCompatibleDC(windowDc);
-  HBITMAP bitmap = CreateCompatibleBitmap(windowDc, client.right, client.bottom);
-  HGDIOBJ oldBitmap = SelectObject(memoryDc, bitmap);
-  BitBlt(memoryDc, 0, 0, client.right, client.bottom, windowDc, 0, 0, SRCCOPY);
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < client.bottom; ++y)
-    for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(memoryDc, x, y));
-  SelectObject(memoryDc, oldBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(memoryDc);
-  ReleaseDC(window, windowDc);
-  return pixels;
+  return Canvas(window).Count(RGB(0, 0, 128));
 }
 
 // The quiet plug-in's own window: a hidden top-level tool window at the
@@ -157,16 +143,14 @@ TEST(PluginWindowTest, OneToolWindowShowsTheToldTypeAndEndsWithDeleteOrItsOwner)
       ShowWindow(window, SW_SHOW);
       plugin.SetChar(3, 0);
       plugin.SetRank(4, 1);
-      const std::vector<COLORREF> first = ShownPixels(window);
-      const COLORREF back = RGB(192, 224, 255), text = RGB(0, 0, 128);
-      ASSERT_FALSE(first.empty());
-      EXPECT_EQ(back, first.front());
-      EXPECT_EQ(back, first.back());
-      EXPECT_GT(std::count(first.begin(), first.end(), text), 10);
-      plugin.SetChar(6, 0);  // another type shows as something else
-      EXPECT_NE(first, ShownPixels(window));
+      // Drawn in the program's colours; another type shows as something else.
+      const int first = ShownText(window);
+      EXPECT_EQ(RGB(192, 224, 255), Canvas(window).Pixel(0, 0));
+      EXPECT_GT(first, 10);
+      plugin.SetChar(6, 0);
+      EXPECT_NE(first, ShownText(window));
       plugin.SetChar(3, 0);
-      EXPECT_EQ(first, ShownPixels(window));
+      EXPECT_EQ(first, ShownText(window));
       EXPECT_EQ(1, plugin.Delete());
     }
     EXPECT_FALSE(IsWindow(window));

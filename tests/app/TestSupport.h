@@ -1,7 +1,8 @@
 #pragma once
 
 // Shared pieces of the program's tests: where the built variants are, scratch
-// folders (a plug-in copy logs beside itself), window texts and message pumping.
+// folders (a plug-in copy logs beside itself) and window texts; the pumps and
+// pixels of the window tests.
 
 #include <windows.h>
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "harness/ScratchFolder.h"
+#include "harness/WindowTestSupport.h"
 
 // The test program's folder, with a trailing backslash.
 inline std::string ProgramFolder() {
@@ -85,8 +87,3 @@ class AppScratchFolder : public ScratchFolder {
     return lines;
   }
 };
-
-inline void PumpMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-}
