@@ -122,16 +122,15 @@ class Canvas {
   Canvas& operator=(const Canvas&) = delete;
 
   COLORREF Pixel(int x, int y) const { return GetPixel(dc, x, y); }
-  // How many pixels of the area (all when empty) have the colour.
+  // Over an area (all when empty): how many pixels have the colour, how many
+  // differ on another canvas, and the smallest rectangle holding those of the
+  // colour (with same false, all others; empty when none).
   int Count(COLORREF color, RECT area = {}) const {
     return Visit(area, [&](int x, int y) { return Pixel(x, y) == color; }).second;
   }
-  // How many pixels of the area differ from the other canvas's.
   int Differences(const Canvas& other, RECT area = {}) const {
     return Visit(area, [&](int x, int y) { return Pixel(x, y) != other.Pixel(x, y); }).second;
   }
-  // The smallest rectangle holding the area's pixels of the colour, or with
-  // same false all the others; empty when none.
   RECT Bounds(COLORREF color, bool same = true, RECT area = {}) const {
     return Visit(area, [&](int x, int y) { return (Pixel(x, y) == color) == same; }).first;
   }

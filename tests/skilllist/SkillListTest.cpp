@@ -1,7 +1,6 @@
-// The title list and the skill list hosted as the main window hosts them, over
-// a plan of six skills: the cells on screen, what ends a press and what it
-// leaves behind, the cursor row and the row tip. The program tests press the
-// real program's cells for hold timing, releases elsewhere and a lost capture.
+// The lists hosted as the main window hosts them, over six skills: the cells on
+// screen, what ends a press and what it leaves, the cursor row and the row tip.
+// The program tests press the real cells for hold timing, releases elsewhere, lost capture.
 #include <gtest/gtest.h>
 #include <windows.h>
 

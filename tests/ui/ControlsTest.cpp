@@ -198,7 +198,6 @@ TEST_F(Controls, ArrowsOnlyMoveTheFocusWithinTheGroup) {
     EXPECT_EQ(GetFocus(), Item(focus)) << "key " << key;
     EXPECT_EQ(SendMessageA(GetFocus(), WM_GETDLGCODE, 0, 0), DLGC_BUTTON);
   }
-  PumpMessages();
   EXPECT_EQ(States(), "100000 0 00");
   EXPECT_TRUE(dialog.clicks.empty());
 }
@@ -206,10 +205,7 @@ TEST_F(Controls, ArrowsOnlyMoveTheFocusWithinTheGroup) {
 // A thousand draws leave no GDI object behind: the handle numbers, which the
 // system hands out again once freed, would keep growing.
 TEST_F(Controls, EveryStateDrawsItsBevelsMarkLabelAndFocusAndLeavesNoObject) {
-  auto nextHandle = [] {
-    const OwnedBrush probe = MakeSolidBrush(0);
-    return LOWORD(reinterpret_cast<UINT_PTR>(probe.Get()));
-  };
+  auto nextHandle = [] { return LOWORD(reinterpret_cast<UINT_PTR>(MakeSolidBrush(0).Get())); };
   const int before = nextHandle();
   ButtonBase* buttons[] = {&push, &water, &wind, &first, &second};
   const UINT states[] = {ODS_DISABLED, ODS_FOCUS, ODS_SELECTED, 0};
