@@ -34,10 +34,9 @@ class ListHost {
   }
 
   void Show() const {
-    UpdateWindow(Dialog());
+    UpdateWindow(dialog.Hwnd());
     PumpMessages();
   }
-  HWND Dialog() const { return dialog.Hwnd(); }
   HWND HeaderList() const { return dialog.Item(IDC_HEADER_LIST); }
   HWND SkillList() const { return dialog.Item(IDC_SKILL_LIST); }
   HWND Total() const { return dialog.Item(IDC_TOTAL_LABEL); }

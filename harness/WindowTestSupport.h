@@ -44,7 +44,6 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 10
 // counts colour requests and shows the total.
 class HostDialog : public DialogBase {
  public:
-  using Clicks = std::vector<std::pair<int, LRESULT>>;
   explicit HostDialog(WORD templateId)
       : DialogBase(GetModuleHandleA(nullptr), nullptr, templateId) {}
   ~HostDialog() override { End(0); }
@@ -90,7 +89,7 @@ class HostDialog : public DialogBase {
     return DialogBase::WindowProc(window, msg, wParam, lParam);
   }
 
-  Clicks clicks;
+  std::vector<std::pair<int, LRESULT>> clicks;
   std::map<HWND, int> colorRequests;
   std::function<int()> total;
 

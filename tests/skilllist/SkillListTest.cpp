@@ -29,14 +29,22 @@ constexpr int kRowCount = 6;
 constexpr int kUpColumn = kColumnFirstStep + Up, kMaxColumn = kColumnFirstStep + Max;
 constexpr COLORREF kNormalGlyph = RGB(0, 0, 128), kPressedGlyph = RGB(255, 0, 0);
 
-// Counts its tip's text requests.
+// Counts its tip's text requests, and the text cells whose custom draw leaves
+// any drawing to the list control.
 class CountingSkillListView : public SkillListView {
  public:
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override {
     tipRequests += msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOA;
     return SkillListView::WindowProc(window, msg, wParam, lParam);
   }
-  int tipRequests = 0;
+  LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) override {
+    const LRESULT handled = SkillListView::OnCustomDraw(draw);
+    textCellsLeft += draw.nmcd.dwDrawStage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM) &&
+                     draw.iSubItem < kColumnFirstStep &&
+                     GetWindowLongPtrA(ParentHwnd(), DWLP_MSGRESULT) != CDRF_SKIPDEFAULT;
+    return handled;
+  }
+  int tipRequests = 0, textCellsLeft = 0;
 };
 
 // Threads and handles of this process. GetProcessHandleCount answers 0 under
@@ -59,13 +67,6 @@ std::pair<int, int> ThreadsAndHandles() {
   return counts;
 }
 
-// The text of a cell as the list reports it (through LVN_GETDISPINFOA).
-std::string CellText(HWND list, int row, int column) {
-  char text[260] = {};
-  ListView_GetItemText(list, row, column, text, sizeof text);
-  return text;
-}
-
 RECT CellRect(HWND list, int row, int column) {
   RECT cell{};
   ListView_GetSubItemRect(list, row, column, LVIR_BOUNDS, &cell);
@@ -86,11 +87,6 @@ void Mouse(HWND list, UINT msg, POINT point) {
   SetCursorPos(screen.x, screen.y);
   PostMessageA(list, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(point.x, point.y));
   PumpMessages();
-}
-
-void Click(HWND list, POINT point) {
-  Mouse(list, WM_LBUTTONDOWN, point);
-  Mouse(list, WM_LBUTTONUP, point);
 }
 
 class SkillListTest : public ::testing::Test {
@@ -164,10 +160,13 @@ TEST_F(SkillListTest, CellsShowThePlanPaintedWholeInTheirRowAndLevelColours) {
         EXPECT_EQ(shown.Count(back, {cell.left, cell.top + 1, cell.right, cell.top + 2}),
                   cell.right - cell.left);
       }
-      EXPECT_EQ(CellText(list, row, column), column < kTextColumnCount ? texts[row][column] : "");
+      char text[260] = {};  // as the list reports it, through LVN_GETDISPINFOA
+      ListView_GetItemText(list, row, column, text, sizeof text);
+      EXPECT_EQ(text, column < kTextColumnCount ? texts[row][column] : "");
     }
   }
   EXPECT_EQ(shown.Count(RGB(255, 0, 255)), 0);
+  EXPECT_EQ(skills.textCellsLeft, 0);
 
   // Level and points cells: the one colour each shows, the others absent.
   const struct {
@@ -237,8 +236,9 @@ TEST_F(SkillListTest, LeavingRefreshingOrClosingEndsAPressForGood) {
   Open();
   EXPECT_GT(CellPixels(0, kColumnFirstStep, kNormalGlyph), 0);
   const auto before = ThreadsAndHandles();
-  for (int press = 0; press < 100; ++press)
-    Click(list, ImagePoint(list, kRowPlain, kColumnFirstStep + press % kStepColumnCount));
+  for (int press = 0; press < 200; ++press)
+    Mouse(list, press % 2 ? WM_LBUTTONUP : WM_LBUTTONDOWN,
+          ImagePoint(list, kRowPlain, kColumnFirstStep + press / 2 % kStepColumnCount));
   EXPECT_EQ(ThreadsAndHandles().first, before.first);
   EXPECT_LE(ThreadsAndHandles().second, before.second + 4);
 }
@@ -264,7 +264,8 @@ TEST_F(SkillListTest, KeysMoveTheCursorRowFramedWhileTheListHasTheFocus) {
     EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), -1);
     return rows;
   };
-  Click(list, ImagePoint(list, kRowNeed, kColumnSkillName));  // a press takes it there
+  Mouse(list, WM_LBUTTONDOWN, ImagePoint(list, kRowNeed, kColumnSkillName));  // moved by a press
+  Mouse(list, WM_LBUTTONUP, ImagePoint(list, kRowNeed, kColumnSkillName));
   EXPECT_EQ(framedRows(), std::vector<int>{kRowNeed});
   const std::pair<UINT, int> moves[] = {{VK_DOWN, 4},  {VK_END, 5},  {VK_UP, 4},
                                         {VK_PRIOR, 0}, {VK_NEXT, 5}, {VK_HOME, 0}};

@@ -177,7 +177,7 @@ TEST_F(Controls, ClicksSpaceAndSetCheckFollowTheRules) {
     steps[row].act();
     EXPECT_EQ(States(), steps[row].states) << "row " << row;
     // BN_CLICKED comes after the state has changed.
-    HostDialog::Clicks expected;
+    decltype(dialog.clicks) expected;
     if (const int id = steps[row].clicked)
       expected.emplace_back(id, SendMessageA(Item(id), BM_GETCHECK, 0, 0));
     EXPECT_EQ(dialog.clicks, expected) << "row " << row;
