@@ -13,8 +13,7 @@
 #include "skilllist/HeaderListView.h"
 #include "skilllist/SkillListView.h"
 
-inline constexpr COLORREF kUnlearntColor = 0x907060;
-inline constexpr COLORREF kMasterColor = 0x0000FF;
+inline constexpr COLORREF kUnlearntColor = 0x907060, kMasterColor = 0x0000FF;
 inline constexpr COLORREF kAltRowColor = 0xF4D4B4;
 
 class ListHost {
@@ -31,20 +30,16 @@ class ListHost {
     skills.SetAltRowColor(kAltRowColor, false);
     skills.SetPlan(&plan);
     skills.RefreshRows();
-    PumpUntilIdle();
+    Show();
   }
 
-  // Paints everything that is due.
   void Show() const {
-    UpdateWindow(Dialog());
+    UpdateWindow(dialog.Hwnd());
     PumpMessages();
   }
-
-  HWND Dialog() const { return dialog.Hwnd(); }
   HWND HeaderList() const { return dialog.Item(IDC_HEADER_LIST); }
   HWND SkillList() const { return dialog.Item(IDC_SKILL_LIST); }
   HWND Total() const { return dialog.Item(IDC_TOTAL_LABEL); }
-  int RefreshTotalCount() const { return dialog.refreshTotalCount; }
 
  private:
   HostDialog dialog;

@@ -1,8 +1,7 @@
 #pragma once
 
 // What the window tests and benchmarks share: message pumps, a dialog that
-// hosts control objects the way the main window does, and a canvas to read
-// pixels from.
+// hosts control objects as the main window does, and a canvas of pixels.
 
 #include <windows.h>
 
@@ -29,116 +28,77 @@ inline void PumpMessages() {
   }
 }
 
-// Milliseconds from the performance counter.
-inline double Now() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Handles messages as they come for the given time, calling watch after each round.
-inline void PumpFor(double milliseconds, const std::function<void()>& watch = nullptr) {
-  for (const double end = Now() + milliseconds; Now() < end;) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
-    PumpMessages();
-    if (watch) watch();
+// Handles messages as they come until done answers true; false after a time
+// generous enough for a busy machine.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 10000) {
+  for (const DWORD start = GetTickCount(); !done(); PumpMessages()) {
+    if (GetTickCount() - start >= milliseconds) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
   }
+  return true;
 }
 
-// Handles messages until the queue stays empty a while (posted repaints included).
-inline void PumpUntilIdle() {
-  for (int quietRounds = 0; quietRounds < 3; Sleep(10)) {
-    MSG msg;
-    const bool any = PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
-    PumpMessages();
-    quietRounds = any ? 0 : quietRounds + 1;
-  }
-}
-
-// A modeless dialog from a template of this module that hosts control
-// objects as the main window does: styled in its colours and font, each
-// handed its WM_DRAWITEM, WM_CTLCOLORSTATIC and WM_NOTIFY. It records every
-// BN_CLICKED with the control's check state at that moment and counts the
-// colour requests of each control; given a total, it shows it on
-// WM_APP_REFRESH_TOTAL.
+// A modeless dialog of this module's template hosting control objects as the main
+// window does: in its colours and font, handed their WM_DRAWITEM, WM_CTLCOLORSTATIC
+// and WM_NOTIFY. It records each BN_CLICKED with the control's check state then,
+// counts colour requests and shows the total.
 class HostDialog : public DialogBase {
  public:
-  using Clicks = std::vector<std::pair<int, LRESULT>>;
   explicit HostDialog(WORD templateId)
       : DialogBase(GetModuleHandleA(nullptr), nullptr, templateId) {}
-  ~HostDialog() override {
-    if (Hwnd()) DestroyWindow(Hwnd());
-  }
-  HostDialog(const HostDialog&) = delete;
-  HostDialog& operator=(const HostDialog&) = delete;
+  ~HostDialog() override { End(0); }
 
-  bool Open() {
-    if (Run(false, true) != 0) return false;
-    PumpUntilIdle();
-    return true;
-  }
+  bool Open() { return Run(false, true) == 0; }
   HWND Item(int id) const { return GetDlgItem(Hwnd(), id); }
   void Attach(ControlBase& control, int id) {
     control.Attach(Item(id));
     control.SetTextColor(kTextColor, false);
     control.SetBackColor(kBackColor, false);
-    control.SetFaceName("MS UI Gothic", false);
-    control.SetHeight(12, false);
+    control.SetFaceAndHeight("MS UI Gothic", 12, false);
     controls[id] = &control;
   }
-  void OnInitDialog() override {
-    DialogBase::OnInitDialog();
-    if (onInit) onInit(Hwnd());
-  }
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    const auto found =
+        controls.find(msg == WM_CTLCOLORSTATIC ? GetDlgCtrlID(reinterpret_cast<HWND>(lParam))
+                      : msg == WM_NOTIFY       ? static_cast<int>(header->idFrom)
+                                               : static_cast<int>(wParam));
+    ControlBase* control = found != controls.end() ? found->second : nullptr;
     switch (msg) {
       case WM_DRAWITEM:
-        if (auto* button = dynamic_cast<ButtonBase*>(Control(static_cast<int>(wParam))))
+        if (auto* button = dynamic_cast<ButtonBase*>(control))
           return button->DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
         break;
       case WM_CTLCOLORSTATIC:
         ++colorRequests[reinterpret_cast<HWND>(lParam)];
-        if (auto* text =
-                dynamic_cast<StaticText*>(Control(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))))
+        if (auto* text = dynamic_cast<StaticText*>(control))
           return reinterpret_cast<LRESULT>(text->OnCtlColor(reinterpret_cast<HDC>(wParam)));
         break;
-      case WM_NOTIFY: {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-        if (ControlBase* control = Control(static_cast<int>(header.idFrom)))
-          return control->WindowProc(header.hwndFrom, msg, wParam, lParam);
+      case WM_NOTIFY:
+        if (control) return control->WindowProc(header->hwndFrom, msg, wParam, lParam);
         break;
-      }
       case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED && lParam)
           clicks.emplace_back(LOWORD(wParam),
                               SendMessageA(reinterpret_cast<HWND>(lParam), BM_GETCHECK, 0, 0));
         break;
       case WM_APP_REFRESH_TOTAL:
-        ++refreshTotalCount;
         if (total) SetDlgItemInt(window, IDC_TOTAL_LABEL, total(), TRUE);
         return TRUE;
     }
     return DialogBase::WindowProc(window, msg, wParam, lParam);
   }
 
-  Clicks clicks;
+  std::vector<std::pair<int, LRESULT>> clicks;
   std::map<HWND, int> colorRequests;
-  int refreshTotalCount = 0;
-  std::function<void(HWND)> onInit;
   std::function<int()> total;
 
  private:
-  ControlBase* Control(int id) const {
-    const auto found = controls.find(id);
-    return found != controls.end() ? found->second : nullptr;
-  }
-
   std::map<int, ControlBase*> controls;
 };
 
 // A 32-bit memory bitmap with a DC: controls draw into it, or a window's
-// client area is copied into it as it shows on the screen.
+// client area is copied into it from the screen.
 class Canvas {
  public:
   Canvas(int width, int height) : width(width), height(height), dc(CreateCompatibleDC(nullptr)) {
@@ -161,32 +121,37 @@ class Canvas {
   Canvas& operator=(const Canvas&) = delete;
 
   COLORREF Pixel(int x, int y) const { return GetPixel(dc, x, y); }
-  // The smallest rectangle in area (all when empty) holding every pixel of
-  // the colour, or with same false every other pixel, and how many there
-  // are; an empty rectangle when none.
-  std::pair<RECT, int> Ink(COLORREF color, bool same = true, RECT area = {}) const {
-    if (IsRectEmpty(&area)) area = {0, 0, width, height};
-    RECT bounds{};
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x)
-        if ((Pixel(x, y) == color) == same) {
-          const RECT point{x, y, x + 1, y + 1};
-          UnionRect(&bounds, &bounds, &point);
-          ++count;
-        }
-    return {bounds, count};
+  // Over an area (all when empty): how many pixels have the colour, how many
+  // differ on another canvas, and the smallest rectangle holding those of the
+  // colour (with same false, all others; empty when none).
+  int Count(COLORREF color, RECT area = {}) const {
+    return Visit(area, [&](int x, int y) { return Pixel(x, y) == color; }).second;
+  }
+  int Differences(const Canvas& other, RECT area = {}) const {
+    return Visit(area, [&](int x, int y) { return Pixel(x, y) != other.Pixel(x, y); }).second;
   }
   RECT Bounds(COLORREF color, bool same = true, RECT area = {}) const {
-    return Ink(color, same, area).first;
+    return Visit(area, [&](int x, int y) { return (Pixel(x, y) == color) == same; }).first;
   }
-  int Count(COLORREF color, RECT area = {}) const { return Ink(color, true, area).second; }
-  bool Holds(COLORREF color) const { return Count(color) > 0; }
 
   const int width, height;
   const HDC dc;
 
  private:
+  // The bounds and the number of the area's pixels that match.
+  template <typename Match>
+  std::pair<RECT, int> Visit(RECT area, Match match) const {
+    if (IsRectEmpty(&area)) area = {0, 0, width, height};
+    std::pair<RECT, int> found{};
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x)
+        if (match(x, y)) {
+          const RECT point{x, y, x + 1, y + 1};
+          UnionRect(&found.first, &found.first, &point);
+          ++found.second;
+        }
+    return found;
+  }
   static SIZE ClientSize(HWND window) {
     RECT client{};
     GetClientRect(window, &client);

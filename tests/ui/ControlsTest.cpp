@@ -1,0 +1,313 @@
+// The framework's controls in a real dialog: binding; check states after clicks,
+// the space bar, BM_SETCHECK and arrow keys, by the radio group rule; drawing read
+// back pixel by pixel, from a memory DC or, for the group box and total, the screen.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "UiTestIds.h"
+#include "harness/WindowTestSupport.h"
+#include "ui/CheckBox.h"
+#include "ui/DiamondCheckBox.h"
+#include "ui/GroupBox.h"
+#include "ui/PushButton.h"
+#include "ui/RingRadioButton.h"
+
+namespace {
+
+// The shades of the main window's back colour; its frame colour and that one's light shade.
+constexpr COLORREF kLight = RGB(224, 240, 255), kLighter = RGB(240, 248, 255);
+constexpr COLORREF kDark = RGB(96, 112, 127), kDarker = RGB(48, 56, 63);
+constexpr COLORREF kFrameColor = 0xB00040, kFrameLit = RGB(208, 192, 236);
+const COLORREF kWindow = GetSysColor(COLOR_WINDOW);
+const BevelColors kRaised{kDarker, kDark, kLighter, kLight},
+    kSunken{kLighter, kLight, kDark, kDarker};
+
+// The controls whose states are read: the radio group (first, second, hidden, a
+// standard radio button, a check box, third), the solo radio button, two check boxes.
+constexpr int kStateIds[] = {
+    IDC_UI_RADIO_FIRST,    IDC_UI_RADIO_SECOND,         IDC_UI_RADIO_HIDDEN,
+    IDC_UI_RADIO_STANDARD, IDC_UI_CHECK_IN_RADIO_GROUP, IDC_UI_RADIO_THIRD,
+    IDC_UI_RADIO_SOLO,     IDC_UI_CHECK_FIRST,          IDC_UI_CHECK_SECOND};
+
+using PixelRules = std::vector<std::tuple<int, int, COLORREF>>;  // x, y, colour
+
+void ExpectPixels(const Canvas& canvas, const PixelRules& rules, const char* what) {
+  for (auto [x, y, color] : rules)
+    EXPECT_EQ(canvas.Pixel(x, y), color) << what << " " << x << "," << y;
+}
+
+// The outer and inner lines of a bevelled box's left and right sides, then more rules.
+PixelRules Bevel(int top, int w, int h, const BevelColors& c, PixelRules more = {}) {
+  const int y = top + h / 2;
+  const auto [outerBR, innerBR, outerTL, innerTL] = c;
+  const PixelRules sides{
+      {0, y, outerTL}, {1, y, innerTL}, {w - 1, y, outerBR}, {w - 2, y, innerBR}};
+  more.insert(more.end(), sides.begin(), sides.end());
+  return more;
+}
+
+// Draws the whole button into the canvas as WM_DRAWITEM would.
+void Draw(ButtonBase& button, Canvas& canvas, UINT state) {
+  PatBlt(canvas.dc, 0, 0, canvas.width, canvas.height, BLACKNESS);
+  const RECT all{0, 0, canvas.width, canvas.height};
+  DRAWITEMSTRUCT item{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, state, button.Hwnd(), canvas.dc, all, 0};
+  EXPECT_TRUE(button.DrawItem(item));
+}
+
+// What binding a control changes: its procedure, font, property and user data.
+auto Binding(HWND window) {
+  return std::make_tuple(
+      GetWindowLongPtrA(window, GWLP_WNDPROC), SendMessageA(window, WM_GETFONT, 0, 0),
+      GetPropA(window, WindowBase::kPropertyName), GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+class Controls : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dialog.Open());
+    ControlBase* controls[] = {&first, &second, &hidden, nullptr, &boxInGroup,
+                               &third, &solo,   &water,  &wind};
+    for (size_t i = 0; i < std::size(controls); ++i)
+      if (controls[i]) dialog.Attach(*controls[i], kStateIds[i]);
+    dialog.Attach(push, IDC_UI_PUSH);
+  }
+
+  void Click(int id, int x = 2, int y = 2) {
+    SendMessageA(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(Item(id), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  }
+  void Space(int id, UINT message) {
+    SendMessageA(Item(id), message, VK_SPACE, message == WM_KEYDOWN ? 0x00390001 : 0xC0390001);
+  }
+  void FocusAndSpace(int id) {
+    SetFocus(Item(id));
+    Space(id, WM_KEYDOWN);
+    Space(id, WM_KEYUP);
+  }
+  HWND Item(int id) const { return dialog.Item(id); }
+  // "radio-group solo check-boxes", 1 for each control that is on.
+  std::string States() const {
+    std::string states;
+    for (int id : kStateIds) {
+      if (id == IDC_UI_RADIO_SOLO || id == IDC_UI_CHECK_FIRST) states += ' ';
+      states += SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED ? '1' : '0';
+    }
+    return states;
+  }
+
+  // Objects outlive the dialog's windows, so they are declared first.
+  RadioButton first, solo;
+  RingRadioButton second, hidden, third;
+  DiamondCheckBox boxInGroup, wind;
+  CheckBox water;
+  PushButton push;
+  GroupBox group;
+  StaticText total;
+  HostDialog dialog{IDD_UI_CONTROLS};
+  Canvas canvas{80, 20}, focused{80, 20};  // an item 80 x 20 px
+};
+
+TEST_F(Controls, AttachedTwiceAControlIsSubclassedOnceAndDetachPutsEverythingBack) {
+  HWND control = Item(IDC_UI_CHECK_FIRST), other = Item(IDC_UI_CHECK_SECOND);
+  ASSERT_TRUE(water.Detach() && wind.Detach());
+  SetWindowLongPtrA(control, GWLP_USERDATA, 0x5A5A);  // the control's own, which binding borrows
+  const auto own = Binding(control);
+
+  ASSERT_TRUE(water.Attach(control) && water.Attach(control));
+  // A button keeps its font where a dialog keeps its procedure: it is no dialog.
+  EXPECT_FALSE(water.IsDialog());
+  EXPECT_EQ(Binding(control),
+            std::make_tuple(reinterpret_cast<LONG_PTR>(SharedWindowProc),
+                            reinterpret_cast<LRESULT>(water.Font()), static_cast<HANDLE>(&water),
+                            reinterpret_cast<LONG_PTR>(&water)));
+  EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & (BS_TYPEMASK | BS_NOTIFY),
+            BS_OWNERDRAW | BS_NOTIFY);
+  // Two quick clicks are two clicks, not a double click.
+  EXPECT_FALSE(GetClassLongPtrA(control, GCL_STYLE) & CS_DBLCLKS);
+  // Bound to another control, the object lets go of the first one.
+  ASSERT_TRUE(water.Attach(other));
+  EXPECT_EQ(Binding(control), own);
+  EXPECT_EQ(GetPropA(other, WindowBase::kPropertyName), static_cast<HANDLE>(&water));
+}
+
+TEST_F(Controls, ClicksSpaceAndSetCheckFollowTheRules) {
+  const int kWater = IDC_UI_CHECK_FIRST, kWind = IDC_UI_CHECK_SECOND;
+  const struct {
+    std::function<void()> act;
+    const char* states;
+    int clicked;  // the control that sends BN_CLICKED, or 0
+  } steps[] = {
+      {[&] { boxInGroup.SetCheck(1), first.SetCheck(1); }, "100010 0 00", 0},
+      {[&] { SendMessageA(Item(IDC_UI_RADIO_STANDARD), BM_SETCHECK, BST_CHECKED, 0); },
+       "100110 0 00", 0},
+      // Setting one clears the group's framework and standard radio buttons,
+      // and nothing else; a group runs from one WS_GROUP to the next.
+      {[&] { solo.SetCheck(1); }, "100110 1 00", 0},
+      {[&] { Click(IDC_UI_RADIO_SECOND); }, "010010 1 00", IDC_UI_RADIO_SECOND},
+      // Nothing switches the last one that is on off.
+      {[&] { Click(IDC_UI_RADIO_SECOND); }, "010010 1 00", IDC_UI_RADIO_SECOND},
+      {[&] { second.SetCheck(0); }, "010010 1 00", 0},
+      // A hidden button takes part: set, it clears the visible one; the next one set clears it.
+      {[&] { hidden.SetCheck(1); }, "001010 1 00", 0},
+      {[&] { Click(IDC_UI_RADIO_THIRD); }, "000011 1 00", IDC_UI_RADIO_THIRD},
+      // Only a press and a release inside click; so does the space bar, but
+      // not a release without a press or after the focus moved.
+      {[&] { Click(kWater, -30, 3); }, "000011 1 00", 0},
+      {[&] { Click(kWater); }, "000011 1 10", kWater},
+      {[&] { FocusAndSpace(kWater); }, "000011 1 00", kWater},
+      {[&] { FocusAndSpace(IDC_UI_RADIO_FIRST); }, "100010 1 00", IDC_UI_RADIO_FIRST},
+      {[&] { Space(kWind, WM_KEYUP); }, "100010 1 00", 0},
+      {[&] { FocusAndSpace(kWind), Space(kWind, WM_KEYDOWN); }, "100010 1 01", kWind},
+      {[&] { SetFocus(Item(kWater)), Space(kWind, WM_KEYUP); }, "100010 1 01", 0},
+      // BM_SETCHECK reaches the object; only BST_CHECKED sets.
+      {[&] { SendMessageA(Item(kWater), BM_SETCHECK, BST_CHECKED, 0); }, "100010 1 11", 0},
+      {[&] { SendMessageA(Item(kWater), BM_SETCHECK, BST_INDETERMINATE, 0); }, "100010 1 01", 0},
+      // A disabled button ignores SetCheck both ways, yet on, it is another one on.
+      {[&] { EnableWindow(Item(IDC_UI_RADIO_SECOND), FALSE), second.SetCheck(1); }, "100010 1 01",
+       0},
+      {[&] { second.SetStateBits(1), first.SetCheck(0); }, "010010 1 01", 0},
+      {[&] { second.SetCheck(0); }, "010010 1 01", 0},
+  };
+  for (size_t row = 0; row < std::size(steps); ++row) {
+    dialog.clicks.clear();
+    steps[row].act();
+    EXPECT_EQ(States(), steps[row].states) << "row " << row;
+    // BN_CLICKED comes after the state has changed.
+    decltype(dialog.clicks) expected;
+    if (const int id = steps[row].clicked)
+      expected.emplace_back(id, SendMessageA(Item(id), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(dialog.clicks, expected) << "row " << row;
+  }
+}
+
+// The buttons answer DLGC_BUTTON, not DLGC_RADIOBUTTON, on which the dialog
+// manager of Windows (not Wine's, for owner-drawn ones) clicks on arrow keys.
+TEST_F(Controls, ArrowsOnlyMoveTheFocusWithinTheGroup) {
+  first.SetCheck(1);
+  SetFocus(Item(IDC_UI_RADIO_FIRST));
+  // Up from the first wraps round to the last of the group.
+  const std::pair<WPARAM, int> moves[] = {
+      {VK_DOWN, IDC_UI_RADIO_SECOND}, {VK_UP, IDC_UI_RADIO_FIRST}, {VK_UP, IDC_UI_RADIO_THIRD}};
+  for (auto [key, focus] : moves) {
+    MSG msg{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+    EXPECT_TRUE(IsDialogMessageA(dialog.Hwnd(), &msg));
+    EXPECT_EQ(GetFocus(), Item(focus)) << "key " << key;
+    EXPECT_EQ(SendMessageA(GetFocus(), WM_GETDLGCODE, 0, 0), DLGC_BUTTON);
+  }
+  EXPECT_EQ(States(), "100000 0 00");
+  EXPECT_TRUE(dialog.clicks.empty());
+}
+
+// A thousand draws leave no GDI object behind: the handle numbers, which the
+// system hands out again once freed, would keep growing.
+TEST_F(Controls, EveryStateDrawsItsBevelsMarkLabelAndFocusAndLeavesNoObject) {
+  auto nextHandle = [] { return LOWORD(reinterpret_cast<UINT_PTR>(MakeSolidBrush(0).Get())); };
+  const int before = nextHandle();
+  ButtonBase* buttons[] = {&push, &water, &wind, &first, &second};
+  const UINT states[] = {ODS_DISABLED, ODS_FOCUS, ODS_SELECTED, 0};
+  for (int i = 0; i < 1000; ++i) {
+    buttons[i % 5]->SetStateBits(i % 3);
+    Draw(*buttons[i % 5], canvas, states[i % 4]);
+    water.SetHeight(10 + i % 5, false);
+  }
+  EXPECT_LT(nextHandle() - before, 100);
+
+  // The check box spans 0-12 x T-T+12, its diamond's centre is 6, M; the
+  // radio box spans 1-12 x 4-15, its dot 5-8 x 8-11, its ring 4-9 x 7-12.
+  const int t = (20 - 13) / 2, m = t + 6;
+  const struct {
+    ButtonBase& button;
+    int bits;    // 1 on, 2 toggle mode
+    UINT state;  // of the draw
+    PixelRules pixels;
+    const char* what;
+  } cases[] = {
+      {push, 0, 0, Bevel(0, 80, 20, kRaised, {{3, 3, kBackColor}}), "raised"},
+      {push, 0, ODS_SELECTED, Bevel(0, 80, 20, kSunken), "pressed"},
+      {push, 3, 0, Bevel(0, 80, 20, kSunken), "toggled on"},
+      {water, 0, 0, Bevel(t, 13, 13, kSunken, {{6, t + 6, kWindow}, {14, 2, kBackColor}}), "box"},
+      // The tick, clipped to the inside: strokes down from T+5 at x 3, up to T+3 at x 9.
+      {water, 1, 0, {{3, t + 5, kTextColor}, {3, t + 4, kWindow}, {9, t + 3, kTextColor}}, "tick"},
+      // Pressed or disabled, the box takes the back colour.
+      {water, 1, ODS_SELECTED, {{9, t + 9, kBackColor}, {3, t + 5, kTextColor}}, "pressed tick"},
+      {water, 1, ODS_DISABLED, {{9, t + 9, kBackColor}, {3, t + 5, kDark}}, "disabled tick"},
+      // The diamond: an outer one in the box colour round an inner one in the ink.
+      {wind, 1, 0, {{2, m, kTextColor}, {3, m, kWindow}, {6, m, kTextColor}}, "diamond"},
+      {wind, 1, ODS_DISABLED, {{2, m, kDark}, {3, m, kBackColor}, {6, m, kDark}}, "disabled"},
+      // Shadowed top left, lit bottom right, the fill, nothing outside the round corners.
+      {first, 0, 0, {{1, 9, kDark}, {2, 9, kDarker}, {12, 9, kLighter}, {11, 9, kLight}}, "round"},
+      {first, 0, 0, {{6, 9, kWindow}, {1, 4, kBackColor}, {12, 15, kBackColor}}, "round fill"},
+      {first, 1, 0, {{6, 9, kTextColor}, {4, 9, kWindow}}, "dot"},
+      {second, 1, 0, {{4, 9, kTextColor}, {5, 9, kWindow}, {6, 9, kTextColor}}, "ring"},
+      {second, 1, ODS_DISABLED, {{4, 9, kDark}, {5, 9, kBackColor}, {6, 9, kDark}}, "dim ring"},
+  };
+  for (const auto& drawn : cases) {
+    drawn.button.SetStateBits(drawn.bits);
+    Draw(drawn.button, canvas, drawn.state);
+    ExpectPixels(canvas, drawn.pixels, drawn.what);
+    // The label in the text colour; disabled, engraved: a light copy one
+    // pixel right of and below the dark one.
+    const RECT label{&drawn.button == &push ? 4 : 18, 2, 76, 18};
+    const RECT light = canvas.Bounds(kLight, true, label), dark = canvas.Bounds(kDark, true, label);
+    const bool enabled = !(drawn.state & ODS_DISABLED);
+    EXPECT_EQ(canvas.Count(kTextColor) > 10, enabled) << drawn.what;
+    EXPECT_TRUE(enabled || (light.right == dark.right + 1 && light.bottom == dark.bottom + 1));
+  }
+  // The focus rectangle, dotted along its left edge with nothing left of it:
+  // 4 px in on the push button, at label left - 1 on the check box.
+  for (auto [button, edge] : {std::pair<ButtonBase*, LONG>{&push, 4}, {&water, 17}}) {
+    Draw(*button, canvas, 0);
+    Draw(*button, focused, ODS_FOCUS);
+    EXPECT_GT(canvas.Differences(focused, {edge, 0, edge + 1, 20}), 4) << edge;
+    EXPECT_EQ(canvas.Differences(focused, {0, 0, edge, 20}), 0) << edge;
+  }
+}
+
+TEST_F(Controls, GroupBoxPaintsItsEtchedFrameAndCaptionAndEndsThePaint) {
+  dialog.Attach(group, IDC_UI_GROUP);
+  group.SetFrameColor(kFrameColor, true);
+  // The frame's top line runs through the middle of the caption.
+  SIZE caption{};
+  SelectObject(canvas.dc, group.Font());
+  GetTextExtentPoint32A(canvas.dc, "Attributes", 10, &caption);
+  const int y = caption.cy / 2 + 1, cx = caption.cx;
+  // Painted whole by the object: the control's own painting, which would ask
+  // the dialog for the box's colours and paint its background again, never runs.
+  dialog.colorRequests.clear();
+  RedrawWindow(group.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(dialog.colorRequests[group.Hwnd()], 0);
+  const Canvas shown(group.Hwnd());
+  const PixelRules frame{{3, y, kFrameColor}, {3, y + 1, kFrameLit}, {1, y + 10, kFrameLit},
+                         {6, y, kFrameColor}, {7, y, kBackColor},    {cx + 10, y, kBackColor}};
+  ExpectPixels(shown, frame, "frame cut by the caption");
+  const RECT text = shown.Bounds(kTextColor);
+  EXPECT_TRUE(text.left >= 9 && text.right <= cx + 9 && text.bottom <= caption.cy + 2);
+}
+
+TEST_F(Controls, TotalDisplayShowsItsOwnFontAndColoursUntilDetached) {
+  HWND control = Item(IDC_UI_STATIC);
+  const LRESULT ownFont = SendMessageA(control, WM_GETFONT, 0, 0);
+  dialog.Attach(total, IDC_UI_STATIC);
+  auto digitHeight = [&] {
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const Canvas shown(control);
+    EXPECT_EQ(shown.Pixel(1, 1), kBackColor);
+    EXPECT_GT(shown.Count(kTextColor), 10);
+    const RECT ink = shown.Bounds(kBackColor, false);
+    return ink.bottom - ink.top;
+  };
+  const int small = digitHeight();
+  // The 22 px bold font really shows: it is installed with WM_SETFONT.
+  total.SetHeight(22, true);
+  total.SetBold(1, true);
+  EXPECT_EQ(SendMessageA(control, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(total.Font()));
+  EXPECT_GE(digitHeight(), small + 5);
+  ASSERT_TRUE(total.Detach());
+  EXPECT_EQ(SendMessageA(control, WM_GETFONT, 0, 0), ownFont);
+}
+
+}  // namespace
