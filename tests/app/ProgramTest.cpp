@@ -332,8 +332,11 @@ TEST_F(ProgramTest, WithoutDataFileOneMessageBoxAndExitCodeZero) {
 
 // A whole run: the dark dragon saved under a name without extension (the
 // dialog adds ".vx3"), another type chosen, the file loaded back, the program
-// closed; the plug-in started, told the loaded plan, and ended.
-TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogs) {
+// closed; the plug-in started, told the loaded plan, and ended. Then Explorer
+// opens the plan, named quoted on the command line, with the plan's folder as
+// the working directory: the data file beside the program serves, further
+// arguments are ignored, and the plan shows as loaded.
+TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogAndTheCommandLine) {
   Start();
   EXPECT_EQ(std::string(kMainDialogCaption) + " - Version 2.2.2.1", TextOf(main));
   ASSERT_NO_FATAL_FAILURE(ChooseDarkDragonWithLevels());
@@ -351,18 +354,32 @@ TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogs) {
   database.jobName(3, 4, darkJob);
   EXPECT_EQ(darkJob, TextOf(Control(IDC_JOB_RANK2S)));
   ExpectShowsExpectedPlan();
+  // Closed as loaded: no question; the plug-in told the loaded plan last.
+  auto closeAsLoaded = [this] {
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_EQ(0u, WaitForExit());
+    const std::vector<std::string> calls = PluginCalls();
+    ASSERT_GE(calls.size(), 6u);
+    EXPECT_EQ("VexaChar_Initialize(" + LoggedHandle(main) + ")", calls[0]);
+    EXPECT_EQ(0u, calls[1].rfind("VexaChar_Create(", 0));
+    EXPECT_NE(std::string::npos, calls[1].find(", 0)"));
+    EXPECT_EQ((std::vector<std::string>{"VexaChar_SetChar(3, 0)", "VexaChar_SetRank(4, 1)",
+                                        "VexaChar_Delete()", "VexaChar_Terminate()"}),
+              std::vector<std::string>(calls.end() - 4, calls.end()));
+  };
+  closeAsLoaded();
+  EXPECT_EQ("VexaChar_GetWnd()", folder.ReadLines("VexaChar.log").front());  // nothing told yet
 
-  PostMessageA(main, WM_CLOSE, 0, 0);
-  ASSERT_EQ(0u, WaitForExit());
-  const std::vector<std::string> lines = folder.ReadLines("VexaChar.log"), calls = PluginCalls();
-  ASSERT_GE(calls.size(), 6u);
-  EXPECT_EQ("VexaChar_GetWnd()", lines.front());  // no window yet: nothing told
-  EXPECT_EQ("VexaChar_Initialize(" + LoggedHandle(main) + ")", calls[0]);
-  EXPECT_EQ(0u, calls[1].rfind("VexaChar_Create(", 0));
-  EXPECT_NE(std::string::npos, calls[1].find(", 0)"));
-  EXPECT_EQ((std::vector<std::string>{"VexaChar_SetChar(3, 0)", "VexaChar_SetRank(4, 1)",
-                                      "VexaChar_Delete()", "VexaChar_Terminate()"}),
-            std::vector<std::string>(calls.end() - 4, calls.end()));
+  const std::string path = PlanFile(kPlanTestFileName);
+  ASSERT_TRUE(MoveFileA(PlanFile("plan.vx3").c_str(), path.c_str()));
+  std::remove(folder.File("VexaChar.log").c_str());
+  End();
+  ASSERT_NO_FATAL_FAILURE(Launch(" \"" + path + "\" other.vx3", PlanFile("")));
+  ASSERT_NO_FATAL_FAILURE(FindMainWindow());
+  ASSERT_TRUE(WaitUntil([&] { return ShowsExpectedTotal(); }));
+  EXPECT_EQ(kDarkDragonIds, CheckedIds());
+  ExpectShowsExpectedPlan();
+  closeAsLoaded();
 }
 
 // A save before any plan shows no dialog; the load makes the folder before
@@ -649,34 +666,6 @@ TEST_F(ProgramTest, PlansTravelThroughTheClipboard) {
   ASSERT_TRUE(WaitUntil([&] { return ShowsExpectedTotal(); }));
   EXPECT_EQ(kDarkDragonIds, CheckedIds());
   ExpectShowsExpectedPlan();
-}
-
-// Explorer opens a plan with the program by naming it, quoted, on the command
-// line, and makes the plan's folder the working directory: the data file
-// beside the program serves, the plan opens once the window is up and the
-// plug-in is told. Further arguments are ignored.
-TEST_F(ProgramTest, APlanNamedOnTheCommandLineOpensFromItsOwnFolder) {
-  ASSERT_NO_FATAL_FAILURE(LoadData());
-  const std::string plans = folder.File("my plans");
-  std::filesystem::create_directory(plans);
-  const std::string path = plans + "\\" + kPlanTestFileName;
-  ASSERT_TRUE(database.BuildPlan(0x412321));
-  Expect(0, Max);
-  Expect(3, Up);
-  ASSERT_TRUE(database.SavePlan(path.c_str()));
-  ASSERT_NO_FATAL_FAILURE(Launch(" \"" + path + "\" other.vx3", plans));
-  ASSERT_NO_FATAL_FAILURE(FindMainWindow());
-  ASSERT_TRUE(WaitUntil([&] { return ShowsExpectedTotal(); }));
-  EXPECT_EQ(kDarkDragonIds, CheckedIds());
-  ExpectShowsExpectedPlan();
-
-  PostMessageA(main, WM_CLOSE, 0, 0);  // as loaded: no question
-  ASSERT_EQ(0u, WaitForExit());
-  const std::vector<std::string> calls = PluginCalls();
-  ASSERT_GE(calls.size(), 4u);
-  EXPECT_EQ((std::vector<std::string>{"VexaChar_SetChar(3, 0)", "VexaChar_SetRank(4, 1)",
-                                      "VexaChar_Delete()", "VexaChar_Terminate()"}),
-            std::vector<std::string>(calls.end() - 4, calls.end()));
 }
 
 // Bunny's basic job with atk_slash, atk_cleave and atk_vigor mastered: the overview
