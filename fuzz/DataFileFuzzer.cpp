@@ -14,8 +14,7 @@
 
 namespace {
 
-// Enough rows to reach every list of a small input while keeping runs fast.
-constexpr int kRowsToStep = 64;
+constexpr int kRowsToStep = 64;  // every list of a small input, and fast runs
 
 // Builds the plan of a code, steps its first rows through every step (the
 // last, Zero, only clears) and checks the cached total against the rows.

@@ -74,12 +74,10 @@ TEST(DataFileReaderTest, SectionsAndNamesReadAlikeWhateverTheLineEnds) {
   EXPECT_EQ((Strings{"first", "second"}), SkillKeys(database.skillList(0)));
   EXPECT_EQ(Strings{"r"}, SkillKeys(database.skillList(1)));
   EXPECT_TRUE(database.skillList(7).empty());
-  std::string bunnyName, foxName, knight;
-  EXPECT_TRUE(database.typeName(0, bunnyName) && database.typeName(4, foxName));
-  EXPECT_EQ("New", bunnyName);
-  EXPECT_EQ("Ki\rtsu\x1Ane", foxName);
-  EXPECT_TRUE(database.jobName(0, 1, knight));
-  EXPECT_EQ("Knight", knight);
+  Strings names(3);
+  EXPECT_TRUE(database.typeName(0, names[0]) && database.typeName(4, names[1]) &&
+              database.jobName(0, 1, names[2]));
+  EXPECT_EQ((Strings{"New", "Ki\rtsu\x1Ane", "Knight"}), names);
   // The stray line, "bad", both magic headers and the job names header with a
   // tab (each with two faults), two unknown names.
   EXPECT_EQ(7, database.droppedLineCount());

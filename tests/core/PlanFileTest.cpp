@@ -19,13 +19,12 @@ class PlanFileTest : public ::testing::Test {
   // Bunny's basic list holds a (masterable), b (one level), c (needs a at 2),
   // y (masterable) and x (needs y far above its maximum); its rank-1 list holds r1.
   void SetUp() override {
-    Load({AttackBasicHeader(), SkillDataLine("a", 2, "5"), SkillDataLine("b"),
-          SkillDataLine("c", 1, "3", "a:2"), SkillDataLine("y", 1, "5"),
-          SkillDataLine("x", 1, "-", "y:2147483647"), RankHeader(kTypeGlyphBunny, kDataRankFirst),
-          SkillDataLine("r1", 1, "4")});
-  }
-  void Load(const std::vector<std::string>& lines) {
-    ASSERT_TRUE(LoadDataLines(database, folder, lines));
+    ASSERT_TRUE(
+        LoadDataLines(database, folder,
+                      {AttackBasicHeader(), SkillDataLine("a", 2, "5"), SkillDataLine("b"),
+                       SkillDataLine("c", 1, "3", "a:2"), SkillDataLine("y", 1, "5"),
+                       SkillDataLine("x", 1, "-", "y:2147483647"),
+                       RankHeader(kTypeGlyphBunny, kDataRankFirst), SkillDataLine("r1", 1, "4")}));
   }
   void Steps(const std::string& steps) {
     ChangeList changes;
@@ -43,20 +42,20 @@ class PlanFileTest : public ::testing::Test {
 // Japanese name through a temporary file that is gone afterwards; a copy
 // puts the same bytes; keys of any length are written whole.
 TEST_F(PlanFileTest, SaveWritesCrLfLinesThatLoadBack) {
-  ASSERT_TRUE(database.BuildPlan(0x31E));  // unused bits 2-3 set
-  Steps("c+ a* r1+ r1+ r1+ r1+ b+");       // c raises a to 2
+  ASSERT_TRUE(database.BuildPlan(0x8000031E));  // unused bits 2, 3 and 31 set
+  Steps("c+ a* r1+ r1+ r1+ r1+ b+");            // c raises a to 2
   const std::string path = folder.Write(kPlanTestFileName, "an older, longer plan file");
   ASSERT_TRUE(database.SavePlan(path.c_str()));
-  const std::string text =
-      "job 31E\r\nskill a 11\r\nskill b 1\r\nskill c 1\r\nskill y 0\r\nskill x 0\r\nskill r1 4\r\n";
+  const std::string text = CrLfLines({"job 8000031E", "skill a 11", "skill b 1", "skill c 1",
+                                      "skill y 0", "skill x 0", "skill r1 4"});
   EXPECT_EQ(text, folder.Read(kPlanTestFileName));
   EXPECT_EQ(text, database.PlanFileText());
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
   ASSERT_TRUE(database.BuildPlan(kBunnyBasic) && database.LoadPlan(path.c_str()));
-  EXPECT_EQ(State(0x31E, {11, 1, 1, 0, 0, 4}), Now());
+  EXPECT_EQ(State(0x8000031E, {11, 1, 1, 0, 0, 4}), Now());
 
   const std::string longKey(3000, 'k');
-  Load({AttackBasicHeader(), SkillDataLine(longKey)});
+  ASSERT_TRUE(LoadDataLines(database, folder, {AttackBasicHeader(), SkillDataLine(longKey)}));
   ASSERT_TRUE(database.BuildPlan(kBunnyBasic));
   Steps(longKey + "+");
   ASSERT_TRUE(database.SavePlan(path.c_str()));
@@ -81,9 +80,7 @@ TEST_F(PlanFileTest, LoadRebuildsAndReplaysEveryRecordFromTheLast) {
       {"job 112\r\nskill y 3\r\nskill x 1\r\n", true, {0x112, {0, 0, 0, 3, 0}}},
       {"job 112\r\nskill y -2147483648\r\nskill x 1\r\n", true, {0x112, {0, 0, 0, 0, 0}}},
       {"job 112\r\nskill y 2147483647\r\nskill x 1\r\n", true, {0x112, {0, 0, 0, kMax, 1}}},
-      {"job 312\r\nskill a 2\r\nskill gone 1\r\nskill r1 3\r\n",
-       false,
-       {0x312, {0, 0, 0, 0, 0, 3}}}};
+      {"job 312\r\nskill a 2\r\nskill gone 1\r\nskill r1 3", false, {0x312, {0, 0, 0, 0, 0, 3}}}};
   for (const auto& [bytes, loads, state] : cases) {
     EXPECT_EQ(loads, database.LoadPlan(Write(bytes).c_str())) << bytes;
     EXPECT_EQ(state, Now()) << bytes;
@@ -150,6 +147,12 @@ TEST_F(PlanFileTest, FailedSaveLeavesAnExistingFileByteForByte) {
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 
   ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
+  // A file whose writes fail only when flushed, as on a full disk, where the system has one.
+  std::error_code noFullDevice;
+  std::filesystem::create_symlink("/dev/full", path + ".tmp", noFullDevice);
+  ASSERT_TRUE(noFullDevice || !database.SavePlan(path.c_str()));
+  EXPECT_EQ(kept, folder.Read("plan.vx3"));
+  EXPECT_FALSE(std::filesystem::is_symlink(path + ".tmp"));
   std::filesystem::create_directory(path + ".tmp");  // the temporary file cannot be made
   EXPECT_FALSE(database.SavePlan(path.c_str()));
   EXPECT_EQ(kept, folder.Read("plan.vx3"));
@@ -170,7 +173,6 @@ TEST_F(PlanFileTest, UndoAndRedoWalkEveryStepExactly) {
   auto record = [&] {
     if (Now() != states.back()) states.push_back(Now());
   };
-  EXPECT_FALSE(database.CanUndo());
   database.BuildPlan(kBunnyRank1);
   record();
   database.BuildPlan(kBunnyRank1);  // the same plan again: nothing changes
@@ -217,9 +219,7 @@ TEST_F(PlanFileTest, SavesAndLoadsSetTheUnmodifiedStateAndLoadsAreSteps) {
   database.BuildPlan(kBunnyRank1);
   EXPECT_TRUE(database.IsModified());
   Steps("c+");
-  const std::string saved = folder.PathOf("saved.vx3");
-  ASSERT_TRUE(database.SavePlan(saved.c_str()));
-  const State savedState = Now();
+  ASSERT_TRUE(database.SavePlan(folder.PathOf("saved.vx3").c_str()));
   EXPECT_FALSE(database.IsModified());
   Steps("b+");
   EXPECT_TRUE(database.IsModified());
@@ -233,8 +233,8 @@ TEST_F(PlanFileTest, SavesAndLoadsSetTheUnmodifiedStateAndLoadsAreSteps) {
   database.BuildPlan(kBunnyBasic);
   Steps("b+");
   const State beforeLoad = Now();
-  ASSERT_TRUE(database.LoadPlan(saved.c_str()));
-  EXPECT_EQ(savedState, Now());
+  ASSERT_TRUE(database.LoadPlan(Write("job 312\r\nskill a 4\r\n").c_str()));
+  const State loaded = Now();
   EXPECT_FALSE(database.IsModified());
   ASSERT_TRUE(database.Undo());
   EXPECT_EQ(beforeLoad, Now());
@@ -246,7 +246,7 @@ TEST_F(PlanFileTest, SavesAndLoadsSetTheUnmodifiedStateAndLoadsAreSteps) {
   EXPECT_EQ(kBunnyBasic, database.GetJobCode());
   EXPECT_TRUE(database.IsModified());  // a failed load is no load
   ASSERT_TRUE(database.Undo());
-  EXPECT_EQ(savedState, Now());
+  EXPECT_EQ(loaded, Now());
 }
 
 // Steps on a plan of 20,000 rows: the history stays within its bound, drops
@@ -257,27 +257,38 @@ TEST_F(PlanFileTest, HistoryIsBoundedAndTheNewestStepsSurvive) {
     lines.push_back(SkillDataLine("s" + std::to_string(skill), 1, "2"));
   lines.push_back(RankHeader(kTypeGlyphBunny, kDataRankFirst));
   lines.push_back(SkillDataLine("r1", 1, "4"));
-  Load(lines);
+  ASSERT_TRUE(LoadDataLines(database, folder, lines));
   // Each round keeps about 400 KB: a rebuild away from a mastered plan, and
-  // every row mastered in one step.
+  // in one step every row mastered but the round's own.
   for (int round = 0; round < 16; ++round) {
     database.BuildPlan(round % 2 ? kBunnyBasic : kBunnyRank1);
-    database.ResetLevels();
     database.BeginStep();
     ChangeList changes;
-    for (int row = 0; row < database.RowCount(); ++row) database.StepRowLevel(row, Max, changes);
+    for (int row = 0; row < database.RowCount(); ++row)
+      if (row != round) database.StepRowLevel(row, Max, changes);
     database.EndStep();
   }
   EXPECT_LE(database.HistoryBytes(), PlanHistory::kByteLimit);
-  EXPECT_GT(database.HistoryBytes(), PlanHistory::kByteLimit / 2);
+  // Only the oldest steps go: what is left fills the bound to within a step.
+  EXPECT_GT(database.HistoryBytes(), PlanHistory::kByteLimit * 9 / 10);
   const State mastered = Now();
-  for (int step = 0; step < 300; ++step) Steps("s" + std::to_string(step) + "-");
+  for (int step = 0; step < 300; ++step) Steps("s" + std::to_string(100 + step) + "-");
   EXPECT_LE(database.HistoryBytes(), PlanHistory::kByteLimit);
   for (int step = 0; step < 300; ++step) ASSERT_TRUE(database.Undo());
   EXPECT_EQ(mastered, Now());
+  ASSERT_TRUE(database.Undo() && database.Undo());  // back to round 14's plan
+  Levels round14(20001, 11);
+  round14[14] = 0;
+  EXPECT_EQ(State(kBunnyRank1, round14), Now());
   int undone = 0;
   while (database.Undo()) ++undone;
   EXPECT_LT(undone, 3 * 16);  // the oldest rounds are gone
+
+  PlanHistory history;  // a single step larger than the bound is not kept
+  PlanStep huge;
+  huge.changes.resize(PlanHistory::kByteLimit / sizeof(LevelChange));
+  history.Push(std::move(huge));
+  EXPECT_FALSE(history.CanUndo());
 }
 
 }  // namespace

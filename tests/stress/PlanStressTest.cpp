@@ -8,15 +8,15 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "tests/core/PlanTestData.h"
 
 namespace {
 
 TEST(PlanStressTest, StepsReadsAndRebuildsRunTogetherWithoutRaces) {
-  // Chains of ten prerequisites in the basic list, and rank-1 skills that
-  // require basic ones, so that steps raise and clear many rows at once. No
-  // required level exceeds a maximum, so every level stays within 0 and its maximum.
+  // Chains of ten prerequisites and rank-1 skills that require basic ones: steps
+  // raise and clear many rows at once, never past a maximum.
   std::vector<std::string> lines{AttackBasicHeader()};
   for (int i = 0; i < 300; ++i) {
     const std::string before = "s" + std::to_string(i - 1) + (i % 3 != 1 ? ":2" : ":1");

@@ -1,13 +1,9 @@
 // The real vexacheck.exe under Wine, started by the command interpreter as a
-// user starts it from a console: its output read through a pipe, its exit
-// status from the interpreter. The file name, the display-name field's label
-// plus ".dat", holds the trail byte 0x5C, which a byte-wise path split would
-// take for a folder separator.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
+// user starts it from a console, its output read through a pipe. The file name
+// (the display-name field's label plus ".dat") holds the trail byte 0x5C, which
+// a byte-wise path split would take for a folder separator.
 #include <JapaneseText.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>

@@ -6,14 +6,13 @@ set -u
 program=$1 table=$3 work=$(mktemp -d) failed=0
 trap 'rm -rf "$work"' EXIT
 cp "$2" "$work/vexa.dat"
-printf 'stray\r\n' >"$work/stray.dat"
-printf '[x]\r\n' >"$work/refused.dat"
+printf 'stray\r\n' >"$work/stray.dat" && printf '[x]\r\n' >"$work/refused.dat"
 
 # A text of the table as printed, without a closing \n.
 text() { grep "^$1	" "$table" | cut -f2 | sed 's/\\n$//'; }
 
-# check STATUS LINE [ARGUMENT...]: run in the scratch folder, the program must
-# exit with the status and print the line.
+# check STATUS LINE [ARGUMENT...]: run in the scratch folder, it must exit with
+# the status and print the line.
 check() {
   expected=$1 line=$2
   shift 2
