@@ -1,8 +1,7 @@
 #pragma once
 
 // Scratch files for tests, fuzzers and benchmarks: a private temporary folder,
-// files written byte for byte, and a working-directory switch, since
-// GameDatabase::load reads "vexa.dat" from the working directory.
+// files written byte for byte, and the database loaded from it.
 
 #include <filesystem>
 #include <fstream>
@@ -16,7 +15,12 @@
 // A fresh folder under the temporary folder, removed with its contents.
 class ScratchFolder {
  public:
-  ScratchFolder() : path(UniquePath()) { std::filesystem::create_directories(path); }
+  ScratchFolder()
+      : path(std::filesystem::temp_directory_path() /
+             ("pell-scratch-" + std::to_string(std::random_device()()) + "-" +
+              std::to_string(std::random_device()()))) {
+    std::filesystem::create_directories(path);
+  }
   ~ScratchFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path, ignored);
@@ -29,47 +33,30 @@ class ScratchFolder {
 
   // Writes the bytes unchanged (no line-end translation) and returns the file's path.
   std::string Write(const std::string& name, std::string_view bytes) const {
-    const std::string file = PathOf(name);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file;
+    std::ofstream(PathOf(name), std::ios::binary).write(bytes.data(), bytes.size());
+    return PathOf(name);
   }
-
   std::string Read(const std::string& name) const {
     std::ifstream in(PathOf(name), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
   const std::filesystem::path path;
-
- private:
-  static std::filesystem::path UniquePath() {
-    std::random_device random;
-    return std::filesystem::temp_directory_path() /
-           ("pell-scratch-" + std::to_string(random()) + "-" + std::to_string(random()));
-  }
 };
 
-// Makes a folder the working directory until it goes out of scope.
-class WorkingDirectory {
- public:
-  explicit WorkingDirectory(const std::filesystem::path& folder)
-      : previous(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-  }
-  ~WorkingDirectory() {
-    std::error_code ignored;
-    std::filesystem::current_path(previous, ignored);
-  }
-  WorkingDirectory(const WorkingDirectory&) = delete;
-  WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+// One folder for the whole run, as fuzzers and benchmarks want it.
+inline const ScratchFolder& RunScratchFolder() {
+  static const ScratchFolder folder;
+  return folder;
+}
 
- private:
-  const std::filesystem::path previous;
-};
-
-// Loads the database from the folder's "vexa.dat".
-inline bool LoadDatabaseFrom(const ScratchFolder& folder, GameDatabase& database) {
-  WorkingDirectory inFolder(folder.path);
-  return database.load();
+// Loads the database as the program does at start-up, with the folder as the
+// working directory: its "vexa.dat", else the one in the fallback folder.
+inline bool LoadDatabaseFrom(const ScratchFolder& folder, GameDatabase& database,
+                             const std::string& fallbackFolder = std::string()) {
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(folder.path);
+  const bool loaded = database.load(fallbackFolder);
+  std::filesystem::current_path(previous);
+  return loaded;
 }

@@ -1,222 +1,139 @@
+// Plan files, pastes and the undo history, on one small plan.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "plan/GameDatabase.h"
-#include "plan/PlanNumber.h"
 #include "tests/core/PlanTestData.h"
 
 namespace {
 
 using Levels = std::vector<int>;
-constexpr int kMin = -2147483647 - 1;
-
-TEST(PlanNumberTest, ReadersAreLenientAndKeepTheBitsOfAnUnsigned32BitValue) {
-  // A negated job code keeps its bits, and what "%X" writes of it reads back.
-  const struct {
-    const char* text;
-    std::uint32_t code;
-  } hex[] = {{"312", 0x312},
-             {"0x31e", 0x31E},
-             {"0X31E", 0x31E},
-             {" \t+1f junk", 0x1F},
-             {"-EE", 0xFFFFFF12},
-             {"FFFFFF12", 0xFFFFFF12},
-             {"80000000", 0x80000000},
-             {"FFFFFFFFFFFFFFFFFFFFFFFF", 0xFFFFFFFF},
-             {"-FFFFFFFFFFFFFFFFFFFFFFFF", 0xFFFFFFFF},
-             {"", 0},
-             {"0x", 0},
-             {"0x0x5", 0},
-             {"zz", 0}};
-  for (const auto& c : hex) EXPECT_EQ(c.code, ReadPlanHex(c.text)) << '"' << c.text << '"';
-
-  const struct {
-    const char* text;
-    std::int32_t level;
-  } levels[] = {{"7 trailing", 7},
-                {"  +11", 11},
-                {"-3", -3},
-                {"2147483647", 2147483647},
-                {"2147483648", kMin},
-                {"-2147483648", kMin},
-                {"4294967294", -2},
-                {"4294967295", -1},
-                {"4294967296", -1},
-                {"-4294967295", 1},
-                {"99999999999999999999999", -1},
-                {"abc", 0},
-                {"", 0}};
-  for (const auto& c : levels) EXPECT_EQ(c.level, ReadPlanLevel(c.text)) << '"' << c.text << '"';
-}
+using State = std::pair<JobCode, Levels>;
+constexpr int kMax = 2147483647;
 
 class PlanFileTest : public ::testing::Test {
  protected:
-  // Bunny's basic list holds a (masterable), b (one level) and c (needs a at
-  // 2); its rank-1 list holds r1.
+  // Bunny's basic list holds a (masterable), b (one level), c (needs a at 2),
+  // y (masterable) and x (needs y far above its maximum); its rank-1 list holds r1.
   void SetUp() override {
-    Load({AttackBasicHeader(), SkillDataLine("a", 2, "5"), SkillDataLine("b"),
-          SkillDataLine("c", 1, "3", "a:2"), RankHeader(kTypeGlyphBunny, kDataRankFirst),
-          SkillDataLine("r1", 1, "4")});
+    ASSERT_TRUE(
+        LoadDataLines(database, folder,
+                      {AttackBasicHeader(), SkillDataLine("a", 2, "5"), SkillDataLine("b"),
+                       SkillDataLine("c", 1, "3", "a:2"), SkillDataLine("y", 1, "5"),
+                       SkillDataLine("x", 1, "-", "y:2147483647"),
+                       RankHeader(kTypeGlyphBunny, kDataRankFirst), SkillDataLine("r1", 1, "4")}));
   }
-  void Load(const std::vector<std::string>& lines) {
-    ASSERT_TRUE(LoadDataLines(database, folder, lines));
-  }
-
-  std::string Write(const std::string& bytes) const { return folder.Write("plan.vx3", bytes); }
-  void Step(const std::string& key, LevelOp op, int times = 1) {
+  void Steps(const std::string& steps) {
     ChangeList changes;
-    for (int i = 0; i < times; ++i) database.StepLevel(key, op, changes);
+    ::Steps(database, steps, changes);
   }
-
-  // Loads each file and checks the answer, the code and every row's level.
-  struct LoadCase {
-    std::string bytes;
-    bool loads;
-    JobCode code;
-    Levels levels;
-  };
-  void ExpectLoads(const std::vector<LoadCase>& cases) {
-    for (const LoadCase& c : cases) {
-      EXPECT_EQ(c.loads, database.LoadPlan(Write(c.bytes).c_str())) << c.bytes;
-      EXPECT_EQ(c.code, database.GetJobCode()) << c.bytes;
-      EXPECT_EQ(c.levels, RowLevels(database)) << c.bytes;
-    }
-  }
+  std::string Write(const std::string& bytes) const { return folder.Write("plan.vx3", bytes); }
+  // The code and every row's level: what a load sets and undo brings back.
+  State Now() const { return {database.GetJobCode(), RowLevels(database)}; }
 
   ScratchFolder folder;
   GameDatabase database;
 };
 
-// Upper-case hex, CR LF on every line, written over an existing file (also one
-// with a Japanese name) through a temporary file that is gone afterwards;
-// keys of any length are written whole.
+// Upper-case hex, CR LF on every line, written over an existing file with a
+// Japanese name through a temporary file that is gone afterwards; a copy
+// puts the same bytes; keys of any length are written whole.
 TEST_F(PlanFileTest, SaveWritesCrLfLinesThatLoadBack) {
-  ASSERT_TRUE(database.BuildPlan(0x31E));  // unused bits 2-3 set
-  Step("c", Up);                           // raises a to 2
-  Step("a", Max);
-  Step("r1", Up, 4);
-  Step("b", Up);
-  for (const std::string& name : {std::string("saved.vx3"), std::string(kPlanTestFileName)}) {
-    const std::string path = folder.Write(name, "an older, longer plan file, to be replaced");
-    ASSERT_TRUE(database.SavePlan(path.c_str())) << name;
-    EXPECT_EQ(folder.Read(name),
-              "job 31E\r\nskill a 11\r\nskill b 1\r\nskill c 1\r\nskill r1 4\r\n");
-    EXPECT_EQ(folder.Read(name), database.PlanFileText());  // what a copy puts on the clipboard
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp")) << name;
-
-    ASSERT_TRUE(database.BuildPlan(kBunnyBasic));
-    ASSERT_TRUE(database.LoadPlan(path.c_str())) << name;
-    EXPECT_EQ(database.GetJobCode(), 0x31Eu);
-    EXPECT_EQ(RowLevels(database), (Levels{11, 1, 1, 4})) << name;
-  }
+  ASSERT_TRUE(database.BuildPlan(0x8000031E));  // unused bits 2, 3 and 31 set
+  Steps("c+ a* r1+ r1+ r1+ r1+ b+");            // c raises a to 2
+  const std::string path = folder.Write(kPlanTestFileName, "an older, longer plan file");
+  ASSERT_TRUE(database.SavePlan(path.c_str()));
+  const std::string text = CrLfLines({"job 8000031E", "skill a 11", "skill b 1", "skill c 1",
+                                      "skill y 0", "skill x 0", "skill r1 4"});
+  EXPECT_EQ(text, folder.Read(kPlanTestFileName));
+  EXPECT_EQ(text, database.PlanFileText());
+  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+  ASSERT_TRUE(database.BuildPlan(kBunnyBasic) && database.LoadPlan(path.c_str()));
+  EXPECT_EQ(State(0x8000031E, {11, 1, 1, 0, 0, 4}), Now());
 
   const std::string longKey(3000, 'k');
-  Load({AttackBasicHeader(), SkillDataLine(longKey)});
+  ASSERT_TRUE(LoadDataLines(database, folder, {AttackBasicHeader(), SkillDataLine(longKey)}));
   ASSERT_TRUE(database.BuildPlan(kBunnyBasic));
-  Step(longKey, Up);
-  ASSERT_TRUE(database.SavePlan(folder.PathOf("long.vx3").c_str()));
-  EXPECT_EQ(folder.Read("long.vx3"), "job 112\r\nskill " + longKey + " 1\r\n");
+  Steps(longKey + "+");
+  ASSERT_TRUE(database.SavePlan(path.c_str()));
+  EXPECT_EQ("job 112\r\nskill " + longKey + " 1\r\n", folder.Read(kPlanTestFileName));
 }
 
-// Any line end and hex form; huge saved levels end at the bounds in bounded
+// Records replay from the last, so one raised as another's prerequisite ends
+// at its own saved level; huge saved levels end at the bounds in bounded
 // work; an unknown key fails after the rebuild and the later records.
 TEST_F(PlanFileTest, LoadRebuildsAndReplaysEveryRecordFromTheLast) {
-  ExpectLoads({
-      {"job 0x31e\nskill a 4\nskill r1 2", true, 0x31E, {4, 0, 0, 2}},
-      {"job 112\r\n", true, kBunnyBasic, {0, 0, 0}},
+  const std::tuple<std::string, bool, State> cases[] = {
+      // The job line is an unsigned 32-bit hex value: a minus sign negates modulo 2^32.
+      {"job 0x31e\nskill a 4\nskill r1 2", true, {0x31E, {4, 0, 0, 0, 0, 2}}},
+      {"job -FFFFFCEE\r\nskill r1 2\r\n", true, {0x312, {0, 0, 0, 0, 0, 2}}},
       {"job 312\r\nskill a 2147483647\r\nskill b 11\r\nskill c -2147483648\r\nskill r1 15\r\n",
        true,
-       0x312,
-       {11, 1, 0, 11}},
+       {0x312, {11, 1, 0, 0, 0, 11}}},
       // c raised a, whose lowering cleared c.
-      {"job 312\r\nskill a -2\r\nskill b 4294967295\r\nskill c 3\r\n", true, 0x312, {0, 0, 0, 0}},
-      {"job 312\r\nskill a 2\r\nskill gone 1\r\nskill r1 3\r\n", false, 0x312, {0, 0, 0, 3}},
-  });
-
-  // A prerequisite raised far above its maximum lowers to its own saved level.
-  Load({AttackBasicHeader(), SkillDataLine("y", 1, "5"),
-        SkillDataLine("x", 1, "-", "y:2147483647")});
-  ExpectLoads({
-      {"job 112\r\nskill y 3\r\nskill x 1\r\n", true, kBunnyBasic, {3, 0}},
-      {"job 112\r\nskill y -2147483648\r\nskill x 1\r\n", true, kBunnyBasic, {0, 0}},
-      {"job 112\r\nskill y 2147483647\r\nskill x 1\r\n", true, kBunnyBasic, {2147483647, 1}},
-  });
-  EXPECT_EQ(database.TotalPoints(), 2147483647);
+      {"job 112\r\nskill a 4294967294\r\nskill b 4294967295\r\nskill c 3\r\n",
+       true,
+       {0x112, {0, 0, 0, 0, 0}}},
+      {"job 112\r\nskill y 3\r\nskill x 1\r\n", true, {0x112, {0, 0, 0, 3, 0}}},
+      {"job 112\r\nskill y -2147483648\r\nskill x 1\r\n", true, {0x112, {0, 0, 0, 0, 0}}},
+      {"job 112\r\nskill y 2147483647\r\nskill x 1\r\n", true, {0x112, {0, 0, 0, kMax, 1}}},
+      {"job 312\r\nskill a 2\r\nskill gone 1\r\nskill r1 3", false, {0x312, {0, 0, 0, 0, 0, 3}}}};
+  for (const auto& [bytes, loads, state] : cases) {
+    EXPECT_EQ(loads, database.LoadPlan(Write(bytes).c_str())) << bytes;
+    EXPECT_EQ(state, Now()) << bytes;
+  }
 }
 
-TEST_F(PlanFileTest, UnreadableFileLeavesThePlanUntouched) {
+// A text that is no plan, or whose job line names no type, is refused by a
+// load and a paste alike. A paste is all or nothing, where a file load may
+// have rebuilt the plan already. What is refused leaves the plan and its undo
+// and redo steps as they were.
+TEST_F(PlanFileTest, RefusedTextLeavesThePlanAndItsStepsUntouched) {
   ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
-  Step("c", Up);
-  const char* const badFiles[] = {
-      "job 312\r\nskill a 1\r\n\r\nskill b 1\r\n",  // blank line
-      "job 312\r\njob 312\r\n",
-      "skill a 1\r\njob 312\r\n",
-      "job 312\r\nskill a\r\n",
-      "job 312\r\nlevel a 1\r\n",
-      "JOB 312\r\n",
-      "job\r\n",
-      "",            // no job line: code 0, no character type
-      "job 30\r\n",  // type-pair bits 0x30 name no type
-      "job 0\r\nskill a 1\r\n",
-  };
-  std::vector<LoadCase> cases;
-  for (const char* bytes : badFiles) cases.push_back({bytes, false, kBunnyRank1, {2, 0, 1, 0}});
-  ExpectLoads(cases);
-  EXPECT_FALSE(database.LoadPlan(folder.PathOf("missing.vx3").c_str()));
-  EXPECT_FALSE(database.LoadPlan(nullptr));
-  EXPECT_EQ(RowLevels(database), (Levels{2, 0, 1, 0}));
-}
-
-// A paste loads as a file does, around the blank text a chat adds, but all or
-// nothing: whatever would fail anywhere leaves the plan and its undo and redo
-// steps as they were, where a file load has rebuilt the plan already.
-TEST_F(PlanFileTest, PasteLoadsWholePlansOnlyAsOneUndoStep) {
-  ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
-  Step("c", Up);
-  Step("b", Up);
-  ASSERT_TRUE(database.Undo());  // a redo step, which a refused paste keeps
-  const std::size_t limit = GameDatabase::kPasteLimit;
+  Steps("c+ b+");
+  ASSERT_TRUE(database.Undo());  // a redo step, which a refusal keeps
   const std::string jobLine = "job 112\r\n";
-  const std::string refused[] = {
-      "",
-      " \r\n\t\r\n",
-      "skill a 1\r\n",                              // no job line
-      "job 312\r\nskill gone 1\r\nskill r1 3\r\n",  // a file load would keep r1 at 3
-      "job 112\r\nskill r1 1\r\n",                  // r1 is no skill of the basic job
-      "job 312\r\nlevel a 1\r\n",
-      "job 312\r\nskill a 1\r\n\r\nskill b 1\r\n",
-      "job 30\r\n",
-      jobLine + std::string(limit - jobLine.size() + 1, ' '),  // over the limit, though blank
-  };
-  for (const std::string& text : refused) {
+  const std::string atLimit =
+      jobLine + std::string(GameDatabase::kPasteLimit - jobLine.size(), ' ');
+  const std::pair<std::string, bool> refused[] = {
+      // the text, and whether a load refuses it too
+      {"", true},
+      {" \r\n\t\r\n", true},
+      {"skill a 1\r\njob 312\r\n", true},
+      {"job 312\r\nskill a 1\r\n\r\nskill b 1\r\n", true},
+      {"job 312\r\njob 312\r\n", true},
+      {"job 312\r\nskill a\r\n", true},
+      {"JOB 312\r\n", true},
+      {"job 30\r\n", true},
+      {"job 0\r\nskill a 1\r\n", true},
+      {"job 100000312\r\n", true},  // beyond the range: 0xFFFFFFFF, no type
+      {atLimit + " ", true},        // over the limit, though blank
+      {"job 312\r\nskill gone 1\r\nskill r1 3\r\n", false},  // a load keeps r1 at 3
+      {"job 112\r\nskill r1 1\r\n", false}};                 // r1 is no skill of the basic job
+  for (const auto& [text, byLoad] : refused) {
     EXPECT_FALSE(database.PastePlan(text)) << text.substr(0, 60);
-    EXPECT_EQ(kBunnyRank1, database.GetJobCode());
-    EXPECT_EQ(RowLevels(database), (Levels{2, 0, 1, 0})) << text.substr(0, 60);
+    EXPECT_FALSE(byLoad && database.LoadPlan(Write(text).c_str())) << text.substr(0, 60);
+    EXPECT_EQ(State(kBunnyRank1, {2, 0, 1, 0, 0, 0}), Now()) << text.substr(0, 60);
     EXPECT_TRUE(database.CanRedo());
   }
+  EXPECT_FALSE(database.LoadPlan(folder.PathOf("missing.vx3").c_str()));
+  EXPECT_FALSE(database.LoadPlan(nullptr));
 
-  const struct {
-    std::string text;
-    JobCode code;
-    Levels levels;
-  } pasted[] = {
-      {"\r\n \t\r\n  job 312\r\nskill a 4\r\nskill r1 2\r\n \r\n\t", kBunnyRank1, {4, 0, 0, 2}},
-      {"\n\njob 0x31e\nskill b 1", 0x31E, {0, 1, 0, 0}},
-      {jobLine + std::string(limit - jobLine.size(), ' '), kBunnyBasic, {0, 0, 0}},
-  };
-  for (const auto& paste : pasted) {
-    const JobCode codeBefore = database.GetJobCode();
-    const Levels levelsBefore = RowLevels(database);
-    ASSERT_TRUE(database.PastePlan(paste.text)) << paste.text.substr(0, 60);
-    EXPECT_EQ(paste.code, database.GetJobCode());
-    EXPECT_EQ(paste.levels, RowLevels(database));
+  // A paste drops the blank text a chat adds around the plan, and is one step.
+  const std::pair<std::string, State> pasted[] = {
+      {"\r\n \t\r\n  job 312\r\nskill a 4\r\nskill r1 2\r\n \r\n\t", {0x312, {4, 0, 0, 0, 0, 2}}},
+      {"\n\njob 0x31e\nskill b 1", {0x31E, {0, 1, 0, 0, 0, 0}}},
+      {atLimit, {kBunnyBasic, {0, 0, 0, 0, 0}}}};
+  for (const auto& [text, state] : pasted) {
+    const State before = Now();
+    ASSERT_TRUE(database.PastePlan(text)) << text.substr(0, 60);
+    EXPECT_EQ(state, Now());
     EXPECT_TRUE(database.IsModified());
     ASSERT_TRUE(database.Undo());
-    EXPECT_EQ(codeBefore, database.GetJobCode());
-    EXPECT_EQ(levelsBefore, RowLevels(database));
+    EXPECT_EQ(before, Now());
     ASSERT_TRUE(database.Redo());
   }
 }
@@ -225,16 +142,20 @@ TEST_F(PlanFileTest, FailedSaveLeavesAnExistingFileByteForByte) {
   const std::string kept = "job 312\r\nskill a 1\r\n";
   const std::string path = Write(kept);
   EXPECT_FALSE(database.SavePlan(path.c_str()));  // no plan built yet: no rows
-  EXPECT_FALSE(database.BuildPlan(0x30));
-  EXPECT_FALSE(database.SavePlan(path.c_str()));
   EXPECT_FALSE(database.SavePlan(nullptr));
-  EXPECT_EQ(folder.Read("plan.vx3"), kept);
+  EXPECT_EQ(kept, folder.Read("plan.vx3"));
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 
   ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
+  // A file whose writes fail only when flushed, as on a full disk, where the system has one.
+  std::error_code noFullDevice;
+  std::filesystem::create_symlink("/dev/full", path + ".tmp", noFullDevice);
+  ASSERT_TRUE(noFullDevice || !database.SavePlan(path.c_str()));
+  EXPECT_EQ(kept, folder.Read("plan.vx3"));
+  EXPECT_FALSE(std::filesystem::is_symlink(path + ".tmp"));
   std::filesystem::create_directory(path + ".tmp");  // the temporary file cannot be made
   EXPECT_FALSE(database.SavePlan(path.c_str()));
-  EXPECT_EQ(folder.Read("plan.vx3"), kept);
+  EXPECT_EQ(kept, folder.Read("plan.vx3"));
   EXPECT_TRUE(std::filesystem::is_directory(path + ".tmp"));
 
   const std::string folderTarget = folder.PathOf("a-folder.vx3");  // the replacement fails
@@ -242,6 +163,132 @@ TEST_F(PlanFileTest, FailedSaveLeavesAnExistingFileByteForByte) {
   EXPECT_FALSE(database.SavePlan(folderTarget.c_str()));
   EXPECT_TRUE(std::filesystem::is_directory(folderTarget));
   EXPECT_FALSE(std::filesystem::exists(folderTarget + ".tmp"));
+}
+
+// Rebuilds, a held press of several steps, dependents cleared and a reset are
+// one step each, undone and redone exactly; a step that changes nothing, and
+// a click on the plan already built, add none.
+TEST_F(PlanFileTest, UndoAndRedoWalkEveryStepExactly) {
+  std::vector<State> states{Now()};
+  auto record = [&] {
+    if (Now() != states.back()) states.push_back(Now());
+  };
+  database.BuildPlan(kBunnyRank1);
+  record();
+  database.BuildPlan(kBunnyRank1);  // the same plan again: nothing changes
+  database.BeginStep();             // a held ">": its repeats are one step
+  Steps("a+ a+ a+");
+  database.EndStep();
+  record();
+  // The second "b+" changes nothing; the second "a-" clears c.
+  for (const char* step : {"c*", "b+", "b+", "a-", "a-", "r1*"}) {
+    Steps(step);
+    record();
+  }
+  database.ResetLevels();
+  record();
+  database.BuildPlan(kBunnyBasic);
+  record();
+  ASSERT_EQ(10u, states.size());
+  for (std::size_t back = states.size() - 1; back > 0; --back) {
+    ASSERT_TRUE(database.Undo());
+    EXPECT_EQ(states[back - 1], Now()) << back;
+  }
+  EXPECT_FALSE(database.Undo());
+  for (std::size_t forward = 1; forward < states.size(); ++forward) {
+    ASSERT_TRUE(database.Redo());
+    EXPECT_EQ(states[forward], Now()) << forward;
+  }
+  EXPECT_FALSE(database.Redo());
+
+  // A new change drops the steps that could be redone.
+  database.Undo();
+  database.Undo();
+  Steps("a*");
+  EXPECT_FALSE(database.CanRedo());
+  std::size_t undone = 0;
+  while (database.Undo()) ++undone;
+  EXPECT_EQ(states.size() - 2, undone);
+  EXPECT_EQ(states.front(), Now());
+}
+
+// Modified against what was last saved or loaded, by value; a load is one
+// step, also one that fails on a record after it rebuilt the plan.
+TEST_F(PlanFileTest, SavesAndLoadsSetTheUnmodifiedStateAndLoadsAreSteps) {
+  EXPECT_FALSE(database.IsModified());
+  database.BuildPlan(kBunnyRank1);
+  EXPECT_TRUE(database.IsModified());
+  Steps("c+");
+  ASSERT_TRUE(database.SavePlan(folder.PathOf("saved.vx3").c_str()));
+  EXPECT_FALSE(database.IsModified());
+  Steps("b+");
+  EXPECT_TRUE(database.IsModified());
+  Steps("b0");  // the same levels again
+  EXPECT_FALSE(database.IsModified());
+  database.Undo();
+  EXPECT_TRUE(database.IsModified());
+  database.Undo();
+  EXPECT_FALSE(database.IsModified());
+
+  database.BuildPlan(kBunnyBasic);
+  Steps("b+");
+  const State beforeLoad = Now();
+  ASSERT_TRUE(database.LoadPlan(Write("job 312\r\nskill a 4\r\n").c_str()));
+  const State loaded = Now();
+  EXPECT_FALSE(database.IsModified());
+  ASSERT_TRUE(database.Undo());
+  EXPECT_EQ(beforeLoad, Now());
+  EXPECT_TRUE(database.IsModified());
+  ASSERT_TRUE(database.Redo());
+  EXPECT_FALSE(database.IsModified());
+
+  EXPECT_FALSE(database.LoadPlan(Write("job 112\r\nskill nothing 1\r\n").c_str()));
+  EXPECT_EQ(kBunnyBasic, database.GetJobCode());
+  EXPECT_TRUE(database.IsModified());  // a failed load is no load
+  ASSERT_TRUE(database.Undo());
+  EXPECT_EQ(loaded, Now());
+}
+
+// Steps on a plan of 20,000 rows: the history stays within its bound, drops
+// the oldest first, and what it keeps still undoes exactly.
+TEST_F(PlanFileTest, HistoryIsBoundedAndTheNewestStepsSurvive) {
+  std::vector<std::string> lines{AttackBasicHeader()};
+  for (int skill = 0; skill < 20000; ++skill)
+    lines.push_back(SkillDataLine("s" + std::to_string(skill), 1, "2"));
+  lines.push_back(RankHeader(kTypeGlyphBunny, kDataRankFirst));
+  lines.push_back(SkillDataLine("r1", 1, "4"));
+  ASSERT_TRUE(LoadDataLines(database, folder, lines));
+  // Each round keeps about 400 KB: a rebuild away from a mastered plan, and
+  // in one step every row mastered but the round's own.
+  for (int round = 0; round < 16; ++round) {
+    database.BuildPlan(round % 2 ? kBunnyBasic : kBunnyRank1);
+    database.BeginStep();
+    ChangeList changes;
+    for (int row = 0; row < database.RowCount(); ++row)
+      if (row != round) database.StepRowLevel(row, Max, changes);
+    database.EndStep();
+  }
+  EXPECT_LE(database.HistoryBytes(), PlanHistory::kByteLimit);
+  // Only the oldest steps go: what is left fills the bound to within a step.
+  EXPECT_GT(database.HistoryBytes(), PlanHistory::kByteLimit * 9 / 10);
+  const State mastered = Now();
+  for (int step = 0; step < 300; ++step) Steps("s" + std::to_string(100 + step) + "-");
+  EXPECT_LE(database.HistoryBytes(), PlanHistory::kByteLimit);
+  for (int step = 0; step < 300; ++step) ASSERT_TRUE(database.Undo());
+  EXPECT_EQ(mastered, Now());
+  ASSERT_TRUE(database.Undo() && database.Undo());  // back to round 14's plan
+  Levels round14(20001, 11);
+  round14[14] = 0;
+  EXPECT_EQ(State(kBunnyRank1, round14), Now());
+  int undone = 0;
+  while (database.Undo()) ++undone;
+  EXPECT_LT(undone, 3 * 16);  // the oldest rounds are gone
+
+  PlanHistory history;  // a single step larger than the bound is not kept
+  PlanStep huge;
+  huge.changes.resize(PlanHistory::kByteLimit / sizeof(LevelChange));
+  history.Push(std::move(huge));
+  EXPECT_FALSE(history.CanUndo());
 }
 
 }  // namespace

@@ -3,36 +3,29 @@
 # The native console program as a user runs it: its exit statuses, and its
 # findings as FILE:LINE: lines in UTF-8, the texts taken from the text table.
 set -u
-program=$1 shipped=$2 table=$3
-work=$(mktemp -d)
+program=$1 table=$3 work=$(mktemp -d) failed=0
 trap 'rm -rf "$work"' EXIT
-failed=0
+cp "$2" "$work/vexa.dat"
+printf 'stray\r\n' >"$work/stray.dat" && printf '[x]\r\n' >"$work/refused.dat"
 
 # A text of the table as printed, without a closing \n.
 text() { grep "^$1	" "$table" | cut -f2 | sed 's/\\n$//'; }
 
-# check NAME EXPECTED_STATUS EXPECTED_LINE [ARGUMENT...]: runs the program in
-# the scratch folder; its status must match and its output hold the line.
+# check STATUS LINE [ARGUMENT...]: run in the scratch folder, it must exit with
+# the status and print the line.
 check() {
-  name=$1 expected=$2 line=$3
-  shift 3
+  expected=$1 line=$2
+  shift 2
   output=$(cd "$work" && "$program" "$@" 2>&1)
   status=$?
-  if [ "$status" -ne "$expected" ]; then
-    echo "FAIL $name: status $status, expected $expected"; failed=1
-  fi
-  if ! printf '%s\n' "$output" | grep -qxF -- "$line"; then
-    echo "FAIL $name: no line '$line' in:"; printf '%s\n' "$output"; failed=1
-  fi
+  [ "$status" -eq "$expected" ] || { echo "FAIL $*: status $status, expected $expected"; failed=1; }
+  printf '%s\n' "$output" | grep -qxF -- "$line" || { echo "FAIL $*: no '$line' in:"; printf '%s\n' "$output"; failed=1; }
 }
 
-cp "$shipped" "$work/vexa.dat"
-check "shipped data, the default file" 0 "$(text kCheckSummaryClean)"
-printf 'stray\r\n' >"$work/stray.dat"
-check "warnings only" 1 "stray.dat:1: warning: $(text kCheckBeforeFirstHeader)" stray.dat
-printf '[x]\r\n' >"$work/refused.dat"
-check "a header naming no section" 2 "refused.dat:1: error: $(text kCheckUnknownSection)" refused.dat
-check "a missing file" 2 "absent.dat: error: $(text kCheckUnreadable)" absent.dat
-check "two files" 2 "$(text kCheckUsage)" one.dat two.dat
-check "an option" 2 "$(text kCheckUsage)" --help
+check 0 "$(text kCheckSummaryClean)"
+check 1 "stray.dat:1: warning: $(text kCheckBeforeFirstHeader)" stray.dat
+check 2 "refused.dat:1: error: $(text kCheckUnknownSection)" refused.dat
+check 2 "absent.dat: error: $(text kCheckUnreadable)" absent.dat
+check 2 "$(text kCheckUsage)" one.dat two.dat
+check 2 "$(text kCheckUsage)" --help
 exit $failed
