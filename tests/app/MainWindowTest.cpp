@@ -1,6 +1,6 @@
 // The real MainWindow hosted in the test process: the shipped game data (or a
-// variant of it) as vexa.dat in a scratch folder that is the working
-// directory, the dialog run modeless, the controls driven with messages.
+// variant of it) as vexa.dat in a scratch folder, the dialog run modeless,
+// the controls driven with messages.
 #include <gtest/gtest.h>
 
 #include <JapaneseText.h>
@@ -46,12 +46,6 @@ RECT WindowRect(HWND window) {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char previous[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    previousFolder = previous;
-    SetCurrentDirectoryA(folder.Folder().c_str());
-  }
   void TearDown() override {
     // Undone to the start, the plan is unmodified and closes without a question.
     while (database.Undo()) {
@@ -60,17 +54,16 @@ class MainWindowTest : public ::testing::Test {
     PumpMessages();
     window.reset();
     ThePlugin().freeLibrary();
-    SetCurrentDirectoryA(previousFolder.c_str());
   }
 
   // Opens the main window on the data, with a private copy of a plug-in variant when named.
   void Open(const std::string& data = ShippedDataWithout({}), const char* plugin = nullptr) {
-    std::ofstream(folder.File("vexa.dat"), std::ios::binary) << data;
+    folder.Write("vexa.dat", data);
     window = std::make_unique<MainWindow>(GetModuleHandleA(nullptr), nullptr);
     if (plugin) {
       ASSERT_TRUE(ThePlugin().loadLibrary(folder.AddPlugin(VariantPath(plugin))));
     }
-    ASSERT_TRUE(database.load());
+    ASSERT_TRUE(LoadDatabaseFrom(folder, database));
     window->SetDatabase(&database);
     ASSERT_EQ(0, window->Run(false, true));
     dialog = window->Hwnd();
@@ -136,7 +129,6 @@ class MainWindowTest : public ::testing::Test {
   }
 
   AppScratchFolder folder;
-  std::string previousFolder;
   GameDatabase database;
   std::unique_ptr<MainWindow> window;
   HWND dialog = nullptr;

@@ -119,8 +119,7 @@ class ProgramTest : public ::testing::Test {
   // expected plan reads too.
   void Start(const std::string& addedLines = "") {
     ASSERT_NO_FATAL_FAILURE(LoadData(addedLines));
-    ASSERT_NO_FATAL_FAILURE(Launch());
-    ASSERT_NO_FATAL_FAILURE(FindMainWindow());
+    ASSERT_NO_FATAL_FAILURE(Restart());
   }
   void Restart() {
     End();
