@@ -241,11 +241,8 @@ TEST_F(SkillListTest, KeysMoveTheCursorRowFramedWhileTheListHasTheFocus) {
     host->Show();
     const Canvas shown(list);
     std::vector<int> rows;
-    for (int row = 0; row < kRowCount; ++row) {
-      RECT bounds{};
-      ListView_GetItemRect(list, row, &bounds, LVIR_BOUNDS);
-      if (shown.Differences(unfocused, bounds) > 0) rows.push_back(row);
-    }
+    for (int row = 0; row < kRowCount; ++row)
+      if (shown.Differences(unfocused, CellRect(list, row, 0)) > 0) rows.push_back(row);
     EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), -1);
     EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), -1);
     return rows;
