@@ -104,8 +104,7 @@ class Canvas {
   Canvas(int width, int height) : width(width), height(height), dc(CreateCompatibleDC(nullptr)) {
     BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void* bits = nullptr;
-    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    previousBitmap = SelectObject(dc, bitmap);
+    previousBitmap = SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, 0, 0));
   }
   explicit Canvas(HWND window) : Canvas(ClientSize(window).cx, ClientSize(window).cy) {
     HDC screen = GetDC(window);
@@ -113,8 +112,7 @@ class Canvas {
     ReleaseDC(window, screen);
   }
   ~Canvas() {
-    SelectObject(dc, previousBitmap);
-    DeleteObject(bitmap);
+    DeleteObject(SelectObject(dc, previousBitmap));
     DeleteDC(dc);
   }
   Canvas(const Canvas&) = delete;
@@ -158,6 +156,5 @@ class Canvas {
     return {client.right, client.bottom};
   }
 
-  HBITMAP bitmap;
   HGDIOBJ previousBitmap;
 };
