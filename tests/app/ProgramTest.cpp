@@ -110,7 +110,8 @@ class ProgramTest : public ::testing::Test {
   void Launch(const std::string& arguments = "", std::string directory = "") {
     if (directory.empty()) directory = folder.Folder();
     std::string commandLine = "\"" + folder.File("PellgrovePlanner.exe") + "\"" + arguments;
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                directory.c_str(), &startup, &process));
     CloseHandle(process.hThread);
@@ -289,7 +290,8 @@ class ProgramTest : public ::testing::Test {
     keys.insert(keys.end(), std::rbegin(chord), std::rend(chord));
     std::vector<INPUT> inputs;
     for (std::size_t i = 0; i < keys.size(); ++i) {
-      INPUT input{INPUT_KEYBOARD};
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
       input.ki.wVk = keys[i];
       input.ki.dwFlags = i < chord.size() ? 0 : KEYEVENTF_KEYUP;
       inputs.push_back(input);
