@@ -1,6 +1,6 @@
-// The real MainWindow hosted in the test process: the shipped game data (or a
-// variant of it) as vexa.dat in a scratch folder, the dialog run modeless,
-// the controls driven with messages.
+// The real MainWindow hosted in the test process: the shipped game data as
+// vexa.dat in a scratch folder, the dialog run modeless, the controls driven
+// with messages.
 #include <gtest/gtest.h>
 
 #include <JapaneseText.h>
@@ -11,32 +11,18 @@
 #include <functional>
 #include <iterator>
 #include <memory>
-#include <sstream>
 
 #include "TestSupport.h"
 #include "app/AttributeRules.h"
 #include "app/CharacterPlugin.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
-#include "app/PlanFileCommand.h"
 #include "app/SelectionCode.h"
 #include "plan/GameDatabase.h"
 #include "res/ControlIds.h"
 #include "skilllist/ListMessages.h"
 
 namespace {
-
-// The shipped data file, with every line that starts with one of the prefixes left out.
-std::string ShippedDataWithout(const std::vector<std::string>& prefixes) {
-  std::istringstream lines(Bytes(VariantPath(PELL_SHIPPED_DATA)));
-  std::string kept;
-  for (std::string line; std::getline(lines, line);) {
-    bool dropped = false;
-    for (const std::string& prefix : prefixes) dropped = dropped || line.rfind(prefix, 0) == 0;
-    if (!dropped) kept += line + "\n";
-  }
-  return kept;
-}
 
 RECT WindowRect(HWND window) {
   RECT rect{};
@@ -56,9 +42,10 @@ class MainWindowTest : public ::testing::Test {
     ThePlugin().freeLibrary();
   }
 
-  // Opens the main window on the data, with a private copy of a plug-in variant when named.
-  void Open(const std::string& data = ShippedDataWithout({}), const char* plugin = nullptr) {
-    folder.Write("vexa.dat", data);
+  // Opens the main window on the shipped data, with a private copy of a
+  // plug-in variant when named.
+  void Open(const char* plugin = nullptr) {
+    folder.Write("vexa.dat", Bytes(VariantPath(PELL_SHIPPED_DATA)));
     window = std::make_unique<MainWindow>(GetModuleHandleA(nullptr), nullptr);
     if (plugin) {
       ASSERT_TRUE(ThePlugin().loadLibrary(folder.AddPlugin(VariantPath(plugin))));
@@ -262,30 +249,11 @@ TEST_F(MainWindowTest, ApplyJobCodeSetsTheControlsAsFarAsTheyFit) {
   EXPECT_EQ(JobName(3, 4), TextOf(JobButton(3)));
 }
 
-// A data file may leave names empty: bunny's basic job button is then set
-// while hidden, and stays the one job button set.
-TEST_F(MainWindowTest, UnnamedJobsAndTypesAreHiddenOrBlank) {
-  Open(ShippedDataWithout({kDataJobKeyBunnyBasic, std::string(kTypeGlyphRaccoon) + " "}));
-  EXPECT_EQ("", TextOf(TypeButton(7)));
-  Click(TypeButton(0));
-  EXPECT_FALSE(IsWindowVisible(JobButton(0)));
-  EXPECT_EQ("type 0 job 0 water light", CheckedControls());
-  EXPECT_EQ(0x112u, database.GetJobCode());
-  Click(JobButton(1));
-  EXPECT_EQ("type 0 job 1 water light", CheckedControls());
-  Click(TypeButton(1));
-  EXPECT_EQ("type 1 job 1 water light", CheckedControls());
-  EXPECT_EQ(0x311u, database.GetJobCode());
-  Click(TypeButton(0));
-  EXPECT_EQ("type 0 job 1 water light", CheckedControls());
-  EXPECT_EQ(0x312u, database.GetJobCode());
-}
-
 // The plug-in's window is docked at the main window's left edge, the pair
 // centred; the plug-in is started, told each selection's type and job slot
 // (the dragon's second S job exactly when dark is set), and closed in order.
 TEST_F(MainWindowTest, PluginIsDockedToldEachSelectionAndClosedInOrder) {
-  Open(ShippedDataWithout({}), PELL_VEXACHAR_RECORDING);
+  Open(PELL_VEXACHAR_RECORDING);
   HWND plugin = ThePlugin().GetWnd();
   ASSERT_NE(nullptr, plugin);
   const RECT main = WindowRect(dialog), side = WindowRect(plugin);
@@ -414,9 +382,7 @@ TEST(CommandLineTest, TheFirstArgumentIsTakenQuotedOrBare) {
     const char* first;
   } lines[] = {{"\"D:\\my plans\\a.vx3\" -extra", "D:\\my plans\\a.vx3"},
                {" \t D:\\a.vx3 b.vx3", "D:\\a.vx3"},
-               {"\"unclosed name", "unclosed name"},
-               {"\"\" b.vx3", ""},
-               {"  ", ""}};
+               {"\"unclosed name", "unclosed name"}};
   for (const auto& line : lines)
     EXPECT_EQ(line.first, FirstArgument(line.arguments)) << line.arguments;
   EXPECT_EQ("", FirstArgument(nullptr));
@@ -442,10 +408,4 @@ TEST(SelectionCodeTest, LoadedCodesGiveTheirPluginSlotAndJobButton) {
     EXPECT_EQ(loaded.slot, PluginJobSlot(loaded.code)) << std::hex << loaded.code;
     EXPECT_EQ(loaded.button, JobButtonOfCode(loaded.code)) << std::hex << loaded.code;
   }
-}
-
-TEST(PlanFolderTest, ReplacesTheProgramNameAndKeepsAPathWithoutFolder) {
-  EXPECT_EQ("C:\\games\\pell.x\\save", PlanFolderBeside("C:\\games\\pell.x\\PellgrovePlanner.exe"));
-  EXPECT_EQ("Z:\\save", PlanFolderBeside("Z:\\"));
-  EXPECT_EQ("PellgrovePlanner.exe", PlanFolderBeside("PellgrovePlanner.exe"));
 }
