@@ -1,7 +1,5 @@
-// Feeds arbitrary bytes to the database as its data file, then builds the plan
-// of every character type and steps its rows, so that whatever the reader
-// stores also goes through the plan rules. The data file checker reads the same
-// bytes and must refuse exactly what the program refuses.
+// Arbitrary bytes as the data file: whatever the reader stores goes through the
+// plan rules of every type, and the checker refuses exactly what the program does.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -14,15 +12,13 @@
 
 namespace {
 
-constexpr int kRowsToStep = 64;  // every list of a small input, and fast runs
-
-// Builds the plan of a code, steps its first rows through every step (the
-// last, Zero, only clears) and checks the cached total against the rows.
+// Steps the first rows of the code's plan (all of a small input) through every
+// step, Zero only clearing, and checks the cached total against the rows.
 void ExercisePlan(GameDatabase& database, JobCode code) {
   FUZZ_CHECK(database.BuildPlan(code) && database.GetJobCode() == code);
   ChangeList changes;
   SkillEntry entry;
-  for (int row = 0; row < std::min(database.RowCount(), kRowsToStep); ++row) {
+  for (int row = 0; row < std::min(database.RowCount(), 64); ++row) {
     for (LevelOp op : {Up, Max, Down, Up, Zero})
       FUZZ_CHECK(database.StepRowLevel(row, op, changes) >= 0 && !changes.empty());
     FUZZ_CHECK(database.CopyRowEntry(row, entry) && entry.level == 0);
@@ -56,15 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(result.refused == !loaded);
   FUZZ_CHECK(result.ExitStatus() == (!loaded ? 2 : result.findings.empty() ? 0 : 1));
 
-  // Every type with rank 2 (S) and rank 2 (H), all attributes set, so that
-  // all of its skill lists take part.
+  // Every type with both rank-2 jobs and all attributes: all its skill lists take part.
   for (int type = 0; type < 8; ++type) {
     const JobCode typeCode = (JobCode{0x10} << (type / 2)) | (type % 2 == 0 ? 2 : 1) | 0x7F0000;
     for (JobCode rank : {0x2300u, 0x1300u}) ExercisePlan(database, typeCode | rank);
   }
-  const JobCode previousCode = database.GetJobCode();
-  FUZZ_CHECK(!database.BuildPlan(0x30));  // no type pair
-  FUZZ_CHECK(database.RowCount() == 0 && database.TotalPoints() == 0);
-  FUZZ_CHECK(database.GetJobCode() == previousCode);
   return 0;
 }

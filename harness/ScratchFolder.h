@@ -1,7 +1,6 @@
 #pragma once
 
-// Scratch files for tests, fuzzers and benchmarks: a private temporary folder,
-// files written byte for byte, and the database loaded from it.
+// Scratch files for tests, fuzzers and benchmarks, and the database loaded from them.
 
 #include <filesystem>
 #include <fstream>
@@ -30,7 +29,6 @@ class ScratchFolder {
 
   // Joined as bytes: a Shift-JIS name must reach the file functions unconverted.
   std::string PathOf(const std::string& name) const { return path.string() + "/" + name; }
-
   // Writes the bytes unchanged (no line-end translation) and returns the file's path.
   std::string Write(const std::string& name, std::string_view bytes) const {
     std::ofstream(PathOf(name), std::ios::binary).write(bytes.data(), bytes.size());
@@ -38,13 +36,13 @@ class ScratchFolder {
   }
   std::string Read(const std::string& name) const {
     std::ifstream in(PathOf(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
   const std::filesystem::path path;
 };
 
-// One folder for the whole run, as fuzzers and benchmarks want it.
+// One folder for the whole run, as fuzzers want it.
 inline const ScratchFolder& RunScratchFolder() {
   static const ScratchFolder folder;
   return folder;

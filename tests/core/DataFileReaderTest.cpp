@@ -1,8 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "tests/core/PlanTestData.h"
 
@@ -51,11 +47,10 @@ TEST(DataFileReaderTest, SkillLineFieldsFollowTheirRulesOrTheLineIsDropped) {
   EXPECT_EQ(4999, skill.prerequisites.back().level);
 }
 
-// Lines end at LF, with or without CR; a last line needs none; a lone CR and
-// 0x1A are ordinary bytes. Lines before any section, and headers with an
-// outer blank or a comment, are data lines; a section may come again; the last
-// name of a glyph or job key wins. The load counts each line it drops once,
-// however many faults it has.
+// Lines end at LF, with or without CR, the last at none; a lone CR and 0x1A are
+// ordinary bytes. Lines before any section, and headers with an outer blank or a
+// comment, are data lines; a section may come again; the last name wins. Each
+// dropped line counts once, however many faults it has.
 TEST(DataFileReaderTest, SectionsAndNamesReadAlikeWhateverTheLineEnds) {
   const std::string bunny = kTypeGlyphBunny, magic = HeaderLine(kDataSectionMagicBasic);
   const std::string bytes =
@@ -83,10 +78,9 @@ TEST(DataFileReaderTest, SectionsAndNamesReadAlikeWhateverTheLineEnds) {
   EXPECT_EQ(7, database.droppedLineCount());
 }
 
-// A missing file, a read error or a header that names no section fails the
-// load; the lines stored before it stay, in tables emptied first. Without
-// vexa.dat in the working directory the one in the fallback folder (beside
-// the program) is read; one in the working directory wins, broken or not.
+// A missing file, a read error or a header naming no section fails the load,
+// keeping the lines before it in tables emptied first. The working directory's
+// vexa.dat wins, broken or not, over the fallback folder's (beside the program).
 TEST(DataFileReaderTest, LoadFailsOnAMissingFileOrBadHeaderKeepingEarlierLines) {
   const ScratchFolder folder, program;
   program.Write("vexa.dat", CrLfLines({AttackBasicHeader(), "beside n 1 1 - -"}));

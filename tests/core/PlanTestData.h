@@ -1,7 +1,8 @@
 #pragma once
 
-// What the core tests share: data file lines, loaded by GameDatabase::load
-// from a scratch folder as the program loads them at start-up, and plan steps.
+// Data file lines, loaded as the program loads them at start-up, and plan steps.
+// Skill lines read "key name learnLevel learnPoints masterPoints item:count
+// key:level...", "-" for a single level or no item.
 
 #include <JapaneseText.h>
 #include <gtest/gtest.h>
@@ -24,22 +25,11 @@ inline std::string HeaderLine(const std::string& name) { return "[" + name + "]"
 // "[glyph:rank]" or "[glyph:rank:attribute]", the colons full-width.
 inline std::string RankHeader(const char* glyph, const char* rank,
                               const char* attribute = nullptr) {
-  std::string name = std::string(glyph) + kDataFullWidthColon + rank;
-  if (attribute != nullptr) name += kDataFullWidthColon + std::string(attribute);
-  return HeaderLine(name);
+  const std::string name = std::string(glyph) + kDataFullWidthColon + rank;
+  return HeaderLine(attribute ? name + kDataFullWidthColon + attribute : name);
 }
 
 inline std::string AttackBasicHeader() { return HeaderLine(kDataSectionAttackBasic); }
-
-// A skill line: key, display name, learn level 1, learn points, master points
-// ("-": one level), no master item, then the prerequisites ("key:level ...").
-inline std::string SkillDataLine(const std::string& key, int learnPoints = 1,
-                                 const std::string& masterPoints = "-",
-                                 const std::string& prerequisites = "") {
-  std::string line =
-      key + " Name-" + key + " 1 " + std::to_string(learnPoints) + " " + masterPoints + " -";
-  return prerequisites.empty() ? line : line + " " + prerequisites;
-}
 
 // Both name sections: type t named "T<t>", the job of type t and slot s
 // "J<t><s>"; a type or job key left out is not named.
@@ -86,13 +76,14 @@ inline std::vector<int> RowLevels(const GameDatabase& database) {
 
 // Level steps written "key" and "0", "-", "+" or "*" (Zero, Down, Up, Max),
 // blank-separated; answers the last step's answer.
-inline int Steps(GameDatabase& database, const std::string& steps, ChangeList& changes) {
+inline int Steps(GameDatabase& database, const std::string& steps, ChangeList* changes = nullptr) {
+  ChangeList ignored;
   int result = -99;
   std::istringstream in(steps);
   for (std::string step; in >> step;) {
     const auto op = static_cast<LevelOp>(std::string("0-+*").find(step.back()));
     step.pop_back();
-    result = database.StepLevel(step, op, changes);
+    result = database.StepLevel(step, op, changes ? *changes : ignored);
   }
   return result;
 }

@@ -1,7 +1,5 @@
-// The real vexacheck.exe under Wine, started by the command interpreter as a
-// user starts it from a console, its output read through a pipe. The file name
-// (the display-name field's label plus ".dat") holds the trail byte 0x5C, which
-// a byte-wise path split would take for a folder separator.
+// The real vexacheck.exe under Wine, started by the command interpreter. The file
+// name holds the trail byte 0x5C, which a byte-wise path split takes for a separator.
 #include <JapaneseText.h>
 #include <gtest/gtest.h>
 

@@ -1,12 +1,5 @@
-// The checker on small data files: each finding with its line, and the exit
-// status the file earns. Every file ends with complete name sections unless a
-// case is about names, so that only the lines under test give findings.
-#include <JapaneseText.h>
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
+// Each finding with its line, and the exit status; files end with complete
+// name sections unless a case is about names.
 #include "tests/core/PlanTestData.h"
 #include "vexacheck/DataFileCheck.h"
 
@@ -26,8 +19,7 @@ TEST(DataFileCheckTest, ReportsEachFindingAtItsLineAndTheExitStatus) {
   const std::string bunny = kTypeGlyphBunny;
   const struct {
     const char* what;
-    Lines lines;
-    Lines findings;
+    Lines lines, findings;
     int exitStatus;
     bool withNames = true;
   } cases[] = {
