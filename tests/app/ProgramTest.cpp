@@ -374,11 +374,12 @@ TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogAndTheCommandLine) {
   closeAsLoaded();
   EXPECT_EQ("VexaChar_GetWnd()", folder.ReadLines("VexaChar.log").front());  // nothing told yet
 
-  const std::string path = PlanFile(kPlanTestFileName);
+  const std::string plans = PlanFile("my plans"), path = plans + "\\" + kPlanTestFileName;
+  ASSERT_TRUE(CreateDirectoryA(plans.c_str(), nullptr));
   ASSERT_TRUE(MoveFileA(PlanFile("plan.vx3").c_str(), path.c_str()));
   std::remove(folder.File("VexaChar.log").c_str());
   End();
-  ASSERT_NO_FATAL_FAILURE(Launch(" \"" + path + "\" other.vx3", PlanFile("")));
+  ASSERT_NO_FATAL_FAILURE(Launch(" \"" + path + "\" other.vx3", plans));
   ASSERT_NO_FATAL_FAILURE(FindMainWindow());
   ASSERT_TRUE(WaitUntil([&] { return ShowsExpectedTotal(); }));
   EXPECT_EQ(kDarkDragonIds, CheckedIds());
