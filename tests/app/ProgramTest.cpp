@@ -30,14 +30,9 @@ constexpr DWORD kPatience = 20000;  // milliseconds
 constexpr UINT kUndo = 0x0100, kRedo = 0x0110, kCopyTable = 0x0130, kPaste = 0x0140,
                kAbout = 0x0160;
 
-// Input and posted messages arrive after what is already queued: polls until shown.
-bool WaitUntil(const std::function<bool()>& shown) {
-  for (DWORD waited = 0; waited < kPatience; waited += 20) {
-    if (shown()) return true;
-    Sleep(20);
-  }
-  return false;
-}
+// Input and posted messages reach the program after what is already queued:
+// the test waits until the change shows, with the patience of a busy machine.
+bool WaitUntil(const std::function<bool()>& shown) { return PumpUntil(shown, kPatience); }
 
 // The texts of a message box's static controls (its icon has none).
 std::vector<std::string> StaticTexts(HWND box) {
