@@ -25,7 +25,7 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::StartTotalTip() {
-  if (!totalTip.Create(Hwnd())) return;
+  totalTip.Prepare(Hwnd());
   totalTip.AddTool(Hwnd(), kTotalTool);
   RECT area{};
   HWND label = GetDlgItem(Hwnd(), IDC_TOTAL_LABEL);

@@ -10,10 +10,10 @@ namespace {
 constexpr UINT kToolCount = 2;
 }  // namespace
 
-void RowTip::Create(HWND listWindow) {
+void RowTip::Prepare(HWND listWindow) {
   list = listWindow;
   row = -1;
-  if (!tip.Create(list)) return;
+  tip.Prepare(list);
   for (UINT id = 0; id < kToolCount; ++id) tip.AddTool(list, id);
 }
 

@@ -13,7 +13,7 @@
 // another tool: it hides and shows again with the new row's text.
 class RowTip {
  public:
-  void Create(HWND list);
+  void Prepare(HWND list);
   void Destroy();
   // Every mouse message of the list, before the list handles it.
   void OnMouse(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -19,7 +19,7 @@ SkillListView::~SkillListView() { ReleaseImageList(); }
 
 bool SkillListView::Attach(HWND window) {
   if (!HeaderListView::Attach(window)) return false;
-  rowTip.Create(window);
+  rowTip.Prepare(window);
   return true;
 }
 

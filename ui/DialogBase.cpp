@@ -18,8 +18,8 @@ INT_PTR DialogBase::Run(bool runModal, bool show) {
   const auto self = reinterpret_cast<LPARAM>(static_cast<WindowBase*>(this));
   if (runModal) {
     modal = true;
-    // The dialog manager's loop has no place for shortcut keys but this hook.
-    HHOOK filter = SetWindowsHookExA(WH_MSGFILTER, ShortcutFilter, nullptr, GetCurrentThreadId());
+    // The dialog manager's loop has no place for shortcut keys but a hook.
+    HHOOK filter = SetWindowsHookExA(WH_KEYBOARD, ShortcutFilter, nullptr, GetCurrentThreadId());
     const INT_PTR result =
         DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, procedure, self);
     if (filter) UnhookWindowsHookEx(filter);
@@ -49,19 +49,25 @@ void DialogBase::OnInitDialog() {
 
 bool DialogBase::OnShortcutKey(const MSG&) { return false; }
 
-// Runs for each message of a modal loop on this thread. File dialogs and
-// message boxes are windows of their own, not bound, and keep their keys.
+// Runs for each key message that a loop of this thread takes from the queue.
+// A message filter would run for every message, at three window-server round
+// trips each. Keys of file dialogs and message boxes (windows of their own,
+// not bound) and of menus and window moves are theirs.
 LRESULT CALLBACK DialogBase::ShortcutFilter(int code, WPARAM wParam, LPARAM lParam) {
-  const MSG* message = reinterpret_cast<const MSG*>(lParam);
-  if (code == MSGF_DIALOGBOX && message && message->message == WM_KEYDOWN) {
-    HWND root = GetAncestor(message->hwnd, GA_ROOT);
+  const bool pressed = (lParam & 0x80000000) == 0;
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  if (code == HC_ACTION && pressed && GetGUIThreadInfo(GetCurrentThreadId(), &thread) &&
+      !(thread.flags & (GUI_INMENUMODE | GUI_INMOVESIZE)) && thread.hwndFocus) {
+    HWND root = GetAncestor(thread.hwndFocus, GA_ROOT);
     const bool bound =
         root && HasDialogProcedure(root) &&
         GetWindowLongPtrA(root, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(SharedWindowProc);
     auto* dialog = bound ? dynamic_cast<DialogBase*>(reinterpret_cast<WindowBase*>(
                                GetWindowLongPtrA(root, GWLP_USERDATA)))
                          : nullptr;
-    if (dialog && dialog->OnShortcutKey(*message)) return TRUE;
+    const MSG message{thread.hwndFocus, WM_KEYDOWN, wParam, lParam, 0, {}};
+    if (dialog && dialog->OnShortcutKey(message)) return 1;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

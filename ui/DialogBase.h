@@ -21,9 +21,9 @@ class DialogBase : public WindowBase {
   virtual bool End(INT_PTR result);
   // Runs once the dialog is initialised: centres it on the screen.
   virtual void OnInitDialog();
-  // Runs for every key press that the modal loop of this dialog takes from
-  // the queue for the dialog or one of its controls, before the dialog
-  // manager sees it; true when the key was used and must go no further.
+  // Runs for every key press that a loop takes from the queue while the focus
+  // is in this modal dialog, before the dialog manager sees it; true when the
+  // key was used and must go no further.
   virtual bool OnShortcutKey(const MSG& message);
 
   void SetIconId(WORD id) { iconId = id; }
@@ -32,8 +32,8 @@ class DialogBase : public WindowBase {
  private:
   void SetIcons();
   void ReleaseIcons();
-  // The message filter of the modal loops: key presses of a dialog bound to
-  // a DialogBase go to its OnShortcutKey.
+  // The keyboard hook of the modal runs: key presses while the focus is in a
+  // dialog bound to a DialogBase go to its OnShortcutKey.
   static LRESULT CALLBACK ShortcutFilter(int code, WPARAM wParam, LPARAM lParam);
 
   HINSTANCE instance;

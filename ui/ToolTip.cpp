@@ -17,35 +17,53 @@ TOOLINFOA ToolOf(HWND window, UINT id) {
 
 ToolTip::~ToolTip() { Destroy(); }
 
-bool ToolTip::Create(HWND window) {
+void ToolTip::Prepare(HWND window) {
   Destroy();
+  owner = window;
+}
+
+bool ToolTip::Make() {
+  if (hwnd) return true;
+  if (!owner) return false;
   hwnd = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, nullptr, nullptr);
+                         CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, nullptr, nullptr);
   if (!hwnd) return false;
   SendMessageA(hwnd, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+  for (const Tool& each : tools) Register(each);
   return true;
+}
+
+void ToolTip::Register(const Tool& added) const {
+  TOOLINFOA tool = ToolOf(added.window, added.id);
+  tool.lpszText = LPSTR_TEXTCALLBACKA;
+  tool.rect = added.area;
+  SendMessageA(hwnd, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void ToolTip::Destroy() {
   if (hwnd && IsWindow(hwnd)) DestroyWindow(hwnd);
   hwnd = nullptr;
+  owner = nullptr;
+  tools.clear();
 }
 
-void ToolTip::AddTool(HWND window, UINT id) const {
-  TOOLINFOA tool = ToolOf(window, id);
-  tool.lpszText = LPSTR_TEXTCALLBACKA;
-  SendMessageA(hwnd, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+void ToolTip::AddTool(HWND window, UINT id) {
+  tools.push_back(Tool{window, id, RECT{}});
+  if (hwnd) Register(tools.back());
 }
 
-void ToolTip::MoveTool(HWND window, UINT id, const RECT& area) const {
+void ToolTip::MoveTool(HWND window, UINT id, const RECT& area) {
+  for (Tool& each : tools)
+    if (each.window == window && each.id == id) each.area = area;
+  if (!hwnd) return;
   TOOLINFOA tool = ToolOf(window, id);
   tool.rect = area;
   SendMessageA(hwnd, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void ToolTip::Relay(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) const {
-  if (!hwnd) return;
+void ToolTip::Relay(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!Make()) return;
   MSG message{window, msg, wParam, lParam, 0, {}};
   SendMessageA(hwnd, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }

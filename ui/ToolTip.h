@@ -5,11 +5,14 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 // A tooltip window over rectangles of other windows (its tools). A tool's
 // window is asked for the text (TTN_GETDISPINFOA) each time the tip shows, and
 // an empty text shows no tip. The tool windows hand it their mouse messages
-// through Relay, so no window is subclassed for it.
+// through Relay, so no window is subclassed for it. The tip window is made on
+// the first relayed message: a top-level window costs dozens of window-server
+// round trips, which a start-up should not pay for a tip that may never show.
 class ToolTip {
  public:
   ToolTip() = default;
@@ -19,12 +22,12 @@ class ToolTip {
 
   // The tip of a window (owned by its top-level window): shown also while
   // another program is active, several lines, "&" shown as it is.
-  bool Create(HWND window);
+  void Prepare(HWND window);
   void Destroy();
-  void AddTool(HWND window, UINT id) const;
+  void AddTool(HWND window, UINT id);
   // The client rectangle of window that the tool covers; empty for none.
-  void MoveTool(HWND window, UINT id, const RECT& area) const;
-  void Relay(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) const;
+  void MoveTool(HWND window, UINT id, const RECT& area);
+  void Relay(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   // True for the tip's question, as a tool is added, whether its window wants
   // the A or W notifications; the answer is NFR_ANSI.
   bool IsFormatQuery(UINT msg, WPARAM wParam) const;
@@ -33,8 +36,17 @@ class ToolTip {
   // Answers the request with the text, which must stay until the next request.
   static void Answer(LPARAM notification, const std::string& text);
 
-  HWND Hwnd() const { return hwnd; }
-
  private:
+  struct Tool {
+    HWND window;
+    UINT id;
+    RECT area;
+  };
+
+  bool Make();
+  void Register(const Tool& added) const;
+
+  HWND owner = nullptr;
   HWND hwnd = nullptr;
+  std::vector<Tool> tools;
 };

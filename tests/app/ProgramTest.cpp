@@ -527,6 +527,21 @@ TEST_F(ProgramTest, UndoRedoAndTheKeyboardCursorRow) {
   Keys({VK_CONTROL, 'Y'});
   ASSERT_TRUE(WaitUntil([&] { return Total() == "0"; }));
   EXPECT_EQ(bunny, CheckedIds());
+  // Keys of an open menu are the menu's.
+  auto inMenu = [&] {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread);
+    return (thread.flags & GUI_INMENUMODE) != 0;
+  };
+  Keys({VK_MENU, VK_SPACE});
+  ASSERT_TRUE(WaitUntil(inMenu));
+  Keys({VK_CONTROL, 'Z'});
+  // The first Esc closes the system menu, the second leaves the menu mode.
+  Keys({VK_ESCAPE});
+  Keys({VK_ESCAPE});
+  ASSERT_TRUE(WaitUntil([&] { return !inMenu(); }));
+  EXPECT_EQ(bunny, CheckedIds());
   SysCommand(kUndo);
   EXPECT_EQ(kDarkDragonIds, CheckedIds());
   Keys({VK_CONTROL, VK_SHIFT, 'Z'});

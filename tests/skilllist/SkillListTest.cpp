@@ -265,9 +265,16 @@ TEST_F(SkillListTest, KeysMoveTheCursorRowFramedWhileTheListHasTheFocus) {
 // shows that row's text; a skill tied to no other shows no tip.
 TEST_F(SkillListTest, TheTipFollowsTheRowUnderTheMouseAndShowsOnlyTies) {
   EXPECT_EQ(GetWindowLongPtrA(list, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(SharedWindowProc));
-  HWND tip = nullptr;
-  do tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr);
-  while (tip && GetWindowThreadProcessId(tip, nullptr) != GetCurrentThreadId());
+  auto findTip = [] {
+    HWND tip = nullptr;
+    do tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr);
+    while (tip && GetWindowThreadProcessId(tip, nullptr) != GetCurrentThreadId());
+    return tip;
+  };
+  // The tip window is made by the first mouse message, not at start-up.
+  EXPECT_EQ(findTip(), nullptr);
+  Mouse(list, WM_MOUSEMOVE, POINT{1, 1});
+  HWND tip = findTip();
   ASSERT_NE(tip, nullptr);
   // The tip asks for its text each time it is about to show.
   auto tipAt = [&](int row) {
