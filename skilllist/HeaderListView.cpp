@@ -15,10 +15,10 @@ HeaderListView::HeaderListView() : ControlBase(true) {}
 
 bool HeaderListView::Attach(HWND window) {
   if (window && window == Hwnd()) return true;
+  // The font and each column would otherwise invalidate and re-measure the
+  // list; it is repainted whole once redraw is back on.
+  if (window) SendMessageA(window, WM_SETREDRAW, FALSE, 0);
   if (!ControlBase::Attach(window)) return false;
-  // Each column would otherwise invalidate and re-measure the list; it is
-  // repainted whole once redraw is back on.
-  SendMessageA(window, WM_SETREDRAW, FALSE, 0);
   SetUpStyles();
   SetUpColumns();
   SendMessageA(window, WM_SETREDRAW, TRUE, 0);
