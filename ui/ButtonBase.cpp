@@ -32,6 +32,10 @@ LRESULT ButtonBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     // dialog manager then neither clicks it on arrow keys nor restyles it.
     case WM_GETDLGCODE:
       return DLGC_BUTTON;
+    // The drawing fills the whole button; the default erase would paint it
+    // twice, with a brush asked of the dialog.
+    case WM_ERASEBKGND:
+      return 1;
     case WM_LBUTTONUP:
       if (toggleMode) {
         RECT client;
