@@ -36,6 +36,14 @@ LRESULT ButtonBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     // twice, with a brush asked of the dialog.
     case WM_ERASEBKGND:
       return 1;
+    // The framework clears the old text with the dialog's brush and draws the
+    // button at once: twice on the screen, and window-server round trips for
+    // a button not shown yet. One invalidation draws it once.
+    case WM_SETTEXT: {
+      const LRESULT result = DefWindowProcA(window, msg, wParam, lParam);
+      Repaint(true, false);
+      return result;
+    }
     case WM_LBUTTONUP:
       if (toggleMode) {
         RECT client;
