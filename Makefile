@@ -59,6 +59,7 @@ $(BENCH)/CMakeCache.txt: | deps
 bench: $(BENCH)/CMakeCache.txt win
 	cmake --build $(BENCH) -j $(JOBS) --target benchmarks
 	./tools/run-benchmarks.sh $(BENCH) $(WIN)
+	./bench/windows/startup-requests.sh $(WIN)
 
 # The program with its data file, plug-in and data file checker, as a user gets them.
 program: $(WIN)/CMakeCache.txt
