@@ -31,7 +31,7 @@ xvfb-run -a -s '-screen 0 1280x1024x24' sh -c '
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
     WINEDEBUG=-all wineserver -f -d1 2>"$program.log" &
-    # The first run starts the prefix'"'"'s services; the second is counted.
+    # The first run starts the services of the prefix; the second is counted.
     for run in 1 2; do timeout 6 "$0" "$program" >/dev/null 2>&1 || true; done
     wineserver -k 2>/dev/null || true
     wait
