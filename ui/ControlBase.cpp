@@ -111,7 +111,10 @@ void ControlBase::ResetFont(bool redraw) {
 }
 
 void ControlBase::Repaint(bool redraw, bool erase) const {
-  if (redraw && Hwnd()) InvalidateRect(Hwnd(), nullptr, erase);
+  // A window not on the screen (also one in a dialog not shown yet) is
+  // painted whole when it shows; invalidating it costs a window-server
+  // round trip for nothing.
+  if (redraw && Hwnd() && IsWindowVisible(Hwnd())) InvalidateRect(Hwnd(), nullptr, erase);
 }
 
 void ControlBase::StoreFaceName(const char* name) {
