@@ -105,7 +105,9 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
         return reinterpret_cast<LRESULT>(backgroundBrush);
       break;
     case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(window, IDC_TOTAL_LABEL))
+      // The bound label's handle, not GetDlgItem: under Wine that is a
+      // window-server round trip for every static that paints.
+      if (lParam && reinterpret_cast<HWND>(lParam) == totalLabel.Hwnd())
         return reinterpret_cast<LRESULT>(totalLabel.OnCtlColor(reinterpret_cast<HDC>(wParam)));
       break;
     case WM_APP_REFRESH_TOTAL:

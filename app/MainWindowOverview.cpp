@@ -28,8 +28,7 @@ void MainWindow::StartTotalTip() {
   totalTip.Prepare(Hwnd());
   totalTip.AddTool(Hwnd(), kTotalTool);
   RECT area{};
-  HWND label = GetDlgItem(Hwnd(), IDC_TOTAL_LABEL);
-  GetWindowRect(label, &area);
+  GetWindowRect(totalLabel.Hwnd(), &area);
   MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&area), 2);
   totalTip.MoveTool(Hwnd(), kTotalTool, area);
 }

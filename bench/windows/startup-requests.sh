@@ -11,7 +11,7 @@ folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 cp "$win/app/PellgrovePlanner.exe" "$win/vexa.dat" "$folder/"
 cp "$win/bench/windows/startup_reference_dialog.exe" "$folder/"
-cp "$(find "$win" -name VexaChar.dll | head -n 1)" "$folder/"
+cp "$win/plugin/full/VexaChar.dll" "$folder/"
 
 # The requests of the last process started in the server's log, up to the
 # first mouse event: its first thread is the main thread.
