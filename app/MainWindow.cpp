@@ -216,13 +216,9 @@ bool MainWindow::ConfirmClose() {
   return close;
 }
 
-bool MainWindow::OnShortcutKey(const MSG& message) {
-  if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return false;
-  const UINT command =
-      CommandOfShortcut(static_cast<UINT>(message.wParam), GetKeyState(VK_SHIFT) < 0);
-  if (command == 0) return false;
-  RunCommand(command);
-  return true;
+UINT MainWindow::ShortcutCommand(const MSG& message) const {
+  if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return 0;
+  return CommandOfShortcut(static_cast<UINT>(message.wParam), GetKeyState(VK_SHIFT) < 0);
 }
 
 void MainWindow::RunCommand(UINT id) {

@@ -52,7 +52,8 @@ class MainWindow : public DialogBase {
   // is the empty one of the start.
   void FollowPlan();
   // Ctrl with a key, in whichever control: the plan commands and the buttons.
-  bool OnShortcutKey(const MSG& message) override;
+  UINT ShortcutCommand(const MSG& message) const override;
+  void OnShortcutCommand(UINT command) override { RunCommand(command); }
   // A plan file to load once the window is up, as the open dialog would load
   // it (one named on the command line); empty for none. Call before Run.
   void OpenAtStart(const std::string& path) { startPlan = path; }

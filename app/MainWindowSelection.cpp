@@ -48,6 +48,7 @@ void MainWindow::OnAttributeCommand() {
 }
 
 void MainWindow::UpdateJobButtons() {
+  HWND focus = GetFocus();
   const int type = SelectedType();
   const bool dark = attributeBoxes[kDark].GetCheck();
   bool anySet = false;
@@ -61,9 +62,11 @@ void MainWindow::UpdateJobButtons() {
     anySet = anySet || jobButtons[job].GetCheck();
   }
   if (type != -1 && !anySet) jobButtons[kBasicJob].SetCheck(1);
+  MoveFocusOffUnusable(focus, skillList.Hwnd());
 }
 
 void MainWindow::UpdateAttributeBoxes() {
+  HWND focus = GetFocus();
   const int type = SelectedType();
   const int job = SelectedJob();
   for (int box = 0; box < kAttributeCount; ++box) {
@@ -71,6 +74,7 @@ void MainWindow::UpdateAttributeBoxes() {
         IsLightOrDark(box) ? LightDarkEnabled(type, job) : ElementsEnabled(type, job);
     EnableWindow(attributeBoxes[box].Hwnd(), enabled);
   }
+  MoveFocusOffUnusable(focus, skillList.Hwnd());
 }
 
 int MainWindow::ComposeJobCode() const { return JobCodeOf(ReadSelection()); }
@@ -109,13 +113,13 @@ bool MainWindow::ShowPlanCode() {
   const int type = JobCodeType(code);
   if (type < 0) return false;
   CheckRadioButton(Hwnd(), IDC_TYPE_FIRST, IDC_TYPE_FIRST + kTypeCount - 1, IDC_TYPE_FIRST + type);
-  UpdateAttributeBoxes();
   SetAttributesFromCode(code);
   UpdateJobButtons();
   const int job = JobButtonOfCode(code);
-  if (job < 0) return false;
-  jobButtons[job].SetCheck(1);
-  return true;
+  if (job >= 0) jobButtons[job].SetCheck(1);
+  // As a click on the buttons that ended up set would enable them.
+  UpdateAttributeBoxes();
+  return job >= 0;
 }
 
 // Boxes whose group of bits is absent from the code keep their states.

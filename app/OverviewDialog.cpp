@@ -1,7 +1,5 @@
 #include "app/OverviewDialog.h"
 
-#include <commctrl.h>
-
 #include <JapaneseText.h>
 
 #include <string>
@@ -9,33 +7,7 @@
 
 #include "app/OverviewText.h"
 #include "res/DialogIds.h"
-#include "skilllist/SkillTipText.h"
 #include "ui/Clipboard.h"
-
-namespace {
-
-struct ItemColumn {
-  const char* title;
-  int width;
-  int format;
-};
-constexpr ItemColumn kItemColumns[] = {{kOverviewColumnItem, 130, LVCFMT_LEFT},
-                                       {kOverviewColumnCount, 70, LVCFMT_RIGHT},
-                                       {kOverviewColumnSkills, 240, LVCFMT_LEFT}};
-
-void SetCell(HWND list, int row, int column, const std::string& text) {
-  LVITEMA item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = row;
-  item.iSubItem = column;
-  item.pszText = const_cast<char*>(text.c_str());
-  if (column == 0)
-    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  else
-    SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-}
-
-}  // namespace
 
 OverviewDialog::OverviewDialog(HWND owner, PlanOverview overview)
     : ThemedDialog(owner, IDD_OVERVIEW_DIALOG, kOverviewCaption), overview(std::move(overview)) {}
@@ -44,11 +16,12 @@ LRESULT OverviewDialog::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   if (msg == WM_INITDIALOG) {
     const LRESULT result = ThemedDialog::WindowProc(window, msg, wParam, lParam);
     ShowFigures();
-    FillItemList();
+    itemList.Attach(GetDlgItem(window, IDC_OVERVIEW_ITEMS));
+    itemList.Fill(overview.items);
     return result;
   }
   if (msg == WM_COMMAND && LOWORD(wParam) == IDC_OVERVIEW_COPY && HIWORD(wParam) == BN_CLICKED) {
-    clipboard::PutText(window, OverviewCopyText(overview));
+    Copy();
     return TRUE;
   }
   return ThemedDialog::WindowProc(window, msg, wParam, lParam);
@@ -63,23 +36,14 @@ void OverviewDialog::ShowFigures() const {
   }
 }
 
-void OverviewDialog::FillItemList() const {
-  HWND list = GetDlgItem(Hwnd(), IDC_OVERVIEW_ITEMS);
-  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-  int index = 0;
-  for (const ItemColumn& column : kItemColumns) {
-    LVCOLUMNA description{};
-    description.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-    description.fmt = column.format;
-    description.cx = column.width;
-    description.pszText = const_cast<char*>(column.title);
-    SendMessageA(list, LVM_INSERTCOLUMNA, index++, reinterpret_cast<LPARAM>(&description));
-  }
-  int row = 0;
-  for (const MasterItemTotal& item : overview.items) {
-    SetCell(list, row, 0, item.name);
-    SetCell(list, row, 1, std::to_string(item.count));
-    SetCell(list, row, 2, JoinedNames(item.skills));
-    ++row;
-  }
+UINT OverviewDialog::ShortcutCommand(const MSG& message) const {
+  const bool onlyControl =
+      GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0;
+  return onlyControl && message.wParam == 'C' ? IDC_OVERVIEW_COPY : 0;
 }
+
+void OverviewDialog::OnShortcutCommand(UINT command) {
+  if (command == IDC_OVERVIEW_COPY) Copy();
+}
+
+void OverviewDialog::Copy() const { clipboard::PutText(Hwnd(), OverviewCopyText(overview)); }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/OverviewItemList.h"
 #include "app/ThemedDialog.h"
 #include "plan/PlanOverview.h"
 
@@ -13,10 +14,14 @@ class OverviewDialog : public ThemedDialog {
   OverviewDialog(HWND owner, PlanOverview overview);
 
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // Ctrl+C copies, as the copy button does.
+  UINT ShortcutCommand(const MSG& message) const override;
+  void OnShortcutCommand(UINT command) override;
 
  private:
   void ShowFigures() const;
-  void FillItemList() const;
+  void Copy() const;
 
   PlanOverview overview;
+  OverviewItemList itemList;
 };

@@ -9,16 +9,18 @@
 
 namespace {
 
+// Items of one group stand together, a separator between groups.
 struct MenuCommand {
   UINT id;
   const char* text;
+  int group;
   bool systemMenuOnly = false;
 };
 constexpr MenuCommand kMenuCommands[] = {
-    {kCommandUndo, kMenuUndo},           {kCommandRedo, kMenuRedo},
-    {kCommandCopyPlan, kMenuCopyPlan},   {kCommandCopyTable, kMenuCopyTable},
-    {kCommandPastePlan, kMenuPastePlan}, {kCommandOverview, kMenuOverview},
-    {kCommandAbout, kMenuAbout, true}};
+    {kCommandUndo, kMenuUndo, 0},           {kCommandRedo, kMenuRedo, 0},
+    {kCommandCopyPlan, kMenuCopyPlan, 1},   {kCommandCopyTable, kMenuCopyTable, 1},
+    {kCommandPastePlan, kMenuPastePlan, 1}, {kCommandOverview, kMenuOverview, 2},
+    {kCommandAbout, kMenuAbout, 3, true}};
 
 struct Shortcut {
   UINT key;
@@ -38,10 +40,16 @@ bool IsPlanCommand(UINT id) {
 }
 
 void InsertPlanCommandItems(HMENU menu, UINT position, bool systemMenu) {
-  for (const MenuCommand& command : kMenuCommands)
-    if (systemMenu || !command.systemMenuOnly)
-      InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, command.id, command.text);
-  if (systemMenu) InsertMenuA(menu, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+  auto separate = [&] { InsertMenuA(menu, position++, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr); };
+  const MenuCommand* previous = nullptr;
+  for (const MenuCommand& command : kMenuCommands) {
+    if (!systemMenu && command.systemMenuOnly) continue;
+    if (previous && previous->group != command.group) separate();
+    InsertMenuA(menu, position++, MF_BYPOSITION | MF_STRING, command.id, command.text);
+    previous = &command;
+  }
+  // Apart from Windows' own items.
+  if (systemMenu) separate();
 }
 
 void EnablePlanCommandItems(HMENU menu, const std::function<bool(UINT)>& canRun) {

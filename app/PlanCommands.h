@@ -18,9 +18,11 @@ inline constexpr UINT kCommandAbout = 0x0160;
 // True for an id of the plan commands (a WM_SYSCOMMAND's wParam masked with 0xFFF0).
 bool IsPlanCommand(UINT id);
 
-// Inserts the menu items of the plan commands at position. The system menu
-// gets every item and a separator after them; a context menu leaves out the
-// items that concern the program rather than the plan.
+// Inserts the menu items of the plan commands at position, in groups with
+// separators between them. The system menu gets every item and a separator
+// after them; a context menu leaves out the items that concern the program
+// rather than the plan. No access key is one of the system menu's own
+// (R, M, S, N, X, C), which Alt+Space and that letter must reach.
 void InsertPlanCommandItems(HMENU menu, UINT position, bool systemMenu);
 // Greys the items whose command cannot act now.
 void EnablePlanCommandItems(HMENU menu, const std::function<bool(UINT)>& canRun);

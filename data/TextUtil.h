@@ -59,6 +59,12 @@ inline std::string_view nextToken(std::string_view& text) {
   return parts.head;
 }
 
+// True for the first byte of a two-byte Shift-JIS character.
+inline bool IsShiftJisLeadByte(char byte) {
+  const auto value = static_cast<unsigned char>(byte);
+  return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
+}
+
 // Lenient decimal: an optional '+' or '-', then digits up to the first byte
 // that is no digit. No digits reads as 0; values beyond the 32-bit signed range
 // read as its nearest end. No blanks are skipped.

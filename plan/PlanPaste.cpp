@@ -3,23 +3,62 @@
 #include <algorithm>
 #include <mutex>
 #include <set>
+#include <string>
 
+#include "data/TextUtil.h"
 #include "plan/GameDatabase.h"
 #include "plan/JobCodeLayout.h"
 
 namespace {
 
 constexpr char kBlanks[] = " \t\r\n";
+constexpr char kIdeographicSpace[] = "\x81\x40";
 
-// Chat programs add blank lines and indentation around what was copied; the
-// plan file's own rules then apply to what is left. The last line keeps its
-// blanks, since a level may be written as nothing after the key's space.
+// The bytes of the blank that starts at at: a space, a tab or an ideographic
+// space (the clipboard reads a no-break space, which Shift-JIS lacks, as a
+// space); 0 for none.
+std::size_t BlankLength(std::string_view line, std::size_t at) {
+  if (line[at] == ' ' || line[at] == '\t') return 1;
+  return line.compare(at, 2, kIdeographicSpace) == 0 ? 2 : 0;
+}
+
+// Chats and forums indent what was copied and widen its spaces: each line
+// loses its leading and trailing blanks, and a run of blanks inside it
+// becomes one space. Walked by characters, so that the trail byte of a
+// two-byte character is never taken for the start of a blank.
+std::string TidiedLines(std::string_view text) {
+  std::string tidied;
+  tidied.reserve(text.size());
+  LineCutter lines(text);
+  std::string_view line;
+  while (lines.Next(line)) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::size_t lineStart = tidied.size();
+    bool blankBefore = false;
+    for (std::size_t at = 0; at < line.size();) {
+      if (const std::size_t blank = BlankLength(line, at)) {
+        blankBefore = tidied.size() > lineStart;
+        at += blank;
+        continue;
+      }
+      if (blankBefore) tidied += ' ';
+      blankBefore = false;
+      const std::size_t width = IsShiftJisLeadByte(line[at]) && at + 1 < line.size() ? 2 : 1;
+      tidied.append(line.substr(at, width));
+      at += width;
+    }
+    tidied += '\n';
+  }
+  return tidied;
+}
+
+// Blank lines before the plan and after it are dropped; the plan file's own
+// rules then apply to what is left.
 std::string_view PlanPart(std::string_view text) {
   const std::size_t first = text.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return std::string_view();
-  const std::size_t lastLineEnd = text.find('\n', text.find_last_not_of(kBlanks));
-  const std::size_t end = lastLineEnd == std::string_view::npos ? text.size() : lastLineEnd + 1;
-  return text.substr(first, end - first);
+  const std::size_t last = text.find_last_not_of(kBlanks);
+  return text.substr(first, last - first + 1);
 }
 
 }  // namespace
@@ -28,7 +67,7 @@ bool GameDatabase::PastePlan(std::string_view text) {
   if (text.size() > kPasteLimit) return false;
   JobCode code = 0;
   std::vector<PlanRecord> records;
-  if (!ParsePlanText(PlanPart(text), code, records)) return false;
+  if (!ParsePlanText(PlanPart(TidiedLines(text)), code, records)) return false;
   std::lock_guard<std::recursive_mutex> lock(planLock);
   return PlanHoldsEveryKey(code, records) && ReplayPlan(code, records);
 }

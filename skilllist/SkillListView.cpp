@@ -9,6 +9,7 @@
 #include "skilllist/ColumnTable.h"
 #include "skilllist/ListMessages.h"
 #include "skilllist/SkillCellText.h"
+#include "skilllist/SkillTipText.h"
 #include "skilllist/StepImageList.h"
 #include "skilllist/StepRepeater.h"
 #include "skilllist/TextCellPainter.h"
@@ -21,6 +22,11 @@ bool SkillListView::Attach(HWND window) {
   if (!HeaderListView::Attach(window)) return false;
   rowTip.Prepare(window);
   return true;
+}
+
+std::string SkillListView::RowTipText(int row) const {
+  SkillLinks links;
+  return plan && plan->CopyRowLinks(row, links) ? SkillTipText(links) : std::string();
 }
 
 LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -42,7 +48,7 @@ LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
     case WM_NOTIFY:
       // Runs when the row tip is about to show, and when the parent dialog
       // forwards the list's custom draw.
-      if (rowTip.OnNotify(lParam, plan)) return 0;
+      if (rowTip.OnNotify(lParam, [this](int row) { return RowTipText(row); })) return 0;
       if (IsOwnNotification(lParam) &&
           reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW)
         return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));

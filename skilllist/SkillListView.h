@@ -5,7 +5,7 @@
 
 #include "plan/GameDatabase.h"
 #include "skilllist/HeaderListView.h"
-#include "skilllist/RowTip.h"
+#include "ui/ListRowTip.h"
 
 class StepRepeater;
 
@@ -83,6 +83,8 @@ class SkillListView : public HeaderListView {
   void FinishPress(bool stepArmed);
   // A key for the cursor row; true when it was used.
   bool OnKeyDown(UINT key);
+  // What ties the row's skill to others; empty for none.
+  std::string RowTipText(int row) const;
   bool OnChar(UINT character);
   void MoveCursor(int row);
   // One step of the cursor row, as its step cell would make it.
@@ -101,5 +103,5 @@ class SkillListView : public HeaderListView {
   COLORREF unlearntColor = 0;
   COLORREF masterColor = 0;
   COLORREF altRowColor = 0;
-  RowTip rowTip;
+  ListRowTip rowTip;
 };

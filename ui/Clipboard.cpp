@@ -1,5 +1,6 @@
 #include "ui/Clipboard.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -7,6 +8,7 @@ namespace {
 
 constexpr UINT kJapaneseCodePage = 932;
 constexpr LCID kJapaneseLocale = 0x0411;
+constexpr wchar_t kNoBreakSpace = 0x00A0;
 // Another program may hold the clipboard for a moment.
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenRetryMilliseconds = 10;
@@ -75,7 +77,12 @@ bool ReadFormat(UINT format, std::size_t maxBytes, std::string& text) {
     std::size_t length = 0;
     while (length < units && wide[length] != L'\0') ++length;
     // Each UTF-16 unit becomes at least one byte: a longer text is refused unconverted.
-    read = length <= maxBytes && Narrowed(wide, length, maxBytes, text);
+    if (length <= maxBytes) {
+      // A no-break space has no Shift-JIS form: read as a space, not as "?".
+      std::vector<wchar_t> spaced(wide, wide + length);
+      std::replace(spaced.begin(), spaced.end(), kNoBreakSpace, L' ');
+      read = Narrowed(spaced.data(), length, maxBytes, text);
+    }
   } else {
     const auto* bytes = static_cast<const char*>(locked);
     std::size_t length = 0;

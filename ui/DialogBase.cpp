@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+namespace {
+// WM_COMMAND's notification code of an accelerator.
+constexpr WORD kAcceleratorNotification = 1;
+}  // namespace
+
 DialogBase::DialogBase(HINSTANCE instance, HWND owner, WORD templateId)
     : instance(instance), owner(owner), templateId(templateId) {}
 
@@ -42,32 +47,63 @@ void DialogBase::OnInitDialog() {
   GetWindowRect(Hwnd(), &rect);
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
-  const int x = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-  const int y = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+  int x = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  int y = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+  RECT ownerRect;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  // Over its owner, wherever that has been moved, and whole on the owner's monitor.
+  if (owner && IsWindowVisible(owner) && GetWindowRect(owner, &ownerRect) &&
+      GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& area = monitor.rcWork;
+    x = (ownerRect.left + ownerRect.right - width) / 2;
+    y = (ownerRect.top + ownerRect.bottom - height) / 2;
+    x = std::max(static_cast<int>(area.left), std::min(x, static_cast<int>(area.right) - width));
+    y = std::max(static_cast<int>(area.top), std::min(y, static_cast<int>(area.bottom) - height));
+  }
   MoveWindow(Hwnd(), x, y, width, height, TRUE);
 }
 
-bool DialogBase::OnShortcutKey(const MSG&) { return false; }
+UINT DialogBase::ShortcutCommand(const MSG&) const { return 0; }
+
+void DialogBase::OnShortcutCommand(UINT) {}
+
+void DialogBase::MoveFocusOffUnusable(HWND formerFocus, HWND fallback) const {
+  if (!formerFocus || GetParent(formerFocus) != Hwnd() ||
+      (IsWindowEnabled(formerFocus) && IsWindowVisible(formerFocus)))
+    return;
+  HWND next = GetNextDlgTabItem(Hwnd(), formerFocus, FALSE);
+  if (!next || next == formerFocus) next = fallback;
+  // As the dialog manager moves it, so that the default button follows.
+  if (next) SendMessageA(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+}
 
 // Runs for each key message that a loop of this thread takes from the queue.
 // A message filter would run for every message, at three window-server round
 // trips each. Keys of file dialogs and message boxes (windows of their own,
-// not bound) and of menus and window moves are theirs.
+// not bound) and of menus and window moves are theirs. The command is posted,
+// never run here: a modal loop inside the hook would take the same key again.
 LRESULT CALLBACK DialogBase::ShortcutFilter(int code, WPARAM wParam, LPARAM lParam) {
   const bool pressed = (lParam & 0x80000000) == 0;
   GUITHREADINFO thread{};
   thread.cbSize = sizeof thread;
   if (code == HC_ACTION && pressed && GetGUIThreadInfo(GetCurrentThreadId(), &thread) &&
-      !(thread.flags & (GUI_INMENUMODE | GUI_INMOVESIZE)) && thread.hwndFocus) {
-    HWND root = GetAncestor(thread.hwndFocus, GA_ROOT);
+      !(thread.flags & (GUI_INMENUMODE | GUI_INMOVESIZE))) {
+    // A disabled control loses the focus to nobody; its dialog still has the keys.
+    HWND target = thread.hwndFocus ? thread.hwndFocus : thread.hwndActive;
+    HWND root = target ? GetAncestor(target, GA_ROOT) : nullptr;
     const bool bound =
         root && HasDialogProcedure(root) &&
         GetWindowLongPtrA(root, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(SharedWindowProc);
-    auto* dialog = bound ? dynamic_cast<DialogBase*>(reinterpret_cast<WindowBase*>(
-                               GetWindowLongPtrA(root, GWLP_USERDATA)))
-                         : nullptr;
-    const MSG message{thread.hwndFocus, WM_KEYDOWN, wParam, lParam, 0, {}};
-    if (dialog && dialog->OnShortcutKey(message)) return 1;
+    const auto* dialog = bound ? dynamic_cast<const DialogBase*>(reinterpret_cast<WindowBase*>(
+                                     GetWindowLongPtrA(root, GWLP_USERDATA)))
+                               : nullptr;
+    const MSG message{target, WM_KEYDOWN, wParam, lParam, 0, {}};
+    const UINT command = dialog ? dialog->ShortcutCommand(message) : 0;
+    if (command) {
+      PostMessageA(root, WM_COMMAND, MAKEWPARAM(command, kAcceleratorNotification), 0);
+      return 1;
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -81,6 +117,9 @@ LRESULT DialogBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     // Only a click or the dialog manager's Enter and Esc: a framework button
     // with id IDOK also reports its focus (BS_NOTIFY) through WM_COMMAND.
     End(LOWORD(wParam));
+  } else if (msg == WM_COMMAND && HIWORD(wParam) == kAcceleratorNotification && !lParam) {
+    OnShortcutCommand(LOWORD(wParam));
+    return TRUE;
   }
   return WindowBase::WindowProc(window, msg, wParam, lParam);
 }

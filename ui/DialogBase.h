@@ -19,12 +19,22 @@ class DialogBase : public WindowBase {
   virtual INT_PTR Run(bool modal, bool show);
   // Ends a modal dialog with the result, destroys a modeless one.
   virtual bool End(INT_PTR result);
-  // Runs once the dialog is initialised: centres it on the screen.
+  // Runs once the dialog is initialised: centres it over its owner (kept
+  // inside the work area of the owner's monitor), or on the screen without one.
   virtual void OnInitDialog();
-  // Runs for every key press that a loop takes from the queue while the focus
-  // is in this modal dialog, before the dialog manager sees it; true when the
-  // key was used and must go no further.
-  virtual bool OnShortcutKey(const MSG& message);
+  // Recognises a key press that a loop takes from the queue while this modal
+  // dialog is active, before the dialog manager sees it: the command the key
+  // stands for, or 0. A command is posted to the dialog as an accelerator's
+  // WM_COMMAND and the key goes no further. It runs inside a keyboard hook,
+  // so it must only look at the key: nothing modal, nothing that changes state.
+  virtual UINT ShortcutCommand(const MSG& message) const;
+  // A posted shortcut's command, run from the dialog's own queue.
+  virtual void OnShortcutCommand(UINT command);
+  // After controls were disabled or hidden: when formerFocus, the control
+  // that had the focus before, is one of them, the focus moves on to the next
+  // control the Tab key would reach, else to fallback. A disabled control
+  // leaves the focus to nobody, and then no key reaches the dialog's controls.
+  void MoveFocusOffUnusable(HWND formerFocus, HWND fallback) const;
 
   void SetIconId(WORD id) { iconId = id; }
   bool IsModal() const { return modal; }
@@ -32,8 +42,9 @@ class DialogBase : public WindowBase {
  private:
   void SetIcons();
   void ReleaseIcons();
-  // The keyboard hook of the modal runs: key presses while the focus is in a
-  // dialog bound to a DialogBase go to its OnShortcutKey.
+  // The keyboard hook of the modal runs: key presses while the focus (or,
+  // with no focus, the activation) is in a dialog bound to a DialogBase are
+  // offered to its ShortcutCommand.
   static LRESULT CALLBACK ShortcutFilter(int code, WPARAM wParam, LPARAM lParam);
 
   HINSTANCE instance;

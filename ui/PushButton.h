@@ -3,9 +3,13 @@
 #include "ui/ButtonBase.h"
 
 // A push button drawn as a bevelled box with a centred label; pushed while it
-// is pressed or, in toggle mode, while it is on.
+// is pressed or, in toggle mode, while it is on; framed while it is its
+// dialog's default button.
 class PushButton : public ButtonBase {
  public:
   bool DrawItem(const DRAWITEMSTRUCT& item) override;
   LRESULT Kind() const override;
+
+ private:
+  bool IsDialogDefault() const;
 };

@@ -5,8 +5,12 @@
 
 #include <JapaneseText.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <iterator>
@@ -17,10 +21,13 @@
 #include "app/CharacterPlugin.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/OverviewDialog.h"
 #include "app/SelectionCode.h"
 #include "plan/GameDatabase.h"
 #include "res/ControlIds.h"
+#include "res/DialogIds.h"
 #include "skilllist/ListMessages.h"
+#include "skilllist/SkillTipText.h"
 
 namespace {
 
@@ -218,28 +225,35 @@ TEST_F(MainWindowTest, ClicksCycleAndExcludeAttributesAndRebuildOnlyOnChange) {
 // Codes as a loaded file may hold them; elements absent from the code keep
 // their states. A click on a type or job button already set keeps the plan,
 // also when the controls cannot compose its code.
+// The attribute boxes are enabled as the type and job buttons that end up set
+// decide, whatever job was set before.
 TEST_F(MainWindowTest, ApplyJobCodeSetsTheControlsAsFarAsTheyFit) {
   Open();
   EXPECT_FALSE(window->ApplyJobCode());  // nothing built yet
   EXPECT_EQ("water light", CheckedControls());
+  Select(3, 1);
   const struct {
     JobCode code;
     bool fits;
     const char* checked;
     int type, job;
+    bool elements, lightDark;
   } codes[] = {
-      {0x22 | 0x1300 | 0x600000, true, "type 2 job 2 water light dark", 2, 2},
-      {0x41, false, "type 5 job 2 water light dark", 5, 2},   // no job bits: the job stays
-      {0x3312, true, "type 0 job 3 water light dark", 0, 3},  // both rank-2 bits
-      {0x310, true, "type 1 job 1 water light dark", 1, 1},   // member bits 0
-      {0x4313, true, "type 1 job 1 water light dark", 1, 1},  // member bits 3, bit 0x4000
-      {0x21 | 0x2300 | 0x80000 | 0x400000, true, "type 3 job 3 fire dark", 3, 3},
+      {0x22 | 0x100, true, "type 2 job 0 water light", 2, 0, false, false},
+      {0x22 | 0x1300 | 0x600000, true, "type 2 job 2 water light dark", 2, 2, true, true},
+      {0x41, false, "type 5 job 2 water light dark", 5, 2, false, false},   // the job stays
+      {0x3312, true, "type 0 job 3 water light dark", 0, 3, false, false},  // both rank-2 bits
+      {0x310, true, "type 1 job 1 water light dark", 1, 1, false, false},   // member bits 0
+      {0x4313, true, "type 1 job 1 water light dark", 1, 1, false, false},  // bit 0x4000 too
+      {0x21 | 0x2300 | 0x80000 | 0x400000, true, "type 3 job 3 fire dark", 3, 3, false, true},
   };
   for (const auto& applied : codes) {
     ASSERT_TRUE(database.BuildPlan(applied.code));
     RaiseFirstRows(2);
     EXPECT_EQ(applied.fits, window->ApplyJobCode()) << applied.checked;
     EXPECT_EQ(applied.checked, CheckedControls());
+    EXPECT_EQ(applied.elements, IsWindowEnabled(AttributeBox(kWind)) != FALSE) << applied.checked;
+    EXPECT_EQ(applied.lightDark, IsWindowEnabled(AttributeBox(kDark)) != FALSE) << applied.checked;
     EXPECT_EQ(std::to_string(database.TotalPoints()), Total());
     Click(TypeButton(applied.type));
     Click(JobButton(applied.job));
@@ -304,8 +318,9 @@ TEST_F(MainWindowTest, PluginIsDockedToldEachSelectionAndClosedInOrder) {
   EXPECT_FALSE(IsWindow(dialog));
 }
 
-// The system menu starts with the plan commands and a separator; each is
-// greyed while it has nothing to do (the copies and the overview without a
+// The system menu starts with the plan commands in their groups, a separator
+// before Windows' own items, no access key that one of those items uses; each
+// is greyed while it has nothing to do (the copies and the overview without a
 // plan), and its command acts on the plan.
 TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
   Open();
@@ -315,10 +330,18 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
     const char* name;
   } items[] = {{0x0100, "undo"},  {0x0110, "redo"},     {0x0120, "copy"}, {0x0130, "table"},
                {0x0140, "paste"}, {0x0150, "overview"}, {0x0160, "about"}};
-  for (int position = 0; position < static_cast<int>(std::size(items)); ++position)
-    EXPECT_EQ(items[position].id, GetMenuItemID(menu, position));
-  EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR),
-            GetMenuState(menu, static_cast<UINT>(std::size(items)), MF_BYPOSITION) & MF_SEPARATOR);
+  const std::vector<UINT> layout = {0x0100, 0x0110, 0, 0x0120, 0x0130, 0x0140,
+                                    0,      0x0150, 0, 0x0160, 0};
+  for (UINT position = 0; position < layout.size(); ++position) {
+    EXPECT_EQ(layout[position], GetMenuItemID(menu, static_cast<int>(position))) << position;
+    EXPECT_EQ(layout[position] == 0,
+              (GetMenuState(menu, position, MF_BYPOSITION) & MF_SEPARATOR) != 0)
+        << position;
+    char text[64] = {};
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    const char* key = std::strchr(text, '&');
+    EXPECT_TRUE(layout[position] == 0 || (key && !std::strchr("RMSNXCrmsnxc", key[1]))) << text;
+  }
   auto greyed = [&] {
     SendMessageA(dialog, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
     std::string names;
@@ -338,6 +361,80 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
   EXPECT_EQ("undocopytableoverview", greyed());
   Click(TypeButton(4));  // still set, and builds the plan again
   EXPECT_EQ(0x142u, database.GetJobCode());
+}
+
+// The overview stands centred over the main window wherever that is, kept
+// inside the work area. Its list's columns fit (no horizontal scroll bar),
+// the first row carries the focus mark, a row whose skills do not fit shows
+// them whole in a tip and one that fits none; the close button wears the
+// default frame.
+TEST_F(MainWindowTest, OverviewStandsOverTheWindowAndItsListFits) {
+  Open();
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  PlanOverview overview;
+  overview.items = {{"item", 40, std::vector<std::string>(40, "skill")}, {"other", 1, {"short"}}};
+  const std::string allSkills = JoinedNames(overview.items[0].skills);
+  auto centre = [](const RECT& rect) {
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  };
+  for (const LONG left : {work.left + 20, work.right - 60}) {
+    SetWindowPos(dialog, nullptr, left, work.top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    OverviewDialog shown(dialog, overview);
+    ASSERT_EQ(0, shown.Run(false, true));
+    PumpMessages();
+    const RECT box = WindowRect(shown.Hwnd()), owner = WindowRect(dialog);
+    EXPECT_NEAR(centre(owner).y, centre(box).y, 1);
+    // Centred where it fits, else against the work area's edge.
+    const LONG expectedRight =
+        std::min(work.right, centre(owner).x + (box.right - box.left + 1) / 2);
+    EXPECT_NEAR(expectedRight, box.right, 1);
+    SendMessageA(shown.Hwnd(), WM_COMMAND, IDOK, 0);
+  }
+
+  OverviewDialog shown(dialog, overview);
+  ASSERT_EQ(0, shown.Run(false, true));
+  PumpMessages();
+  HWND list = GetDlgItem(shown.Hwnd(), IDC_OVERVIEW_ITEMS);
+  EXPECT_EQ(0, GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL);
+  RECT client{};
+  GetClientRect(list, &client);
+  int widths = 0;
+  for (int column = 0; column < 3; ++column) widths += ListView_GetColumnWidth(list, column);
+  EXPECT_EQ(client.right, widths);
+  EXPECT_EQ(0, ListView_GetNextItem(list, -1, LVNI_FOCUSED));
+  auto tipAt = [&](int row) {
+    RECT cell{};
+    ListView_GetSubItemRect(list, row, 2, LVIR_BOUNDS, &cell);
+    POINT point = centre(cell), screen = point;
+    ClientToScreen(list, &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+    std::string text;
+    PumpUntil(
+        [&] {
+          HWND tip = nullptr;
+          while ((tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)))
+            if (IsWindowVisible(tip) && !(text = TextOf(tip)).empty()) return true;
+          return false;
+        },
+        2000);
+    return text;
+  };
+  EXPECT_EQ(allSkills, tipAt(0));
+  EXPECT_EQ("", tipAt(1));
+  // Drawn as the screen shows it: a frame of the text colour round the
+  // default button only.
+  Canvas canvas(shown.Hwnd());
+  auto corner = [&](int id) {
+    POINT at{WindowRect(GetDlgItem(shown.Hwnd(), id)).left,
+             WindowRect(GetDlgItem(shown.Hwnd(), id)).top};
+    ScreenToClient(shown.Hwnd(), &at);
+    return canvas.Pixel(at.x, at.y);
+  };
+  EXPECT_EQ(kTextColor, corner(IDOK));
+  EXPECT_NE(kTextColor, corner(IDC_OVERVIEW_COPY));
+  SendMessageA(shown.Hwnd(), WM_COMMAND, IDOK, 0);
 }
 
 // A drop handle as the shell makes one: a DROPFILES header, then the names,

@@ -50,11 +50,10 @@ std::wstring Widened(const std::string& text) {
 }
 
 // Text as a chat program puts it on the clipboard: Unicode only.
-void PutClipboardText(const std::string& text) {
+void PutClipboardText(const std::wstring& wide) {
   HWND owner = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   ASSERT_TRUE(OpenClipboard(owner));
   EmptyClipboard();
-  const std::wstring wide = Widened(text);
   const std::size_t size = (wide.size() + 1) * sizeof(wchar_t);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
   std::memcpy(GlobalLock(memory), wide.c_str(), size);
@@ -76,6 +75,12 @@ std::basic_string<Char> ClipboardData(UINT format) {
   }
   CloseClipboard();
   return data.substr(0, data.find(Char{}));
+}
+
+RECT WindowRectOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
 }
 
 SkillEntry RowEntry(const GameDatabase& plan, int row) {
@@ -297,6 +302,32 @@ class ProgramTest : public ::testing::Test {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   }
 
+  // A real click of the left button in the middle of a control.
+  void MouseClick(HWND control) const {
+    SetForegroundWindow(main);
+    WaitUntil([this] { return GetForegroundWindow() == main; });
+    const RECT rect = WindowRectOf(control);
+    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+  }
+  GUITHREADINFO ProgramThread() const {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread);
+    return thread;
+  }
+  bool InMenu() const { return (ProgramThread().flags & GUI_INMENUMODE) != 0; }
+  // How many windows of the program show with that caption.
+  int Shown(const std::string& caption) const {
+    int count = 0;
+    for (HWND window : VisibleWindows()) count += TextOf(window) == caption;
+    return count;
+  }
+
   // The plug-in's calls, without the GetWnd queries.
   std::vector<std::string> PluginCalls() const {
     return CallsBesidesGetWnd(folder.ReadLines("VexaChar.log"));
@@ -378,6 +409,9 @@ TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogAndTheCommandLine) {
   ASSERT_NO_FATAL_FAILURE(FindMainWindow());
   ASSERT_TRUE(WaitUntil([&] { return ShowsExpectedTotal(); }));
   EXPECT_EQ(kDarkDragonIds, CheckedIds());
+  // The boxes as the dragon's rank 2 (S) job enables them, though no job was set before.
+  EXPECT_TRUE(IsWindowEnabled(Control(IDC_ATTRIBUTE_DARK)));
+  EXPECT_FALSE(IsWindowEnabled(Control(IDC_ATTRIBUTE_WATER)));
   ExpectShowsExpectedPlan();
   closeAsLoaded();
 }
@@ -528,19 +562,13 @@ TEST_F(ProgramTest, UndoRedoAndTheKeyboardCursorRow) {
   ASSERT_TRUE(WaitUntil([&] { return Total() == "0"; }));
   EXPECT_EQ(bunny, CheckedIds());
   // Keys of an open menu are the menu's.
-  auto inMenu = [&] {
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof thread;
-    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread);
-    return (thread.flags & GUI_INMENUMODE) != 0;
-  };
   Keys({VK_MENU, VK_SPACE});
-  ASSERT_TRUE(WaitUntil(inMenu));
+  ASSERT_TRUE(WaitUntil([&] { return InMenu(); }));
   Keys({VK_CONTROL, 'Z'});
   // The first Esc closes the system menu, the second leaves the menu mode.
   Keys({VK_ESCAPE});
   Keys({VK_ESCAPE});
-  ASSERT_TRUE(WaitUntil([&] { return !inMenu(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !InMenu(); }));
   EXPECT_EQ(bunny, CheckedIds());
   SysCommand(kUndo);
   EXPECT_EQ(kDarkDragonIds, CheckedIds());
@@ -586,8 +614,13 @@ TEST_F(ProgramTest, ClosingAModifiedPlanAsksToSaveItFirst) {
     EXPECT_EQ(std::vector<std::string>{kUnsavedChangesPrompt}, StaticTexts(box));
     return box;
   };
-  HWND box = askToClose();
+  // Alt+Space, C: the system menu's own close, as in every Windows program.
+  Keys({VK_MENU, VK_SPACE});
+  ASSERT_TRUE(WaitUntil([&] { return InMenu(); }));
+  Keys({'C'});
+  HWND box = WaitForOwnedDialog(main, kMainDialogCaption);
   ASSERT_NE(nullptr, box);
+  EXPECT_EQ(std::vector<std::string>{kUnsavedChangesPrompt}, StaticTexts(box));
   // Yes, No and Cancel, Yes the default button.
   EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongA(GetDlgItem(box, IDYES), GWL_STYLE) & BS_TYPEMASK);
   EXPECT_NE(nullptr, GetDlgItem(box, IDNO));
@@ -625,7 +658,7 @@ TEST_F(ProgramTest, ClosingAModifiedPlanAsksToSaveItFirst) {
 // both in Shift-JIS and Unicode with a Japanese locale. Text that would not
 // load whole is refused with the error box and changes nothing, not even the
 // undo steps. Pasted with Ctrl+V into a fresh start, where Ctrl+C without a
-// plan does nothing, the copy is the same plan.
+// plan does nothing, the copy is the same plan, also with the blanks a chat adds.
 TEST_F(ProgramTest, PlansTravelThroughTheClipboard) {
   Start();
   ASSERT_NO_FATAL_FAILURE(ChooseDarkDragonWithLevels());
@@ -635,7 +668,7 @@ TEST_F(ProgramTest, PlansTravelThroughTheClipboard) {
   Step(unlabelled, Up);
   const std::string plan = database.PlanFileText();
 
-  PutClipboardText("before");
+  PutClipboardText(L"before");
   Keys({VK_CONTROL, 'C'});
   ASSERT_TRUE(WaitUntil([&] { return ClipboardData<char>(CF_TEXT) == plan; }));
   EXPECT_EQ(Widened(plan), ClipboardData<wchar_t>(CF_UNICODETEXT));
@@ -659,7 +692,7 @@ TEST_F(ProgramTest, PlansTravelThroughTheClipboard) {
   EXPECT_EQ(table, ClipboardData<char>(CF_TEXT));
   EXPECT_EQ(Widened(table), ClipboardData<wchar_t>(CF_UNICODETEXT));
 
-  PutClipboardText("job 412321\r\nskill no-such-skill 1\r\n");
+  PutClipboardText(L"job 412321\r\nskill no-such-skill 1\r\n");
   PostMessageA(main, WM_SYSCOMMAND, kPaste, 0);
   EXPECT_EQ(std::vector<std::string>{kPasteRefused}, TakeErrorBox());
   EXPECT_EQ(kDarkDragonIds, CheckedIds());
@@ -672,6 +705,16 @@ TEST_F(ProgramTest, PlansTravelThroughTheClipboard) {
   Keys({VK_CONTROL, 'C'});
   ASSERT_TRUE(WaitUntil([&] { return ClipboardData<char>(CF_TEXT) == plan; }));
 
+  // Indented, tabbed, with ideographic and no-break spaces, as a chat gives it.
+  std::wstring chatted;
+  for (wchar_t unit : Widened(plan)) {
+    if (unit == L' ')
+      chatted += L"\u00a0\t\u3000 ";
+    else
+      chatted += unit;
+    if (unit == L'\n') chatted += L"\u3000\u00a0\t ";
+  }
+  PutClipboardText(chatted);
   ASSERT_NO_FATAL_FAILURE(Restart());
   Keys({VK_CONTROL, 'C'});
   Keys({VK_CONTROL, 'V'});
@@ -762,4 +805,58 @@ TEST_F(ProgramTest, AboutBoxShowsVersionSkillsAndDroppedLines) {
   Answer(box, IDOK);
   WaitUntilClosed(box);
   EXPECT_FALSE(IsWindow(box));
+}
+
+// Each shortcut runs its command once, from the main window's queue, and the
+// window it opens closes by its keys: the overview with Esc or Enter, the file
+// dialogs with Esc, the refused paste's box with Enter. A pasted plan enables
+// the attribute boxes as its own job does; the keys still work after an undo
+// disabled the focused attribute box.
+TEST_F(ProgramTest, ShortcutKeysRunOnceAndTheirWindowsCloseByKey) {
+  Start();
+  Click(IDC_TYPE_SHEEP);
+  Keys({VK_CONTROL, 'C'});  // the sheep's basic job
+  ASSERT_TRUE(WaitUntil([] { return ClipboardData<char>(CF_TEXT).rfind("job ", 0) == 0; }));
+  const std::wstring sheep = ClipboardData<wchar_t>(CF_UNICODETEXT);
+  auto opensOnce = [&](std::initializer_list<WORD> keys, const std::string& caption, WORD closer) {
+    Keys(keys);
+    HWND window = WaitForOwnedDialog(main, caption);
+    ASSERT_NE(nullptr, window) << caption;
+    Sleep(300);  // time for more, had the key run its command again
+    EXPECT_EQ(1, Shown(caption)) << caption;
+    Keys({closer}, window);
+    WaitUntilClosed(window);
+    EXPECT_EQ(0, Shown(caption)) << caption;
+  };
+  opensOnce({VK_CONTROL, 'I'}, kOverviewCaption, VK_ESCAPE);
+  opensOnce({VK_CONTROL, 'I'}, kOverviewCaption, VK_RETURN);
+  opensOnce({VK_CONTROL, 'O'}, kPlanFileOpenTitle, VK_ESCAPE);
+  opensOnce({VK_CONTROL, 'S'}, kPlanFileSaveTitle, VK_ESCAPE);
+  PutClipboardText(L"no plan");
+  opensOnce({VK_CONTROL, 'V'}, kErrorCaption, VK_RETURN);
+
+  auto checked = [this](int id) {
+    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  };
+  Click(IDC_TYPE_DRAGON);
+  Click(IDC_JOB_RANK1);
+  PutClipboardText(sheep);
+  Keys({VK_CONTROL, 'V'});
+  ASSERT_TRUE(WaitUntil([&] { return checked(IDC_TYPE_SHEEP) && checked(IDC_JOB_BASIC); }));
+  for (int id = IDC_ATTRIBUTE_FIRST; id <= IDC_ATTRIBUTE_DARK; ++id)
+    EXPECT_FALSE(IsWindowEnabled(Control(id))) << id;
+
+  Click(IDC_JOB_RANK1);
+  HWND wind = Control(IDC_ATTRIBUTE_WIND);
+  MouseClick(wind);
+  ASSERT_TRUE(
+      WaitUntil([&] { return ProgramThread().hwndFocus == wind && checked(IDC_ATTRIBUTE_WIND); }));
+  Keys({VK_CONTROL, 'Z'});
+  Keys({VK_CONTROL, 'Z'});
+  ASSERT_TRUE(WaitUntil([&] { return checked(IDC_JOB_BASIC) && !IsWindowEnabled(wind); }));
+  HWND focus = ProgramThread().hwndFocus;
+  EXPECT_TRUE(focus && IsWindowEnabled(focus) && IsWindowVisible(focus));
+  Keys({VK_CONTROL, 'Y'});
+  Keys({VK_CONTROL, 'Y'});
+  EXPECT_TRUE(WaitUntil([&] { return checked(IDC_JOB_RANK1) && checked(IDC_ATTRIBUTE_WIND); }));
 }

@@ -91,6 +91,7 @@ TEST_F(PlanFileTest, RefusedTextLeavesThePlanAndItsStepsUntouched) {
       {" \r\n\t\r\n", true},
       {"skill a 1\r\njob 312\r\n", true},
       {"job 312\r\nskill a 1\r\n\r\nskill b 1\r\n", true},
+      {"job 312\r\nskill a 1\r\n \x81\x40\t\r\nskill b 1\r\n", true},  // a blank line within
       {"job 312\r\njob 312\r\n", true},
       {"job 312\r\nskill a\r\n", true},
       {"JOB 312\r\n", true},
@@ -109,9 +110,12 @@ TEST_F(PlanFileTest, RefusedTextLeavesThePlanAndItsStepsUntouched) {
   EXPECT_FALSE(database.LoadPlan(folder.PathOf("missing.vx3").c_str()));
   EXPECT_FALSE(database.LoadPlan(nullptr));
 
-  // A paste drops the blank text a chat adds around the plan, and is one step.
+  // A paste drops the blank text a chat adds around the plan and its lines,
+  // makes each run of blanks (ideographic spaces too) one space, and is one step.
   const std::pair<std::string, State> pasted[] = {
       {"\r\n \t\r\n  job 312\r\nskill a 4\r\nskill r1 2\r\n \r\n\t", {0x312, {4, 0, 0, 0, 0, 2}}},
+      {"\t job\t312 \r\n\x81\x40skill\x81\x40 a\t\t4\x81\x40\r\n  skill  r1 1\t",
+       {0x312, {4, 0, 0, 0, 0, 1}}},
       {"\n\njob 0x31e\nskill b 1", {0x31E, {0, 1, 0, 0, 0, 0}}},
       {atLimit, {kBunnyBasic, {0, 0, 0, 0, 0}}}};
   for (const auto& [text, state] : pasted) {

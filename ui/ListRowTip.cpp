@@ -1,28 +1,26 @@
-#include "skilllist/RowTip.h"
+#include "ui/ListRowTip.h"
 
 #include <windowsx.h>
 
 #include <commctrl.h>
 
-#include "skilllist/SkillTipText.h"
-
 namespace {
 constexpr UINT kToolCount = 2;
 }  // namespace
 
-void RowTip::Prepare(HWND listWindow) {
+void ListRowTip::Prepare(HWND listWindow) {
   list = listWindow;
   row = -1;
   tip.Prepare(list);
   for (UINT id = 0; id < kToolCount; ++id) tip.AddTool(list, id);
 }
 
-void RowTip::Destroy() {
+void ListRowTip::Destroy() {
   tip.Destroy();
   list = nullptr;
 }
 
-void RowTip::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
+void ListRowTip::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!list) return;
   if (msg == WM_MOUSEMOVE) {
     LVHITTESTINFO hit{};
@@ -43,10 +41,10 @@ void RowTip::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   tip.Relay(list, msg, wParam, lParam);
 }
 
-bool RowTip::OnNotify(LPARAM notification, const GameDatabase* plan) {
+bool ListRowTip::OnNotify(LPARAM notification,
+                          const std::function<std::string(int row)>& textOfRow) {
   if (!tip.IsTextRequest(notification)) return false;
-  SkillLinks links;
-  text = plan && plan->CopyRowLinks(row, links) ? SkillTipText(links) : std::string();
+  text = textOfRow(row);
   ToolTip::Answer(notification, text);
   return true;
 }
