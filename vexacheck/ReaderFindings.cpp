@@ -36,6 +36,12 @@ const char* Pattern(LineFault fault) {
       return kCheckUnknownJobKey;
     case LineFault::kFieldMissing:
       return kCheckFieldMissing;
+    case LineFault::kFieldMissingFullWidthSpace:
+      return kCheckFieldMissingFullWidthSpace;
+    case LineFault::kFullWidthDigits:
+      return kCheckFullWidthDigits;
+    case LineFault::kNotANumber:
+      return kCheckNotANumber;
     case LineFault::kBelowOne:
       return kCheckBelowOne;
     case LineFault::kNeitherDashNorPositive:
