@@ -1,7 +1,8 @@
 // Replaces the C++ library's verbose terminate handler, which prints the
-// demangled type of an uncaught exception to a console that this GUI program
-// does not have, and with the demangler brings some 45 KB into the program.
-// Linked before the library, this definition is the one the program uses.
+// demangled type of an uncaught exception (nothing a user could act on; the
+// GUI program has no console for it at all) and with the demangler brings
+// some 45 KB into every shipped module. Linked before the library, this
+// definition is the one the module uses.
 #include <cstdlib>
 
 namespace __gnu_cxx {

@@ -10,6 +10,11 @@ enum class LineFault {
   kUnknownJobKey,      // a job-name line whose key matches none
   // A skill line, dropped whole; the report names the field.
   kFieldMissing,
+  kFieldMissingFullWidthSpace,  // the same, on a line holding a full-width space: no separator
+  // Learn level, learn points or master points that hold no number: the
+  // field starts with a full-width digit, or with anything else.
+  kFullWidthDigits,
+  kNotANumber,
   kBelowOne,                // learn level or learn points
   kNeitherDashNorPositive,  // master points
   kNegative,                // master item count or prerequisite level

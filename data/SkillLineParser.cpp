@@ -1,5 +1,7 @@
 #include "data/SkillLineParser.h"
 
+#include <JapaneseText.h>
+
 #include <initializer_list>
 #include <string>
 
@@ -14,10 +16,28 @@ constexpr int kMasterPointsField = 5;
 constexpr int kMasterItemField = 6;
 constexpr int kFirstPrerequisiteField = 7;
 
+// Why a field that must hold a number of 1 or more does not: the common
+// slips are told apart from a number that is too small.
+LineFault PositiveFault(std::string_view field) {
+  if (StartsWithDecimal(field)) return LineFault::kBelowOne;
+  const std::string_view digits = kDataFullWidthDigits;  // two bytes each
+  for (std::size_t at = 0; at < digits.size(); at += 2) {
+    if (field.substr(0, 2) == digits.substr(at, 2)) return LineFault::kFullWidthDigits;
+  }
+  return LineFault::kNotANumber;
+}
+
 // Learn level, learn points and master points must be 1 or more.
-bool ReadPositive(std::string_view field, std::int32_t& value) {
+LineFault ReadPositive(std::string_view field, std::int32_t& value) {
   value = ReadDecimal(field);
-  return value >= 1;
+  return value >= 1 ? LineFault::kNone : PositiveFault(field);
+}
+
+// A full-width space separates nothing, so a line written with it lacks fields.
+LineFault MissingFieldFault(std::string_view content) {
+  return content.find(kDataFullWidthSpace) == std::string_view::npos
+             ? LineFault::kFieldMissing
+             : LineFault::kFieldMissingFullWidthSpace;
 }
 
 // "name:count" or "key:level"; with no ':' the number is 0.
@@ -34,6 +54,7 @@ NameAndNumber ReadNameAndNumber(std::string_view field) {
 }  // namespace
 
 LineReport ParseSkillLine(std::string_view content, SkillDefinition& skill) {
+  const std::string_view whole = content;
   const std::string_view key = nextToken(content);
   const std::string_view displayName = nextToken(content);
   const std::string_view learnLevel = nextToken(content);
@@ -44,15 +65,18 @@ LineReport ParseSkillLine(std::string_view content, SkillDefinition& skill) {
   for (std::string_view text :
        {key, displayName, learnLevel, learnPoints, masterPoints, masterItem}) {
     ++field;
-    if (text.empty()) return {LineFault::kFieldMissing, field};
+    if (text.empty()) return {MissingFieldFault(whole), field};
   }
 
-  if (!ReadPositive(learnLevel, skill.learnLevel)) return {LineFault::kBelowOne, kLearnLevelField};
-  if (!ReadPositive(learnPoints, skill.learnPoints)) {
-    return {LineFault::kBelowOne, kLearnPointsField};
-  }
-  if (masterPoints != kNone && !ReadPositive(masterPoints, skill.masterPoints)) {
-    return {LineFault::kNeitherDashNorPositive, kMasterPointsField};
+  LineFault fault = ReadPositive(learnLevel, skill.learnLevel);
+  if (fault != LineFault::kNone) return {fault, kLearnLevelField};
+  fault = ReadPositive(learnPoints, skill.learnPoints);
+  if (fault != LineFault::kNone) return {fault, kLearnPointsField};
+  if (masterPoints != kNone) {
+    fault = ReadPositive(masterPoints, skill.masterPoints);
+    // Master points may also be "-", which the message says.
+    if (fault == LineFault::kBelowOne) fault = LineFault::kNeitherDashNorPositive;
+    if (fault != LineFault::kNone) return {fault, kMasterPointsField};
   }
   if (masterItem != kNone) {
     const NameAndNumber item = ReadNameAndNumber(masterItem);

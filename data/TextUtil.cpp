@@ -3,21 +3,33 @@
 #include <algorithm>
 #include <limits>
 
+namespace {
+
+// Where the digits of a decimal start: after an optional sign.
+std::size_t DigitsStart(std::string_view text) {
+  return !text.empty() && (text.front() == '+' || text.front() == '-') ? 1 : 0;
+}
+
+bool IsDigit(char byte) { return byte >= '0' && byte <= '9'; }
+
+}  // namespace
+
 std::int32_t ReadDecimal(std::string_view text) {
-  std::size_t at = 0;
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-    negative = text[at] == '-';
-    ++at;
-  }
+  std::size_t at = DigitsStart(text);
+  const bool negative = at != 0 && text.front() == '-';
   // The magnitude stops growing at the range's end, so no digit run can overflow.
   const std::int64_t limit = negative ? -std::int64_t{std::numeric_limits<std::int32_t>::min()}
                                       : std::int64_t{std::numeric_limits<std::int32_t>::max()};
   std::int64_t magnitude = 0;
-  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+  for (; at < text.size() && IsDigit(text[at]); ++at) {
     magnitude = std::min(magnitude * 10 + (text[at] - '0'), limit);
   }
   return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+bool StartsWithDecimal(std::string_view text) {
+  const std::size_t at = DigitsStart(text);
+  return at < text.size() && IsDigit(text[at]);
 }
 
 std::string UpperHex(std::uint32_t value, int minDigits) {

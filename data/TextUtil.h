@@ -70,6 +70,9 @@ inline bool IsShiftJisLeadByte(char byte) {
 // read as its nearest end. No blanks are skipped.
 std::int32_t ReadDecimal(std::string_view text);
 
+// Whether ReadDecimal finds digits in text: an optional sign, then a digit.
+bool StartsWithDecimal(std::string_view text);
+
 // Upper-case hexadecimal digits of value, at least minDigits of them with
 // leading zeros: what "%X" and "%04X" write, without printf, which would bring
 // a whole formatter of its own into the program.

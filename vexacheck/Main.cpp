@@ -1,18 +1,25 @@
 // vexacheck [FILE]: checks a game data file (by default "vexa.dat" in the
 // working directory) and prints one line per finding, as editors read them,
 // then a summary. Exit status 0 clean, 1 only warnings, 2 when the program
-// would refuse the file or on bad usage.
+// would refuse the file or on bad usage (an unknown option, a second file).
+// "/?", "-h" and "--help" print the usage and exit with 0.
 #include <JapaneseText.h>
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "vexacheck/ConsoleText.h"
 #include "vexacheck/DataFileCheck.h"
 
 namespace {
 
+constexpr int kHelpShown = 0;
 constexpr int kBadUsage = 2;
+
+bool AsksForHelp(std::string_view argument) {
+  return argument == "/?" || argument == "-h" || argument == "--help";
+}
 
 void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
@@ -26,6 +33,10 @@ std::string FindingLine(const std::string& path, const Finding& finding) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && AsksForHelp(argv[1])) {
+    Print(ConsoleText(std::string(kCheckUsage) + kCheckHelp));
+    return kHelpShown;
+  }
   if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
     std::fputs(ConsoleText(kCheckUsage).c_str(), stderr);
     return kBadUsage;

@@ -3,10 +3,10 @@
 #include <JapaneseText.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "data/DataFileReader.h"
+#include "data/TextUtil.h"
 #include "vexacheck/ShiftJis.h"
 
 namespace {
@@ -36,6 +36,12 @@ const char* Pattern(LineFault fault) {
       return kCheckUnknownJobKey;
     case LineFault::kFieldMissing:
       return kCheckFieldMissing;
+    case LineFault::kFieldMissingFullWidthSpace:
+      return kCheckFieldMissingFullWidthSpace;
+    case LineFault::kFullWidthDigits:
+      return kCheckFullWidthDigits;
+    case LineFault::kNotANumber:
+      return kCheckNotANumber;
     case LineFault::kBelowOne:
       return kCheckBelowOne;
     case LineFault::kNeitherDashNorPositive:
@@ -51,9 +57,7 @@ const char* Pattern(LineFault fault) {
 void ReaderFindings::OnLine(int line, std::string_view bytes) {
   const std::size_t bad = InvalidShiftJisAt(bytes);
   if (bad == std::string_view::npos) return;
-  char hex[4];
-  std::snprintf(hex, sizeof hex, "%02X",
-                static_cast<unsigned>(static_cast<unsigned char>(bytes[bad])));
+  const std::string hex = UpperHex(static_cast<unsigned char>(bytes[bad]), 2);
   Add(line, Finding::Severity::kWarning,
       FillIn(kCheckInvalidShiftJis, {std::to_string(bad + 1), hex}));
 }

@@ -33,7 +33,10 @@ TEST(ConsoleProgramTest, ExitStatusAndFindingsInShiftJis) {
                 name + ":1: error: " + Shown(kCheckUnknownSection)},
                {"", "\"" + absent + "\"", 2, absent + ": error: " + Shown(kCheckUnreadable)},
                {"", "one.dat two.dat", 2, Shown(kCheckUsage)},
-               {"", "--help", 2, Shown(kCheckUsage)}};
+               {"", "-x", 2, Shown(kCheckUsage)},
+               {"", "/?", 0, Shown(kCheckUsage)},
+               {"", "-h", 0, Shown(kCheckUsage)},
+               {"", "--help", 0, Shown(kCheckUsage)}};
   for (const auto& c : cases) {
     if (!c.bytes.empty()) folder.Write(name, c.bytes);
     // Run in the folder; the interpreter drops the outer quotes of its command.

@@ -16,7 +16,8 @@ std::string Field(const char* pattern, const char* name, int field) {
 }
 
 TEST(DataFileCheckTest, ReportsEachFindingAtItsLineAndTheExitStatus) {
-  const std::string bunny = kTypeGlyphBunny;
+  const std::string bunny = kTypeGlyphBunny, wideSpace = kDataFullWidthSpace;
+  const std::string wideThree = std::string(kDataFullWidthDigits).substr(6, 2);
   const struct {
     const char* what;
     Lines lines, findings;
@@ -26,7 +27,8 @@ TEST(DataFileCheckTest, ReportsEachFindingAtItsLineAndTheExitStatus) {
       {"lines the reader drops",
        {RankHeader(kTypeGlyphBunny, kDataRankFirst), "k1 n 1 1 - -", "k2 n", "k3 n 0 1 - -",
         "k4 n 1 -3 - -", "k5 n 1 1 0 -", "k6 n 1 1 - Orb:-2", "k7 n 1 1 - - k1 k1:-1",
-        AttackBasicHeader() + " ; comment", "k8\xFF\x81 n 1 1 - -",
+        AttackBasicHeader() + " ; comment", "k8\xFF\x81 n 1 1 - -", "k9 n " + wideThree + " 1 - -",
+        "k10 n 1 x1 - -", "k11 n 1 1 none -", "k12 n 1 1 -" + wideSpace + "-",
         HeaderLine(kDataSectionMagicBasic), HeaderLine(kDataSectionTypeNames), "X name",
         HeaderLine(kDataSectionJobNames), bunny + kColon + kDataRankSecond + "S2 x"},
        {W(3, Field(kCheckFieldMissing, kCheckFieldLearnLevel, 3)),
@@ -36,8 +38,12 @@ TEST(DataFileCheckTest, ReportsEachFindingAtItsLineAndTheExitStatus) {
         W(7, Field(kCheckNegative, kCheckFieldMasterItem, 6)),
         W(8, Field(kCheckNegative, kCheckFieldPrerequisite, 8)), W(9, kCheckLooksLikeHeader),
         W(9, Field(kCheckFieldMissing, kCheckFieldName, 2)),
-        W(10, FillIn(kCheckInvalidShiftJis, {"3", "FF"})), W(11, kCheckEmptySection),
-        W(13, kCheckUnknownTypeGlyph), W(15, kCheckUnknownJobKey)},
+        W(10, FillIn(kCheckInvalidShiftJis, {"3", "FF"})),
+        W(11, Field(kCheckFullWidthDigits, kCheckFieldLearnLevel, 3)),
+        W(12, Field(kCheckNotANumber, kCheckFieldLearnPoints, 4)),
+        W(13, Field(kCheckNotANumber, kCheckFieldMasterPoints, 5)),
+        W(14, Field(kCheckFieldMissingFullWidthSpace, kCheckFieldMasterItem, 6)),
+        W(15, kCheckEmptySection), W(17, kCheckUnknownTypeGlyph), W(19, kCheckUnknownJobKey)},
        1},
       {"lines before the first header",
        {"; a comment", "stray n 1 1 - -", " " + AttackBasicHeader(), AttackBasicHeader(),
