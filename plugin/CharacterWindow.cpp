@@ -87,11 +87,11 @@ void CharacterWindow::SetJobSlot(int slot) {
   ShowTexts();
 }
 
-void CharacterWindow::CreateTexts(HWND parent) {
+void CharacterWindow::CreateTexts() {
   const int side = look->EmblemSide();
   const int left = kMargin + side + kGap;
-  nameText = CreateText(parent, left, kMargin, kNameHeight, look->NameFont());
-  rankText = CreateText(parent, left, kMargin + side - kRankHeight, kRankHeight, look->RankFont());
+  nameText = CreateText(window, left, kMargin, kNameHeight, look->NameFont());
+  rankText = CreateText(window, left, kMargin + side - kRankHeight, kRankHeight, look->RankFont());
 }
 
 bool CharacterWindow::ShowsCharacter() const {
@@ -99,9 +99,15 @@ bool CharacterWindow::ShowsCharacter() const {
 }
 
 // The name is the window's own title, which the program sets to the type's
-// name in the data file; nothing shows while no type is told.
-void CharacterWindow::ShowTexts() const {
-  if (!nameText || !rankText) return;
+// name in the data file; nothing shows while no type is told. The texts are
+// made when the first type is told: the program starts without one, and its
+// start-up waits on every window made before its first picture.
+void CharacterWindow::ShowTexts() {
+  if (!window) return;
+  if (!nameText) {
+    if (!ShowsCharacter()) return;
+    CreateTexts();
+  }
   char name[64] = "";
   char rank[kRankLabelSize] = "";
   if (ShowsCharacter()) {
@@ -130,9 +136,6 @@ LRESULT CALLBACK CharacterWindow::Procedure(HWND window, UINT message, WPARAM wP
   auto* self = reinterpret_cast<CharacterWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!self) return DefWindowProcA(window, message, wParam, lParam);
   switch (message) {
-    case WM_CREATE:
-      self->CreateTexts(window);
-      return 0;
     // The program retitles the window with the type's name.
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProcA(window, message, wParam, lParam);

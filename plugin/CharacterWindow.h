@@ -30,8 +30,8 @@ class CharacterWindow {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void CreateTexts(HWND parent);
-  void ShowTexts() const;
+  void CreateTexts();
+  void ShowTexts();
   bool ShowsCharacter() const;
   void Paint(HDC dc, const RECT& client) const;
   void Repaint() const;
