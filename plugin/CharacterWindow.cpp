@@ -1,18 +1,23 @@
 #include "CharacterWindow.h"
 
-#include <cstring>
-
+#include "RankLabel.h"
 #include "ThisModule.h"
 
 namespace {
 
 constexpr char kClassName[] = "VexaCharWindow";
 constexpr char kInitialTitle[] = "VexaChar";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+constexpr int kTypeCount = 8;
+
+// The layout, in pixels: the emblem at the top left, the name beside its
+// top, the rank beside its bottom. The program centres the pair by this width.
 constexpr int kWidth = 200;
-constexpr int kHeight = 100;
-constexpr COLORREF kBackColor = RGB(192, 224, 255);
-constexpr COLORREF kTextColor = RGB(0, 0, 128);
 constexpr int kMargin = 8;
+constexpr int kGap = 10;
+constexpr int kNameHeight = 30;
+constexpr int kRankHeight = 16;
 
 bool RegisterWindowClass(WNDPROC procedure) {
   WNDCLASSEXA windowClass = {};
@@ -24,13 +29,21 @@ bool RegisterWindowClass(WNDPROC procedure) {
   return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-// user32's formatter: the C library's would bring a printf of its own into the
-// plug-in. The longest line, "Job slot: -2147483648", fits.
-void FormatValue(char (&line)[64], const char* label, int value) {
-  if (value < 0)
-    wsprintfA(line, "%s: none", label);
-  else
-    wsprintfA(line, "%s: %d", label, value);
+// The window's full height for a client area that holds the emblem.
+int WindowHeight(int emblemSide) {
+  RECT frame = {0, 0, kWidth, 2 * kMargin + emblemSide};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  return frame.bottom - frame.top;
+}
+
+HWND CreateText(HWND parent, int left, int top, int height, HFONT font) {
+  RECT client;
+  GetClientRect(parent, &client);
+  HWND text = CreateWindowExA(
+      0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, left, top,
+      client.right - left - kMargin, height, parent, nullptr, ThisModule(), nullptr);
+  if (text) SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return text;
 }
 
 }  // namespace
@@ -39,12 +52,16 @@ CharacterWindow::~CharacterWindow() { Destroy(); }
 
 bool CharacterWindow::Create(HWND owner, POINT position) {
   if (window || !RegisterWindowClass(&Procedure)) return false;
+  look.emplace(ThisModule());
   // WS_POPUP keeps it top-level even with an owner; no system menu, so the
   // user cannot close what the program still holds.
   window =
-      CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, kInitialTitle, WS_POPUP | WS_CAPTION,
-                      position.x, position.y, kWidth, kHeight, owner, nullptr, ThisModule(), this);
-  if (!window) UnregisterClassA(kClassName, ThisModule());
+      CreateWindowExA(kExStyle, kClassName, kInitialTitle, kStyle, position.x, position.y, kWidth,
+                      WindowHeight(look->EmblemSide()), owner, nullptr, ThisModule(), this);
+  if (!window) {
+    look.reset();
+    UnregisterClassA(kClassName, ThisModule());
+  }
   return window != nullptr;
 }
 
@@ -61,37 +78,53 @@ bool CharacterWindow::Destroy() {
 
 void CharacterWindow::SetCharacterType(int type) {
   characterType = type;
+  ShowTexts();
   Repaint();
 }
 
 void CharacterWindow::SetJobSlot(int slot) {
   jobSlot = slot;
-  Repaint();
+  ShowTexts();
+}
+
+void CharacterWindow::CreateTexts() {
+  const int side = look->EmblemSide();
+  const int left = kMargin + side + kGap;
+  nameText = CreateText(window, left, kMargin, kNameHeight, look->NameFont());
+  rankText = CreateText(window, left, kMargin + side - kRankHeight, kRankHeight, look->RankFont());
+}
+
+bool CharacterWindow::ShowsCharacter() const {
+  return characterType >= 0 && characterType < kTypeCount;
+}
+
+// The name is the window's own title, which the program sets to the type's
+// name in the data file; nothing shows while no type is told. The texts are
+// made when the first type is told: the program starts without one, and its
+// start-up waits on every window made before its first picture.
+void CharacterWindow::ShowTexts() {
+  if (!window) return;
+  if (!nameText) {
+    if (!ShowsCharacter()) return;
+    CreateTexts();
+  }
+  char name[64] = "";
+  char rank[kRankLabelSize] = "";
+  if (ShowsCharacter()) {
+    GetWindowTextA(window, name, sizeof name);
+    RankLabel(characterType, jobSlot, rank);
+  }
+  SetWindowTextA(nameText, name);
+  SetWindowTextA(rankText, rank);
 }
 
 void CharacterWindow::Repaint() const {
-  if (window) InvalidateRect(window, nullptr, TRUE);
+  if (window) InvalidateRect(window, nullptr, FALSE);
 }
 
 void CharacterWindow::Paint(HDC dc, const RECT& client) const {
-  HBRUSH background = CreateSolidBrush(kBackColor);
-  FillRect(dc, &client, background);
-  DeleteObject(background);
-
-  HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-  const COLORREF oldColor = SetTextColor(dc, kTextColor);
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
-  TEXTMETRICA metrics = {};
-  GetTextMetricsA(dc, &metrics);
-  char line[64];
-  FormatValue(line, "Type", characterType);
-  TextOutA(dc, kMargin, kMargin, line, static_cast<int>(std::strlen(line)));
-  FormatValue(line, "Job slot", jobSlot);
-  TextOutA(dc, kMargin, kMargin + metrics.tmHeight + metrics.tmExternalLeading, line,
-           static_cast<int>(std::strlen(line)));
-  SetBkMode(dc, oldMode);
-  SetTextColor(dc, oldColor);
-  SelectObject(dc, oldFont);
+  FillRect(dc, &client, look->BackBrush());
+  if (ShowsCharacter()) look->DrawEmblem(dc, characterType, kMargin, kMargin);
 }
 
 LRESULT CALLBACK CharacterWindow::Procedure(HWND window, UINT message, WPARAM wParam,
@@ -101,7 +134,20 @@ LRESULT CALLBACK CharacterWindow::Procedure(HWND window, UINT message, WPARAM wP
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* self = reinterpret_cast<CharacterWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
   switch (message) {
+    // The program retitles the window with the type's name.
+    case WM_SETTEXT: {
+      const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+      if (self->window == window) self->ShowTexts();
+      return result;
+    }
+    case WM_CTLCOLORSTATIC: {
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, reinterpret_cast<HWND>(lParam) == self->rankText ? kFrameColor : kTextColor);
+      SetBkColor(dc, kBackColor);
+      return reinterpret_cast<LRESULT>(self->look->BackBrush());
+    }
     // Painted whole in WM_PAINT, so no flicker from a separate erase.
     case WM_ERASEBKGND:
       return 1;
@@ -110,16 +156,19 @@ LRESULT CALLBACK CharacterWindow::Procedure(HWND window, UINT message, WPARAM wP
       HDC dc = BeginPaint(window, &paint);
       RECT client;
       GetClientRect(window, &client);
-      if (self) self->Paint(dc, client);
+      self->Paint(dc, client);
       EndPaint(window, &paint);
       return 0;
     }
     // Only VexaChar_Delete ends the window; Alt+F4 on it does nothing.
     case WM_CLOSE:
       return 0;
-    // Destroyed with its owner: forget the handle so GetWnd answers null.
+    // Destroyed with its owner: forget the handles so GetWnd answers null;
+    // the texts are gone already, so their fonts can go.
     case WM_NCDESTROY:
-      if (self && self->window == window) self->window = nullptr;
+      if (self->window == window) self->window = nullptr;
+      self->nameText = self->rankText = nullptr;
+      self->look.reset();
       SetWindowLongPtrA(window, GWLP_USERDATA, 0);
       break;
   }

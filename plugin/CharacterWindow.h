@@ -2,8 +2,14 @@
 
 #include <windows.h>
 
-// The plug-in's small tool window: shows the character type and job slot it
-// was told. The program moves, shows and retitles it; only Destroy ends it.
+#include <optional>
+
+#include "CharacterLook.h"
+
+// The plug-in's small tool window: the emblem of the character type it was
+// told, the type's name (the title the program gives the window) large beside
+// it and the job slot's rank below; empty while no type is told. The program
+// moves, shows and retitles it; only Destroy ends it.
 class CharacterWindow {
  public:
   CharacterWindow() = default;
@@ -24,10 +30,16 @@ class CharacterWindow {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateTexts();
+  void ShowTexts();
+  bool ShowsCharacter() const;
   void Paint(HDC dc, const RECT& client) const;
   void Repaint() const;
 
   HWND window = nullptr;
+  HWND nameText = nullptr;
+  HWND rankText = nullptr;
+  std::optional<CharacterLook> look;  // while the window exists
   int characterType = -1;
   int jobSlot = -1;
 };

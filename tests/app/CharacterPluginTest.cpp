@@ -1,10 +1,18 @@
 // The plug-in holder on each built variant of VexaChar.dll, and the plug-in's window.
 #include <gtest/gtest.h>
 
+#include <JapaneseText.h>
+
+#include <cstring>
+#include <memory>
+
 #include "TestSupport.h"
 #include "app/CharacterPlugin.h"
 
 namespace {
+
+// The rank shows in the colour of the program's group frames.
+constexpr COLORREF kFrameColor = 0xB00040;
 
 // A hidden top-level window to stand in for the main window.
 struct OwnerWindow {
@@ -104,17 +112,52 @@ TEST(CharacterPluginTest, SearchesBesideTheProgramButNotTheCurrentDirectory) {
   SetCurrentDirectoryA(previous);
 }
 
-// How many text pixels the client area shows on screen.
-int ShownText(HWND window) {
-  InvalidateRect(window, nullptr, TRUE);
-  UpdateWindow(window);
+// The client area as shown on screen, once it and its children are painted.
+std::unique_ptr<Canvas> Shown(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   PumpMessages();
-  return Canvas(window).Count(RGB(0, 0, 128));
+  return std::make_unique<Canvas>(window);
+}
+
+std::vector<std::string> ChildTexts(HWND window) {
+  std::vector<std::string> texts;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    texts.push_back(TextOf(child));
+  return texts;
+}
+
+HWND Child(HWND window, int index) {
+  HWND child = GetWindow(window, GW_CHILD);
+  for (int k = 0; k < index; ++k) child = GetWindow(child, GW_HWNDNEXT);
+  return child;
+}
+
+// A child's place in its parent's client area.
+RECT ChildArea(HWND window, int index) {
+  RECT area{};
+  GetWindowRect(Child(window, index), &area);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
+  return area;
+}
+
+LOGFONTA FontOf(HWND window) {
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+// The rank part of a data file job key, after the type glyph and its colon.
+std::string RankOf(const char* jobKey) {
+  if (!jobKey) return "";
+  const std::string key(jobKey);
+  return key.substr(key.find(kDataFullWidthColon) + std::strlen(kDataFullWidthColon));
 }
 
 // The quiet plug-in's own window: a hidden top-level tool window at the
-// point, one at a time, showing the told type in the program's colours, gone
-// with Delete or with its owner; then a new one can be made.
+// point, one at a time, gone with Delete or with its owner; then a new one
+// can be made. It shows nothing but the program's back colour until told a
+// type; then its title (the program's name for the type) large, the rank as
+// the data file names it and the type's emblem beside them.
 TEST(PluginWindowTest, OneToolWindowShowsTheToldTypeAndEndsWithDeleteOrItsOwner) {
   CharacterPlugin plugin;
   ASSERT_TRUE(plugin.loadLibrary(VariantPath(PELL_VEXACHAR)));
@@ -141,16 +184,65 @@ TEST(PluginWindowTest, OneToolWindowShowsTheToldTypeAndEndsWithDeleteOrItsOwner)
       EXPECT_EQ(0, plugin.Delete());
     } else {
       ShowWindow(window, SW_SHOW);
-      plugin.SetChar(3, 0);
-      plugin.SetRank(4, 1);
-      // Drawn in the program's colours; another type shows as something else.
-      const int first = ShownText(window);
-      EXPECT_EQ(RGB(192, 224, 255), Canvas(window).Pixel(0, 0));
-      EXPECT_GT(first, 10);
-      plugin.SetChar(6, 0);
-      EXPECT_NE(first, ShownText(window));
-      plugin.SetChar(3, 0);
-      EXPECT_EQ(first, ShownText(window));
+      using Texts = std::vector<std::string>;
+      const auto blank = [](const Canvas& shot, RECT area) {
+        const RECT other = shot.Bounds(kBackColor, false, area);
+        return IsRectEmpty(&other) != FALSE;
+      };
+      const auto showsNothing = [&] {
+        for (const std::string& text : ChildTexts(window))
+          if (!text.empty()) return false;
+        return blank(*Shown(window), {});
+      };
+      // The emblem stands left of the texts.
+      const auto emblemArea = [&] {
+        RECT area;
+        GetClientRect(window, &area);
+        area.right = ChildArea(window, 0).left;
+        return area;
+      };
+      EXPECT_TRUE(showsNothing());
+      // Told as the program tells it: the title first, then type and slot.
+      const struct {
+        int type, slot;
+        const char *title, *jobKey;
+      } cases[] = {{3, 4, kTypeGlyphDragon, kDataJobKeyDragonRank2S2},
+                   {3, 3, kTypeGlyphDragon, kDataJobKeyDragonRank2S1},
+                   {0, 0, kTypeGlyphBunny, kDataJobKeyBunnyBasic},
+                   {1, 1, kTypeGlyphBuffalo, kDataJobKeyBuffaloRank1},
+                   {2, 2, kTypeGlyphSheep, kDataJobKeySheepRank2H},
+                   {4, 3, kTypeGlyphFox, kDataJobKeyFoxRank2S},
+                   {5, 2, kTypeGlyphLion, kDataJobKeyLionRank2H},
+                   {6, 4, kTypeGlyphCat, nullptr},  // only the dragon has a slot 4
+                   {7, 3, kTypeGlyphRaccoon, kDataJobKeyRaccoonRank2S}};
+      std::unique_ptr<Canvas> emblems[8];
+      for (const auto& told : cases) {
+        SCOPED_TRACE(told.type * 10 + told.slot);
+        SetWindowTextA(window, told.title);
+        plugin.SetChar(told.type, 0);
+        plugin.SetRank(told.slot, 1);
+        EXPECT_EQ((Texts{told.title, RankOf(told.jobKey)}), ChildTexts(window));
+        const RECT name = ChildArea(window, 0), rank = ChildArea(window, 1), emblem = emblemArea();
+        emblems[told.type] = Shown(window);
+        const Canvas& shot = *emblems[told.type];
+        EXPECT_EQ(kBackColor, shot.Pixel(0, 0));
+        EXPECT_GT(shot.Count(kTextColor, name), 20);
+        EXPECT_EQ(told.jobKey != nullptr, shot.Count(kFrameColor, rank) > 5);
+        EXPECT_FALSE(blank(shot, emblem));
+      }
+      const RECT emblem = emblemArea();
+      for (int a = 0; a < 8; ++a)
+        for (int b = a + 1; b < 8; ++b) EXPECT_GT(emblems[a]->Differences(*emblems[b], emblem), 50);
+      // The name is large, the rank in the program's font.
+      const LOGFONTA nameFont = FontOf(Child(window, 0)), rankFont = FontOf(Child(window, 1));
+      EXPECT_STREQ("MS UI Gothic", rankFont.lfFaceName);
+      EXPECT_EQ(-12, rankFont.lfHeight);
+      EXPECT_GE(-nameFont.lfHeight, -2 * rankFont.lfHeight);
+      // A new title shows at once; no type (the program's empty plan) shows nothing.
+      SetWindowTextA(window, kTypeGlyphFox);
+      EXPECT_EQ(kTypeGlyphFox, ChildTexts(window).front());
+      plugin.SetChar(-1, 0);
+      EXPECT_TRUE(showsNothing());
       EXPECT_EQ(1, plugin.Delete());
     }
     EXPECT_FALSE(IsWindow(window));

@@ -1,5 +1,7 @@
 #include "StepButtonImage.h"
 
+#include "ProgramColors.h"
+
 #include <cstdlib>
 #include <vector>
 
@@ -7,15 +9,15 @@ namespace imagegen {
 namespace {
 
 constexpr Rgb kMaskColor{255, 0, 255};
-constexpr Rgb kOddRowFace{192, 224, 255};
+constexpr Rgb kOddRowFace = kBackColor;
 constexpr Rgb kEvenRowFace{180, 212, 244};
-constexpr Rgb kOuterLight{240, 248, 255};
+constexpr Rgb kOuterLight = kLightEdge;
 constexpr Rgb kOddRowInnerLight{224, 240, 255};
 constexpr Rgb kEvenRowInnerLight{220, 236, 255};
 constexpr Rgb kInnerShadow{96, 112, 127};
 constexpr Rgb kOuterShadow{48, 56, 63};
-constexpr Rgb kNormalGlyph{0, 0, 128};
-constexpr Rgb kPressedGlyph{255, 0, 0};
+constexpr Rgb kNormalGlyph = kTextNavy;
+constexpr Rgb kPressedGlyph = kMasterRed;
 
 constexpr int kButtonTop = 1;  // row 0 is the transparent mask row
 constexpr int kGlyphTipRow = 7;

@@ -1,6 +1,7 @@
-// Writes the step-button bitmaps step0.bmp to step15.bmp and program.ico into
-// the folder given as the only argument.
+// Writes the step-button bitmaps step0.bmp to step15.bmp, program.ico and the
+// plug-in's emblem strip emblems.bmp into the folder given as the only argument.
 #include "BmpWriter.h"
+#include "EmblemImage.h"
 #include "IcoWriter.h"
 #include "ProgramIcon.h"
 #include "StepButtonImage.h"
@@ -20,6 +21,12 @@ bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) 
   return static_cast<bool>(file);
 }
 
+bool WriteBmp16(const std::string& path, const imagegen::RgbImage& image) {
+  const auto bmp = imagegen::EncodeBmp16(image);
+  if (!bmp) std::fprintf(stderr, "imagegen: %s would need more than 16 colours\n", path.c_str());
+  return bmp && WriteFile(path, *bmp);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -28,14 +35,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
-  for (int index = 0; index < imagegen::kStepImageCount; ++index) {
-    const auto bmp = imagegen::EncodeBmp16(imagegen::BuildStepButtonImage(index));
-    if (!bmp) {
-      std::fprintf(stderr, "imagegen: step image %d has more than 16 colours\n", index);
+  for (int index = 0; index < imagegen::kStepImageCount; ++index)
+    if (!WriteBmp16(folder + "/step" + std::to_string(index) + ".bmp",
+                    imagegen::BuildStepButtonImage(index)))
       return 1;
-    }
-    if (!WriteFile(folder + "/step" + std::to_string(index) + ".bmp", *bmp)) return 1;
-  }
+  if (!WriteBmp16(folder + "/emblems.bmp", imagegen::BuildEmblemStrip())) return 1;
   const auto ico = imagegen::EncodeIco({imagegen::BuildProgramIcon(imagegen::kIconSmallSide),
                                         imagegen::BuildProgramIcon(imagegen::kIconLargeSide)});
   return WriteFile(folder + "/program.ico", ico) ? 0 : 1;
