@@ -87,6 +87,15 @@ int AttributeList(int baseList, std::string_view attribute, int type) {
   return offset < 0 ? DataFileReader::kNoSection : baseList + offset;
 }
 
+// MinGW makes a thread's exception state at its first throw, and aborts when
+// no memory is left for it: one throw caught at once makes it while there is.
+void PrepareToThrow() {
+  try {
+    throw std::bad_alloc();
+  } catch (const std::bad_alloc&) {
+  }
+}
+
 }  // namespace
 
 void DataFileReader::setTypeNames(TypeNameTable& names) { typeNames = &names; }
@@ -100,6 +109,7 @@ void DataFileReader::setObserver(DataFileObserver& lineObserver) { observer = &l
 bool DataFileReader::readFile(const std::string& fileName) {
   // A file whose tables outgrow the memory of the process fails the load as
   // a read error does, rather than ending the program.
+  PrepareToThrow();
   try {
     std::string text;
     const bool complete = ReadFileBytes(fileName, text, kDataFileLimit);
