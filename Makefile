@@ -42,7 +42,7 @@ lint: format-check $(NATIVE)/CMakeCache.txt
 	cmake --build $(NATIVE) --target japanese_text_header
 	cppcheck --enable=warning,style,performance,portability --std=c++17 --language=c++ \
 	  --inline-suppr --suppressions-list=tools/cppcheck-suppressions.txt --error-exitcode=1 --quiet \
-	  -I . -I $(NATIVE)/generated data plan
+	  -I . -I $(NATIVE)/generated data plan platform
 
 # Both suites and the format check run even when one fails, and every failure is reported.
 test: deps

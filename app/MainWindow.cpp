@@ -8,6 +8,7 @@
 #include <JapaneseText.h>
 
 #include <string>
+#include <utility>
 
 #include "app/CharacterPlugin.h"
 #include "app/DroppedFile.h"
@@ -29,7 +30,7 @@ constexpr COLORREF kMasterColor = 0x0000FF;
 constexpr COLORREF kAltRowColor = 0xF4D4B4;
 constexpr int kTotalFontHeight = 22;
 constexpr char kPluginFileName[] = "VexaChar.dll";
-// Posted to itself once set up: load the plan file named at the start.
+// Posted to itself at its first paint: load the plan file named at the start.
 constexpr UINT WM_APP_OPEN_START_PLAN = WM_APP + 20;
 
 bool InRange(int id, int first, int count) { return id >= first && id < first + count; }
@@ -113,8 +114,13 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     case WM_APP_REFRESH_TOTAL:
       ShowTotal();
       break;
+    case WM_PAINT:
+      // The dialog manager shows the window only once its queue is idle: a
+      // box opened before then would stand alone, with no window behind it.
+      if (!startPlan.empty()) PostMessageA(window, WM_APP_OPEN_START_PLAN, 0, 0);
+      break;
     case WM_APP_OPEN_START_PLAN:
-      if (database) PlanFileCommand(*this, *database).Open(startPlan.c_str());
+      OpenStartPlan();
       return TRUE;
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
@@ -166,8 +172,13 @@ void MainWindow::SetUpControls(HWND dialog) {
   StartTotalTip();
   SyncPlugin();
   StartPlugin();
-  // Loaded from the modal loop, so that its error box has a window to stand on.
-  if (!startPlan.empty()) PostMessageA(dialog, WM_APP_OPEN_START_PLAN, 0, 0);
+}
+
+void MainWindow::OpenStartPlan() {
+  // Once: a second paint may come before the posted open.
+  const std::string path = std::move(startPlan);
+  startPlan.clear();
+  if (database && !path.empty()) PlanFileCommand(*this, *database).Open(path.c_str());
 }
 
 void MainWindow::Style(ControlBase& control, int id, int height) {

@@ -54,8 +54,9 @@ class MainWindow : public DialogBase {
   // Ctrl with a key, in whichever control: the plan commands and the buttons.
   UINT ShortcutCommand(const MSG& message) const override;
   void OnShortcutCommand(UINT command) override { RunCommand(command); }
-  // A plan file to load once the window is up, as the open dialog would load
-  // it (one named on the command line); empty for none. Call before Run.
+  // A plan file to load once the window has painted, as the open dialog
+  // would load it (one named on the command line); empty for none. Call
+  // before Run.
   void OpenAtStart(const std::string& path) { startPlan = path; }
 
   SkillListView& SkillList() { return skillList; }
@@ -63,6 +64,8 @@ class MainWindow : public DialogBase {
  private:
   // WM_INITDIALOG, before the dialog base handles it.
   void SetUpControls(HWND dialog);
+  // The plan file named at the start, after the window's first paint.
+  void OpenStartPlan();
   void Style(ControlBase& control, int id, int height = kThemeFontHeight);
   void OnCommand(WPARAM wParam, LPARAM lParam);
   void OnTypeCommand();

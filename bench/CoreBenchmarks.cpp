@@ -9,6 +9,7 @@
 #include "bench/SyntheticDataFile.h"
 #include "data/DataFileReader.h"
 #include "data/FileBytes.h"
+#include "data/ReadLimits.h"
 #include "data/TextUtil.h"
 #include "harness/ScratchFolder.h"
 #include "plan/GameDatabase.h"
@@ -89,7 +90,7 @@ struct DataTables {
 double SecondsOfBareRead(const std::string& path) {
   const double start = ThreadSeconds();
   std::string text;
-  ReadFileBytes(path, text);
+  ReadFileBytes(path, text, kDataFileLimit);
   LineCutter lines(text);
   std::string_view line;
   std::size_t bytes = 0;

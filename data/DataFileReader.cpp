@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <iterator>
+#include <new>
 
 #include "data/FileBytes.h"
+#include "data/ReadLimits.h"
 #include "data/SkillLineParser.h"
 #include "data/SkillListIndex.h"
 #include "data/TextUtil.h"
@@ -85,6 +87,15 @@ int AttributeList(int baseList, std::string_view attribute, int type) {
   return offset < 0 ? DataFileReader::kNoSection : baseList + offset;
 }
 
+// MinGW makes a thread's exception state at its first throw, and aborts when
+// no memory is left for it: one throw caught at once makes it while there is.
+void PrepareToThrow() {
+  try {
+    throw std::bad_alloc();
+  } catch (const std::bad_alloc&) {
+  }
+}
+
 }  // namespace
 
 void DataFileReader::setTypeNames(TypeNameTable& names) { typeNames = &names; }
@@ -96,12 +107,19 @@ void DataFileReader::setSkillLists(SkillListTable& lists) { skillLists = &lists;
 void DataFileReader::setObserver(DataFileObserver& lineObserver) { observer = &lineObserver; }
 
 bool DataFileReader::readFile(const std::string& fileName) {
-  std::string text;
-  const bool complete = ReadFileBytes(fileName, text);
-  // After a read error only the lines that ended before it count (none when
-  // the file did not open); the load fails, though they stay in the tables.
-  if (!complete) text.erase(text.rfind('\n') + 1);
-  return readText(text) && complete;
+  // A file whose tables outgrow the memory of the process fails the load as
+  // a read error does, rather than ending the program.
+  PrepareToThrow();
+  try {
+    std::string text;
+    const bool complete = ReadFileBytes(fileName, text, kDataFileLimit);
+    // After a read error only the lines that ended before it count (none when
+    // the file did not open); the load fails, though they stay in the tables.
+    if (!complete) text.erase(text.rfind('\n') + 1);
+    return readText(text) && complete;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
 }
 
 bool DataFileReader::readText(std::string_view text) {

@@ -21,9 +21,10 @@ class DataFileReader {
   void setSkillLists(SkillListTable& lists);
   void setObserver(DataFileObserver& lineObserver);
 
-  // true when the file was read to its end; false when it cannot be opened or
-  // read, when a header names no section (what was stored before stays), or
-  // when a table was not given.
+  // true when the file was read to its end; false when it is no file on a
+  // disk, is larger than kDataFileLimit, cannot be read or its tables outgrow
+  // the memory, when a header names no section (what was stored before
+  // stays), or when a table was not given.
   bool readFile(const std::string& fileName);
   // The same for the file's text already in memory.
   bool readText(std::string_view text);

@@ -1,6 +1,7 @@
 #include "plan/PlanFile.h"
 
 #include "data/FileBytes.h"
+#include "data/ReadLimits.h"
 #include "data/TextUtil.h"
 #include "plan/PlanNumber.h"
 
@@ -50,5 +51,5 @@ bool ParsePlanText(std::string_view text, JobCode& code, std::vector<PlanRecord>
 bool ReadPlanFile(const std::string& path, JobCode& code, std::vector<PlanRecord>& records) {
   std::string text;
   // A read error is no end of file: the plan would be cut short.
-  return ReadFileBytes(path, text) && ParsePlanText(text, code, records);
+  return ReadFileBytes(path, text, kPlanFileLimit) && ParsePlanText(text, code, records);
 }

@@ -22,6 +22,6 @@ std::string PlanText(JobCode code, const std::vector<PlanRecord>& records);
 // before the failure stay in the vector.
 bool ParsePlanText(std::string_view text, JobCode& code, std::vector<PlanRecord>& records);
 
-// Reads the whole file, then parses it; false also when it cannot be opened
-// or read.
+// Reads the whole file, then parses it; false also when it is no file on a
+// disk, is larger than kPlanFileLimit, or cannot be read.
 bool ReadPlanFile(const std::string& path, JobCode& code, std::vector<PlanRecord>& records);

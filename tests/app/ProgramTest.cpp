@@ -860,3 +860,34 @@ TEST_F(ProgramTest, ShortcutKeysRunOnceAndTheirWindowsCloseByKey) {
   Keys({VK_CONTROL, 'Y'});
   EXPECT_TRUE(WaitUntil([&] { return checked(IDC_JOB_RANK1) && checked(IDC_ATTRIBUTE_WIND); }));
 }
+
+// Named on the command line, a device whose read waits for ever, a FIFO in the
+// working directory whose writer never comes and an endless device are each
+// refused at once with the load error box, over the main window already on
+// the screen; the program goes on as after any failed load.
+TEST_F(ProgramTest, CommandLineDevicesAndPipesAreRefusedOverTheShownWindow) {
+  ASSERT_NO_FATAL_FAILURE(LoadData());
+  // Made by the CTest fixture program_fifo: no Windows call makes a FIFO, and
+  // Wine deletes none.
+  const std::string fifoFolder = VariantPath("fifo");
+  WIN32_FIND_DATAA found{};
+  const HANDLE search = FindFirstFileA((fifoFolder + "\\pipe.vx3").c_str(), &found);
+  ASSERT_NE(INVALID_HANDLE_VALUE, search) << "run through ctest";
+  FindClose(search);
+  for (const char* name : {"AUX", "pipe.vx3", "Z:\\dev\\zero"}) {
+    End();
+    ASSERT_NO_FATAL_FAILURE(Launch(std::string(" ") + name, fifoFolder));
+    HWND box = WaitForWindow([](HWND window) { return TextOf(window) == kErrorCaption; });
+    ASSERT_NE(nullptr, box) << name;
+    HWND owner = GetWindow(box, GW_OWNER);
+    EXPECT_TRUE(IsWindowVisible(owner)) << name;
+    ASSERT_NO_FATAL_FAILURE(FindMainWindow());
+    EXPECT_EQ(main, owner) << name;
+    EXPECT_EQ(std::vector<std::string>{kPlanFileLoadError}, TakeErrorBox()) << name;
+    EXPECT_EQ(0, SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) << name;
+    Click(IDC_TYPE_BUNNY);
+    ASSERT_TRUE(database.BuildPlan(0x112));
+    Step(0, Up);
+    ExpectShowsExpectedPlan();
+  }
+}

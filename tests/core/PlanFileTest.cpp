@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "data/ReadLimits.h"
 #include "tests/core/PlanTestData.h"
 
 namespace {
@@ -77,7 +78,8 @@ TEST_F(PlanFileTest, LoadRebuildsAndReplaysEveryRecordFromTheLast) {
 }
 
 // A text that is no plan or names no type is refused by a load and a paste,
-// leaving the plan and its undo and redo steps; a paste is all or nothing.
+// leaving the plan and its undo and redo steps; a paste is all or nothing. A
+// plan file one byte over kPlanFileLimit is refused by its size alone.
 TEST_F(PlanFileTest, RefusedTextLeavesThePlanAndItsStepsUntouched) {
   ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
   Steps("c+ b+");
@@ -85,6 +87,8 @@ TEST_F(PlanFileTest, RefusedTextLeavesThePlanAndItsStepsUntouched) {
   const std::string jobLine = "job 112\r\n";
   const std::string atLimit =
       jobLine + std::string(GameDatabase::kPasteLimit - jobLine.size(), ' ');
+  // One line, so that only its size refuses it.
+  const std::string overFileLimit = "job 312" + std::string(kPlanFileLimit - 6, ' ');
   const std::pair<std::string, bool> refused[] = {
       // the text, and whether a load refuses it too
       {"", true},
@@ -99,6 +103,7 @@ TEST_F(PlanFileTest, RefusedTextLeavesThePlanAndItsStepsUntouched) {
       {"job 0\r\nskill a 1\r\n", true},
       {"job 100000312\r\n", true},  // beyond the range: 0xFFFFFFFF, no type
       {atLimit + " ", true},        // over the limit, though blank
+      {overFileLimit, true},
       {"job 312\r\nskill gone 1\r\nskill r1 3\r\n", false},  // a load keeps r1 at 3
       {"job 112\r\nskill r1 1\r\n", false}};                 // r1 is no skill of the basic job
   for (const auto& [text, byLoad] : refused) {
@@ -127,6 +132,8 @@ TEST_F(PlanFileTest, RefusedTextLeavesThePlanAndItsStepsUntouched) {
     EXPECT_EQ(before, Now());
     ASSERT_TRUE(database.Redo());
   }
+  ASSERT_TRUE(database.LoadPlan(Write(overFileLimit.substr(0, kPlanFileLimit)).c_str()));
+  EXPECT_EQ(kBunnyRank1, database.GetJobCode());
 }
 
 TEST_F(PlanFileTest, FailedSaveLeavesAnExistingFileByteForByte) {
