@@ -4,9 +4,8 @@ namespace {
 
 // Looked up in this order, one per CharacterPlugin::Entry.
 constexpr const char* kEntryNames[] = {
-    "VexaChar_Initialize", "VexaChar_Terminate", "VexaChar_Create",
-    "VexaChar_Delete",     "VexaChar_GetWnd",    "VexaChar_GetChar",
-    "VexaChar_SetChar",    "VexaChar_GetRank",   "VexaChar_SetRank",
+    "VexaChar_Initialize", "VexaChar_Terminate", "VexaChar_Create",  "VexaChar_Delete",
+    "VexaChar_GetWnd",     "VexaChar_SetChar",   "VexaChar_SetRank",
 };
 
 // Loads a library found by the usual search order minus the current directory:
@@ -70,9 +69,7 @@ int CharacterPlugin::Create(const POINT* position, int flags) const {
 }
 int CharacterPlugin::Delete() const { return Call<int>(kDelete); }
 HWND CharacterPlugin::GetWnd() const { return Call<HWND>(kGetWnd); }
-int CharacterPlugin::GetChar() const { return Call<int>(kGetChar); }
 int CharacterPlugin::SetChar(int type, int flags) const { return Call<int>(kSetChar, type, flags); }
-int CharacterPlugin::GetRank() const { return Call<int>(kGetRank); }
 int CharacterPlugin::SetRank(int slot, int flags) const { return Call<int>(kSetRank, slot, flags); }
 
 CharacterPlugin& ThePlugin() {

@@ -4,7 +4,8 @@
 
 #include <string>
 
-// Holder of the optional character plug-in library and its nine entry points.
+// Holder of the optional character plug-in library and the seven of its nine
+// entry points that the program calls (the type and slot getters it never asks).
 // The program keeps one for the whole process (ThePlugin); a call to an entry
 // point the library lacks does nothing and answers 0 (null for GetWnd).
 class CharacterPlugin {
@@ -27,9 +28,7 @@ class CharacterPlugin {
   int Create(const POINT* position, int flags) const;
   int Delete() const;
   HWND GetWnd() const;
-  int GetChar() const;
   int SetChar(int type, int flags) const;
-  int GetRank() const;
   int SetRank(int slot, int flags) const;
 
  private:
@@ -39,9 +38,7 @@ class CharacterPlugin {
     kCreate,
     kDelete,
     kGetWnd,
-    kGetChar,
     kSetChar,
-    kGetRank,
     kSetRank,
     kEntryCount
   };

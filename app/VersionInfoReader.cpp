@@ -10,13 +10,6 @@
 
 namespace {
 
-constexpr const char* kKeyNames[] = {
-    "CompanyName",    "FileDescription",  "FileVersion",  "InternalName",
-    "LegalCopyright", "OriginalFilename", "ProductName",  "ProductVersion",
-    "Comments",       "LegalTrademarks",  "PrivateBuild", "SpecialBuild",
-};
-constexpr int kKeyCount = sizeof kKeyNames / sizeof kKeyNames[0];
-
 struct Translation {
   WORD language;
   WORD codePage;
@@ -59,43 +52,26 @@ std::string LookUpText(const char* block, const std::string& path) {
 
 }  // namespace
 
-bool VersionInfoReader::ReadStrings(const std::string& modulePath, const VersionKey* keys,
-                                    int count, VersionStrings& strings) const {
-  if (!keys || count <= 0) return false;
-  strings.clear();
-  const VersionLibrary& version = Version();
-  if (!version.infoSize || !version.info || !version.query) return false;
+bool VersionInfoReader::FileVersionString(const std::string& modulePath,
+                                          std::string& version) const {
+  const VersionLibrary& library = Version();
+  if (!library.infoSize || !library.info || !library.query) return false;
 
   DWORD handle = 0;
-  const DWORD size = version.infoSize(modulePath.c_str(), &handle);
+  const DWORD size = library.infoSize(modulePath.c_str(), &handle);
   if (size == 0) return false;
   // One spare zero byte, so no text can run past the block.
   std::unique_ptr<char[]> block(new (std::nothrow) char[size + 1]());
   if (!block) return false;
-  if (!version.info(modulePath.c_str(), 0, size, block.get())) return false;
+  if (!library.info(modulePath.c_str(), 0, size, block.get())) return false;
 
   Translation* translation = nullptr;
   UINT translationLength = 0;
-  if (!version.query(block.get(), "\\VarFileInfo\\Translation",
+  if (!library.query(block.get(), "\\VarFileInfo\\Translation",
                      reinterpret_cast<void**>(&translation), &translationLength))
     return false;
   // An empty translation table has no first entry to read.
   if (!translation || translationLength < sizeof(Translation)) return false;
-
-  const std::string prefix = StringTablePrefix(*translation);
-  for (int index = 0; index < count; ++index) {
-    const int key = static_cast<int>(keys[index]);
-    if (key < 0 || key >= kKeyCount) continue;
-    strings[keys[index]] = LookUpText(block.get(), prefix + kKeyNames[key]);
-  }
-  return strings.size() == static_cast<size_t>(count);
-}
-
-bool VersionInfoReader::FileVersionString(const std::string& modulePath,
-                                          std::string& version) const {
-  const VersionKey key = VersionKey::FileVersion;
-  VersionStrings strings;
-  if (!ReadStrings(modulePath, &key, 1, strings)) return false;
-  version = strings[key];
+  version = LookUpText(block.get(), StringTablePrefix(*translation) + "FileVersion");
   return true;
 }
