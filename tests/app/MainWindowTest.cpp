@@ -135,6 +135,7 @@ TEST_F(MainWindowTest, EachSelectionLabelsJobsEnablesAttributesAndBuildsItsCode)
   Open();
   // At start nothing is built: only the type buttons, labelled, can be used.
   for (int type = 0; type < 8; ++type) EXPECT_EQ(TypeName(type), TextOf(TypeButton(type))) << type;
+  EXPECT_EQ(kTableTotalTitle, TextOf(Control(IDC_TOTAL_GROUP)));  // from the text table
   EXPECT_EQ("type 0 type 1 type 2 type 3 type 4 type 5 type 6 type 7", EnabledControls());
   EXPECT_EQ("water light", CheckedControls());
   EXPECT_EQ(0, database.RowCount());
