@@ -15,7 +15,6 @@
 #include "app/PlanClipboardCommand.h"
 #include "app/PlanCommands.h"
 #include "app/PlanFileCommand.h"
-#include "app/SelectionCode.h"
 #include "app/Theme.h"
 #include "app/VersionTitle.h"
 #include "res/ControlIds.h"
@@ -162,8 +161,8 @@ void MainWindow::SetUpControls(HWND dialog) {
   Style(loadButton, IDC_LOAD_BUTTON);
   Style(saveButton, IDC_SAVE_BUTTON);
 
-  attributeBoxes[kLight].SetCheck(1);
-  attributeBoxes[kWater].SetCheck(1);
+  Box(AttributeBox::kLight).SetCheck(1);
+  Box(AttributeBox::kWater).SetCheck(1);
   // No type is set yet: the job buttons end hidden and disabled, nothing is built.
   UpdateJobButtons();
   UpdateAttributeBoxes();

@@ -4,11 +4,12 @@
 
 #include <shellapi.h>
 
+#include <optional>
 #include <string>
 
-#include "app/AttributeRules.h"
 #include "app/Theme.h"
 #include "plan/GameDatabase.h"
+#include "plan/Selection.h"
 #include "skilllist/HeaderListView.h"
 #include "skilllist/SkillListView.h"
 #include "ui/DialogBase.h"
@@ -18,8 +19,6 @@
 #include "ui/RingRadioButton.h"
 #include "ui/StaticText.h"
 #include "ui/ToolTip.h"
-
-struct Selection;
 
 // The program's one window: the dialog on template 101 with the type, job
 // and attribute selection, the skill list and the point total. The controls'
@@ -104,8 +103,9 @@ class MainWindow : public DialogBase {
   Selection ReadSelection() const;
   int SelectedType() const;
   int SelectedJob() const;
-  // The attribute box that has the keyboard focus, or -1.
-  int FocusedAttributeBox() const;
+  // The attribute box that has the keyboard focus, if any.
+  std::optional<AttributeBox> FocusedAttributeBox() const;
+  DiamondCheckBox& Box(AttributeBox box) { return attributeBoxes[Index(box)]; }
   void SetAttributesFromCode(JobCode code);
 
   // Placement of the plug-in's window at the main window's left edge.

@@ -4,8 +4,8 @@
 
 #include "app/CharacterPlugin.h"
 #include "app/MainWindow.h"
-#include "app/SelectionCode.h"
 #include "plan/JobCodeLayout.h"
+#include "plan/Selection.h"
 
 namespace {
 

@@ -3,8 +3,6 @@
 #include <string>
 
 #include "app/MainWindow.h"
-#include "app/SelectionCode.h"
-#include "plan/JobCodeBits.h"
 #include "plan/JobCodeLayout.h"
 #include "res/ControlIds.h"
 
@@ -24,21 +22,20 @@ void MainWindow::OnJobCommand() {
 // The box has already changed its own state. Setting a box clears the boxes
 // it excludes; a box cannot be cleared by clicking it.
 void MainWindow::OnAttributeCommand() {
-  const int box = FocusedAttributeBox();
+  const std::optional<AttributeBox> box = FocusedAttributeBox();
   bool changed = false;
   bool lightOrDarkChanged = false;
   bool tellPlugin = false;
   LockWindowUpdate(Hwnd());
-  if (box >= 0 && attributeBoxes[box].GetCheck()) {
-    for (int cleared : BoxesClearedBy(box).boxes) {
-      if (cleared >= 0) attributeBoxes[cleared].SetCheck(0);
+  if (box && Box(*box).GetCheck()) {
+    for (AttributeBox other : kAttributeBoxes) {
+      if (Clears(*box, other)) Box(other).SetCheck(0);
     }
     changed = true;
-    lightOrDarkChanged = IsLightOrDark(box);
-    tellPlugin =
-        lightOrDarkChanged && typeButtons[kDragon].GetCheck() && jobButtons[kRank2SJob].GetCheck();
-  } else if (box >= 0) {
-    attributeBoxes[box].SetCheck(1);
+    lightOrDarkChanged = IsLightOrDark(*box);
+    tellPlugin = lightOrDarkChanged && JobSlotFollowsDark(SelectedType(), SelectedJob());
+  } else if (box) {
+    Box(*box).SetCheck(1);
   }
   LockWindowUpdate(nullptr);
   // The dragon's fourth job button names another job.
@@ -50,7 +47,7 @@ void MainWindow::OnAttributeCommand() {
 void MainWindow::UpdateJobButtons() {
   HWND focus = GetFocus();
   const int type = SelectedType();
-  const bool dark = attributeBoxes[kDark].GetCheck();
+  const bool dark = Box(AttributeBox::kDark).GetCheck();
   bool anySet = false;
   for (int job = 0; job < kJobButtonCount; ++job) {
     std::string label;
@@ -69,11 +66,8 @@ void MainWindow::UpdateAttributeBoxes() {
   HWND focus = GetFocus();
   const int type = SelectedType();
   const int job = SelectedJob();
-  for (int box = 0; box < kAttributeCount; ++box) {
-    const bool enabled =
-        IsLightOrDark(box) ? LightDarkEnabled(type, job) : ElementsEnabled(type, job);
-    EnableWindow(attributeBoxes[box].Hwnd(), enabled);
-  }
+  for (AttributeBox box : kAttributeBoxes)
+    EnableWindow(Box(box).Hwnd(), AttributeEnabled(type, job, box));
   MoveFocusOffUnusable(focus, skillList.Hwnd());
 }
 
@@ -124,9 +118,8 @@ bool MainWindow::ShowPlanCode() {
 
 // Boxes whose group of bits is absent from the code keep their states.
 void MainWindow::SetAttributesFromCode(JobCode code) {
-  for (int box = 0; box < kAttributeCount; ++box) {
-    const JobCode group = IsLightOrDark(box) ? jobcode::kLightDark : jobcode::kElements;
-    if (code & group) attributeBoxes[box].SetCheck((code & jobcode::kAttributes[box]) ? 1 : 0);
+  for (AttributeBox box : kAttributeBoxes) {
+    if (const std::optional<bool> state = ShownBoxState(code, box)) Box(box).SetCheck(*state);
   }
 }
 
@@ -153,10 +146,10 @@ int MainWindow::SelectedJob() const {
   return -1;
 }
 
-int MainWindow::FocusedAttributeBox() const {
+std::optional<AttributeBox> MainWindow::FocusedAttributeBox() const {
   HWND focus = GetFocus();
-  for (int box = 0; box < kAttributeCount; ++box) {
-    if (focus && attributeBoxes[box].Hwnd() == focus) return box;
+  for (AttributeBox box : kAttributeBoxes) {
+    if (focus && attributeBoxes[Index(box)].Hwnd() == focus) return box;
   }
-  return -1;
+  return std::nullopt;
 }

@@ -18,7 +18,7 @@ std::vector<OverviewFigure> OverviewFigures(const PlanOverview& overview) {
   const bool learnt = overview.requiredLevel >= 0;
   return {
       {kOverviewRequiredLevel, learnt ? std::to_string(overview.requiredLevel) : "-"},
-      {kOverviewTotalPoints, std::to_string(overview.totalPoints)},
+      {kTableTotalTitle, std::to_string(overview.totalPoints)},
       {kOverviewLearnt, CountOf(overview.learntCount, overview.skillCount)},
       {kOverviewMastered, CountOf(overview.masteredCount, overview.skillCount)},
   };
@@ -41,7 +41,7 @@ std::string OverviewTipText(const PlanOverview& overview) {
   std::string text;
   for (const OverviewFigure& figure : OverviewFigures(overview)) {
     // The tip stands on the total itself.
-    if (figure.label == kOverviewTotalPoints) continue;
+    if (figure.label == kTableTotalTitle) continue;
     if (!text.empty()) text += kLineEnd;
     text += figure.label + std::string(": ") + figure.value;
   }

@@ -12,9 +12,11 @@ class DataFileObserver {
 
   // Every line as read, without its line end, before it is handled.
   virtual void OnLine(int line, std::string_view bytes) = 0;
-  // A header and its section; DataFileReader::kNoSection ends the read.
+  // A header and its section, DataFileReader::kNoSection for one that names
+  // none; the fault follows.
   virtual void OnSection(int line, int section) = 0;
   // A skill line appended to the list of its section.
   virtual void OnSkillStored(int line, int section) = 0;
+  // A fault; RefusesFile tells whether the read ends there.
   virtual void OnFault(int line, LineReport report) = 0;
 };

@@ -142,7 +142,7 @@ bool DataFileReader::HandleFileLine(std::string& line) {
   if (IsHeader(line)) {
     currentSection = sectionIndex(line);
     if (observer != nullptr) observer->OnSection(lineNumber, currentSection);
-    return currentSection != kNoSection;
+    return currentSection != kNoSection || Report({LineFault::kUnknownSection, 0});
   }
   if (currentSection != kNoSection) {
     handleLine(currentSection, line);  // a bad data line never ends the read
@@ -159,8 +159,9 @@ void DataFileReader::ReportStrayLine(std::string& line) {
   Report({IsHeader(line) ? LineFault::kLooksLikeHeader : LineFault::kBeforeFirstHeader, 0});
 }
 
-void DataFileReader::Report(LineReport report) const {
+bool DataFileReader::Report(LineReport report) const {
   if (observer != nullptr) observer->OnFault(lineNumber, report);
+  return !RefusesFile(report.fault);
 }
 
 int DataFileReader::sectionIndex(std::string_view headerLine) {

@@ -50,7 +50,8 @@ class DataFileReader {
   // One line as read; false when it is a header that ends the read.
   bool HandleFileLine(std::string& line);
   void ReportStrayLine(std::string& line);
-  void Report(LineReport report) const;
+  // Tells the observer of a fault; false when the fault ends the read.
+  bool Report(LineReport report) const;
   void SetTypeName(std::string_view content);
   void SetJobName(std::string_view content);
 

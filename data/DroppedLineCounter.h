@@ -4,14 +4,15 @@
 
 #include "data/DataFileObserver.h"
 
-// Counts the lines the reader did not take as written; a line with two
-// faults counts once. Cheap enough for every load.
+// Counts the lines the reader read past without taking them as written; a
+// line with two faults counts once. Cheap enough for every load.
 class DroppedLineCounter : public DataFileObserver {
  public:
   void OnLine(int, std::string_view) override {}
   void OnSection(int, int) override {}
   void OnSkillStored(int, int) override {}
-  void OnFault(int line, LineReport) override {
+  void OnFault(int line, LineReport report) override {
+    if (RefusesFile(report.fault)) return;
     if (line != lastLine) ++count;
     lastLine = line;
   }

@@ -20,6 +20,10 @@ enum class LineFault {
   kNegative,                // master item count or prerequisite level
 };
 
+// Whether the reader ends the read at the fault, so that the program refuses
+// the data file; every other fault it reads past.
+constexpr bool RefusesFile(LineFault fault) { return fault == LineFault::kUnknownSection; }
+
 // A fault and, for a skill line, the field (1-based; 7 on are prerequisites)
 // that breaks its rule.
 struct LineReport {

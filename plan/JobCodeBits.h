@@ -2,8 +2,8 @@
 
 #include "plan/PlanTypes.h"
 
-// The bit layout of a JobCode, shared by the window that composes codes and
-// the plan that decodes them.
+// The bit layout of a JobCode, shared by the selection that composes codes
+// and the plan that decodes them.
 namespace jobcode {
 
 inline constexpr JobCode kMemberMask = 0x3;
@@ -17,20 +17,22 @@ inline constexpr JobCode kRank1 = 0x200;
 inline constexpr JobCode kRank2H = 0x1000;
 inline constexpr JobCode kRank2S = 0x2000;
 inline constexpr JobCode kRank2S2 = 0x4000;
-// The rank bits of the window's four job buttons: every rank includes the ranks below it.
-inline constexpr JobCode kJobButtonBits[] = {kBasic, kBasic | kRank1, kBasic | kRank1 | kRank2H,
-                                             kBasic | kRank1 | kRank2S};
 
-inline constexpr JobCode kWater = 0x10000;
-inline constexpr JobCode kWind = 0x20000;
-inline constexpr JobCode kEarth = 0x40000;
-inline constexpr JobCode kFire = 0x80000;
-inline constexpr JobCode kThunder = 0x100000;
-inline constexpr JobCode kLight = 0x200000;
-inline constexpr JobCode kDark = 0x400000;
-// In the order of the window's attribute boxes.
-inline constexpr JobCode kAttributes[] = {kWater, kWind, kEarth, kFire, kThunder, kLight, kDark};
-inline constexpr JobCode kElements = kWater | kWind | kEarth | kFire | kThunder;
-inline constexpr JobCode kLightDark = kLight | kDark;
+// The attribute bits of a code. They are not the window's box positions
+// (AttributeBox in plan/Selection.h), which map to them in one place.
+enum class AttributeBit : JobCode {
+  kWater = 0x10000,
+  kWind = 0x20000,
+  kEarth = 0x40000,
+  kFire = 0x80000,
+  kThunder = 0x100000,
+  kLight = 0x200000,
+  kDark = 0x400000,
+};
+constexpr JobCode Bits(AttributeBit bit) { return static_cast<JobCode>(bit); }
+inline constexpr JobCode kElements = Bits(AttributeBit::kWater) | Bits(AttributeBit::kWind) |
+                                     Bits(AttributeBit::kEarth) | Bits(AttributeBit::kFire) |
+                                     Bits(AttributeBit::kThunder);
+inline constexpr JobCode kLightDark = Bits(AttributeBit::kLight) | Bits(AttributeBit::kDark);
 
 }  // namespace jobcode

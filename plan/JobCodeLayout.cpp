@@ -23,14 +23,14 @@ constexpr ListRow RankLists(int type, int first) {
   ListRow row{};
   row[0] = ListChoice{first, 0};
   if (type == kSheep) {
-    row[1] = ListChoice{first + kWaterList, kWater};
-    row[2] = ListChoice{first + kWindList, kWind};
-    row[3] = ListChoice{first + kEarthList, kEarth};
-    row[4] = ListChoice{first + kFireList, kFire};
-    row[5] = ListChoice{first + kThunderList, kThunder};
+    row[1] = ListChoice{first + kWaterList, Bits(AttributeBit::kWater)};
+    row[2] = ListChoice{first + kWindList, Bits(AttributeBit::kWind)};
+    row[3] = ListChoice{first + kEarthList, Bits(AttributeBit::kEarth)};
+    row[4] = ListChoice{first + kFireList, Bits(AttributeBit::kFire)};
+    row[5] = ListChoice{first + kThunderList, Bits(AttributeBit::kThunder)};
   } else if (type == kDragon) {
-    row[1] = ListChoice{first + kLightList, kLight};
-    row[2] = ListChoice{first + kDarkList, kDark};
+    row[1] = ListChoice{first + kLightList, Bits(AttributeBit::kLight)};
+    row[2] = ListChoice{first + kDarkList, Bits(AttributeBit::kDark)};
   }
   return row;
 }
@@ -65,10 +65,15 @@ JobCodeLayout::ListIndices TakenLists(const ListRow& row, JobCode code) {
   return indices;
 }
 
-// The dragon takes its rank lists only for the exact member bits 1; any other
-// value but the sheep's 2 keeps the dragon's labels and takes no rank lists.
-bool TakesRankLists(int type, JobCode code) {
-  return type != kDragon || (code & kMemberMask) == kSecondMember;
+// The rank rows a code takes: rank 1, then rank 2 (S before H), null where it
+// takes none. The dragon takes them only for the exact member bits 1; any
+// other value but the sheep's 2 keeps the dragon's labels and takes no rank lists.
+std::array<const ListRow*, 2> RankRows(const TypeLists& lists, int type, JobCode code) {
+  if (type == kDragon && (code & kMemberMask) != kSecondMember) return {nullptr, nullptr};
+  const ListRow* rank2 = (code & kRank2S) != 0   ? &lists.rank2S
+                         : (code & kRank2H) != 0 ? &lists.rank2H
+                                                 : nullptr;
+  return {(code & kRank1) != 0 ? &lists.rank1 : nullptr, rank2};
 }
 
 }  // namespace
@@ -103,22 +108,17 @@ bool DecodeJobCode(JobCode code, JobCodeLayout& layout) {
   const int type = JobCodeType(code);
   if (type < 0) return false;
   const TypeLists lists = ListsOf(type);
-  const bool rankLists = TakesRankLists(type, code);
+  const auto [rank1, rank2] = RankRows(lists, type, code);
 
   JobCodeLayout decoded;
   decoded.type = type;
   decoded.baseLists = NoLists();
   decoded.baseLists[0] = lists.base;
-  decoded.rank1Lists =
-      rankLists && (code & kRank1) != 0 ? TakenLists(lists.rank1, code) : NoLists();
-  decoded.rank2Lists = NoLists();
+  decoded.rank1Lists = rank1 != nullptr ? TakenLists(*rank1, code) : NoLists();
+  decoded.rank2Lists = rank2 != nullptr ? TakenLists(*rank2, code) : NoLists();
   JobCode slotBits = code;
-  if (rankLists && (code & kRank2S) != 0) {
-    decoded.rank2Lists = TakenLists(lists.rank2S, code);
-    if (Rank2SSlot(type, (code & kDark) != 0) == kRank2S2Slot) slotBits |= kRank2S2;
-  } else if (rankLists && (code & kRank2H) != 0) {
-    decoded.rank2Lists = TakenLists(lists.rank2H, code);
-  }
+  const bool dark = (code & Bits(AttributeBit::kDark)) != 0;
+  if (rank2 == &lists.rank2S && Rank2SSlot(type, dark) == kRank2S2Slot) slotBits |= kRank2S2;
 
   if ((slotBits & kRank2S2) != 0) {
     decoded.rank2Slot = kRank2S2Slot;
@@ -130,6 +130,18 @@ bool DecodeJobCode(JobCode code, JobCodeLayout& layout) {
   decoded.rank2Plus50 = decoded.rank2Slot == kRank2HSlot;
   layout = decoded;
   return true;
+}
+
+JobCode AttributesThatCount(JobCode code) {
+  const int type = JobCodeType(code);
+  if (type < 0) return 0;
+  const TypeLists lists = ListsOf(type);
+  JobCode bits = 0;
+  for (const ListRow* row : RankRows(lists, type, code)) {
+    if (row == nullptr) continue;
+    for (const ListChoice& choice : *row) bits |= choice.attribute;
+  }
+  return bits;
 }
 
 std::vector<int> SelectedLists(const JobCodeLayout& layout) {

@@ -31,5 +31,9 @@ int Rank2SSlot(int type, bool dark);
 // Decodes a code; false, with layout untouched, when the code names no type.
 bool DecodeJobCode(JobCode code, JobCodeLayout& layout);
 
+// The attribute bits that decide which lists a code takes, whatever of them
+// it holds: none for a code that names no type.
+JobCode AttributesThatCount(JobCode code);
+
 // Every skill list a layout selects, block by block in the order the plan takes them.
 std::vector<int> SelectedLists(const JobCodeLayout& layout);

@@ -64,9 +64,7 @@ void ReaderFindings::OnLine(int line, std::string_view bytes) {
 
 void ReaderFindings::OnSection(int line, int section) {
   CloseSection();
-  if (section == DataFileReader::kNoSection) {
-    OnFault(line, {LineFault::kUnknownSection, 0});
-  } else if (section == DataFileReader::kTypeNameSection) {
+  if (section == DataFileReader::kTypeNameSection) {
     if (typeNameHeader == 0) typeNameHeader = line;
   } else if (section == DataFileReader::kJobNameSection) {
     if (jobNameHeader == 0) jobNameHeader = line;
@@ -86,9 +84,8 @@ void ReaderFindings::OnSkillStored(int line, int section) {
 void ReaderFindings::OnFault(int line, LineReport report) {
   const char* pattern = Pattern(report.fault);
   if (pattern == nullptr) return;
-  // Only a header that ends the read makes the program refuse the file.
-  const auto severity = report.fault == LineFault::kUnknownSection ? Finding::Severity::kError
-                                                                   : Finding::Severity::kWarning;
+  const auto severity =
+      RefusesFile(report.fault) ? Finding::Severity::kError : Finding::Severity::kWarning;
   Add(line, severity, FillIn(pattern, {FieldName(report.field), std::to_string(report.field)}));
 }
 

@@ -4,42 +4,54 @@
 
 #include <algorithm>
 #include <bitset>
-#include <numeric>
 #include <unordered_set>
 
 #include "data/DataFileReader.h"
-#include "plan/JobCodeBits.h"
 #include "plan/JobCodeLayout.h"
+#include "plan/Selection.h"
 
 namespace {
 
-constexpr int kSheep = 2;
-constexpr int kDragon = 3;
-// In the order of jobcode::kAttributes, the window's boxes.
-constexpr const char* kAttributeGlyphs[] = {
-    kDataAttributeWater,   kDataAttributeWind,  kDataAttributeEarth, kDataAttributeFire,
-    kDataAttributeThunder, kDataAttributeLight, kDataAttributeDark};
-constexpr unsigned kAttributeCount = sizeof kAttributeGlyphs / sizeof kAttributeGlyphs[0];
+// The data file's glyph of each attribute box.
+const char* Glyph(AttributeBox box) {
+  switch (box) {
+    case AttributeBox::kWater:
+      return kDataAttributeWater;
+    case AttributeBox::kWind:
+      return kDataAttributeWind;
+    case AttributeBox::kEarth:
+      return kDataAttributeEarth;
+    case AttributeBox::kFire:
+      return kDataAttributeFire;
+    case AttributeBox::kThunder:
+      return kDataAttributeThunder;
+    case AttributeBox::kLight:
+      return kDataAttributeLight;
+    case AttributeBox::kDark:
+      return kDataAttributeDark;
+  }
+  return "";
+}
 
-// Subsets of the attribute boxes, as box bit sets, fewest boxes first.
-std::vector<unsigned> BoxSets(int type) {
-  if (type != kSheep && type != kDragon) return {0};
-  std::vector<unsigned> sets(1u << kAttributeCount);
-  std::iota(sets.begin(), sets.end(), 0u);
-  std::stable_sort(sets.begin(), sets.end(), [](unsigned a, unsigned b) {
-    return std::bitset<kAttributeCount>(a).count() < std::bitset<kAttributeCount>(b).count();
-  });
+using BoxSet = std::bitset<kAttributeCount>;  // bit n: box position n set
+
+// The sets of the boxes that count for a type and job, fewest boxes first.
+std::vector<BoxSet> BoxSets(int type, int job) {
+  BoxSet enabled;
+  for (AttributeBox box : kAttributeBoxes) enabled[Index(box)] = AttributeEnabled(type, job, box);
+  std::vector<BoxSet> sets;
+  for (unsigned long bits = 0; bits < 1u << kAttributeCount; ++bits) {
+    if ((BoxSet(bits) & ~enabled).none()) sets.push_back(BoxSet(bits));
+  }
+  std::stable_sort(sets.begin(), sets.end(),
+                   [](const BoxSet& a, const BoxSet& b) { return a.count() < b.count(); });
   return sets;
 }
 
-JobCode CodeOf(int type, int job, unsigned boxes) {
-  JobCode code = jobcode::kPairBits[type / 2] |
-                 (type % 2 == 0 ? jobcode::kFirstMember : jobcode::kSecondMember) |
-                 jobcode::kJobButtonBits[job];
-  for (unsigned box = 0; box < kAttributeCount; ++box) {
-    if ((boxes >> box & 1u) != 0) code |= jobcode::kAttributes[box];
-  }
-  return code;
+JobCode CodeOf(int type, int job, const BoxSet& boxes) {
+  Selection selection{type, job, {}};
+  for (int box = 0; box < kAttributeCount; ++box) selection.attributes[box] = boxes[box];
+  return static_cast<JobCode>(JobCodeOf(selection));
 }
 
 std::uint64_t ListsOf(const JobCodeLayout& layout) {
@@ -49,18 +61,18 @@ std::uint64_t ListsOf(const JobCodeLayout& layout) {
 }
 
 // The job key of the plan's last block, then the attributes set.
-std::string NameOf(int job, const JobCodeLayout& layout, unsigned boxes) {
+std::string NameOf(int job, const JobCodeLayout& layout, const BoxSet& boxes) {
   const char* key =
       DataFileReader::jobKey(layout.type, layout.rank2Slot >= 0 ? layout.rank2Slot : job);
   std::string name = key != nullptr ? key : "";
   const char* separator = kCheckAttributeOpen;
-  for (unsigned box = 0; box < kAttributeCount; ++box) {
-    if ((boxes >> box & 1u) == 0) continue;
+  for (AttributeBox box : kAttributeBoxes) {
+    if (!boxes[Index(box)]) continue;
     name += separator;
-    name += kAttributeGlyphs[box];
+    name += Glyph(box);
     separator = kCheckAttributeSeparator;
   }
-  if (boxes != 0) name += kCheckAttributeClose;
+  if (boxes.any()) name += kCheckAttributeClose;
   return name;
 }
 
@@ -69,10 +81,9 @@ std::string NameOf(int job, const JobCodeLayout& layout, unsigned boxes) {
 std::vector<SelectablePlan> SelectablePlans() {
   std::vector<SelectablePlan> plans;
   std::unordered_set<std::uint64_t> seen;
-  constexpr int kJobButtons = sizeof jobcode::kJobButtonBits / sizeof jobcode::kJobButtonBits[0];
   for (int type = 0; type < kTypeCount; ++type) {
-    for (int job = 0; job < kJobButtons; ++job) {
-      for (unsigned boxes : BoxSets(type)) {
+    for (int job = 0; job < kJobButtonCount; ++job) {
+      for (const BoxSet& boxes : BoxSets(type, job)) {
         JobCodeLayout layout;
         if (!DecodeJobCode(CodeOf(type, job, boxes), layout)) continue;
         const std::uint64_t lists = ListsOf(layout);

@@ -17,19 +17,20 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "app/AttributeRules.h"
 #include "app/CharacterPlugin.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/OverviewDialog.h"
-#include "app/SelectionCode.h"
 #include "plan/GameDatabase.h"
+#include "plan/Selection.h"
 #include "res/ControlIds.h"
 #include "res/DialogIds.h"
 #include "skilllist/ListMessages.h"
 #include "skilllist/SkillTipText.h"
 
 namespace {
+
+constexpr const char* kBoxNames[] = {"water", "wind", "earth", "fire", "thunder", "light", "dark"};
 
 RECT WindowRect(HWND window) {
   RECT rect{};
@@ -69,7 +70,7 @@ class MainWindowTest : public ::testing::Test {
   HWND Control(int id) const { return GetDlgItem(dialog, id); }
   HWND TypeButton(int type) const { return Control(IDC_TYPE_FIRST + type); }
   HWND JobButton(int job) const { return Control(IDC_JOB_FIRST + job); }
-  HWND AttributeBox(int box) const { return Control(IDC_ATTRIBUTE_FIRST + box); }
+  HWND Box(AttributeBox box) const { return Control(IDC_ATTRIBUTE_FIRST + Index(box)); }
   std::string Total() const { return TextOf(Control(IDC_TOTAL_LABEL)); }
 
   // A mouse click as the button sees it: press and release inside it.
@@ -86,15 +87,13 @@ class MainWindowTest : public ::testing::Test {
   }
   // The selection controls in a state, as "type 3 job 2 water dark".
   std::string Listed(const std::function<bool(HWND)>& state) const {
-    static const char* const boxes[] = {"water",   "wind",  "earth", "fire",
-                                        "thunder", "light", "dark"};
     std::string listed;
     auto add = [&](HWND control, const std::string& name) {
       if (state(control)) listed += (listed.empty() ? "" : " ") + name;
     };
     for (int type = 0; type < 8; ++type) add(TypeButton(type), "type " + std::to_string(type));
     for (int job = 0; job < 4; ++job) add(JobButton(job), "job " + std::to_string(job));
-    for (int box = 0; box < kAttributeCount; ++box) add(AttributeBox(box), boxes[box]);
+    for (AttributeBox box : kAttributeBoxes) add(Box(box), kBoxNames[Index(box)]);
     return listed;
   }
   std::string CheckedControls() const { return Listed(Checked); }
@@ -128,26 +127,20 @@ class MainWindowTest : public ::testing::Test {
   HWND dialog = nullptr;
 };
 
-constexpr JobCode kTypeBits[8] = {0x12, 0x11, 0x22, 0x21, 0x42, 0x41, 0x82, 0x81};
-constexpr JobCode kJobBits[4] = {0x100, 0x300, 0x1300, 0x2300};
-
 }  // namespace
 
-// Every type and job: the job buttons' labels, the attribute boxes enabled
-// (sheep and dragon only) and the code built, attributes counting for those two only.
+// Every type and job: the job buttons' labels, and the attribute boxes
+// enabled and the code built as the selection's rules say.
 TEST_F(MainWindowTest, EachSelectionLabelsJobsEnablesAttributesAndBuildsItsCode) {
   Open();
   // At start nothing is built: only the type buttons, labelled, can be used.
   for (int type = 0; type < 8; ++type) EXPECT_EQ(TypeName(type), TextOf(TypeButton(type))) << type;
+  EXPECT_EQ(kTableTotalTitle, TextOf(Control(IDC_TOTAL_GROUP)));  // from the text table
   EXPECT_EQ("type 0 type 1 type 2 type 3 type 4 type 5 type 6 type 7", EnabledControls());
   EXPECT_EQ("water light", CheckedControls());
   EXPECT_EQ(0, database.RowCount());
   Click(TypeButton(0));
   EXPECT_EQ("type 0 job 0 water light", CheckedControls());
-  EXPECT_EQ(0x112u, database.GetJobCode());
-  const std::string elements = "water wind earth fire thunder", all = elements + " light dark";
-  const std::string sheep[4] = {"", elements, all, elements};
-  const std::string dragon[4] = {"", "light dark", all, "light dark"};
   for (int type = 0; type < 8; ++type) {
     for (int job = 0; job < 4; ++job) {
       SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(job));
@@ -156,24 +149,20 @@ TEST_F(MainWindowTest, EachSelectionLabelsJobsEnablesAttributesAndBuildsItsCode)
         const std::string name = JobName(type, button);  // the dragon's fourth: its light job
         EXPECT_EQ(name, TextOf(JobButton(button)));
         EXPECT_EQ(!name.empty(), IsWindowVisible(JobButton(button)) != FALSE);
+        EXPECT_TRUE(IsWindowEnabled(JobButton(button)));
         EXPECT_EQ(button == job, Checked(JobButton(button)));
       }
-      const std::string boxes = type == 2 ? sheep[job] : type == 3 ? dragon[job] : "";
-      EXPECT_EQ("type 0 type 1 type 2 type 3 type 4 type 5 type 6 type 7 job 0 job 1 job 2 job 3" +
-                    (boxes.empty() ? "" : " " + boxes),
-                EnabledControls());
-      const JobCode attributes = type == 2 || type == 3 ? 0x210000 : 0;  // water and light
-      EXPECT_EQ(kTypeBits[type] | kJobBits[job] | attributes, database.GetJobCode());
+      for (AttributeBox box : kAttributeBoxes)
+        EXPECT_EQ(AttributeEnabled(type, job, box), IsWindowEnabled(Box(box)) != FALSE);
+      EXPECT_EQ(JobCodeOf(Selection{type, job, {true, false, false, false, false, true}}),
+                static_cast<int>(database.GetJobCode()));  // water and light set
       EXPECT_GT(database.RowCount(), 0);
     }
   }
-  Select(3, 2);
-  EXPECT_EQ(0x211321u, database.GetJobCode());
 }
 
-// Setting an element clears the two that are not its neighbours in the
-// cycle, light and dark exclude each other, a set box cannot be cleared by a
-// click. Each change rebuilds the plan; a click on the type or job button or
+// A set box clears the boxes it excludes and cannot be cleared by a click.
+// Each change rebuilds the plan; a click on the type or job button or
 // attribute box already set reaches the window as a click too, and must not
 // wipe the levels.
 TEST_F(MainWindowTest, ClicksCycleAndExcludeAttributesAndRebuildOnlyOnChange) {
@@ -188,17 +177,13 @@ TEST_F(MainWindowTest, ClicksCycleAndExcludeAttributesAndRebuildOnlyOnChange) {
       {IDC_TYPE_SHEEP, "type 2 job 1 water light", 0x210322, false},
       {IDC_JOB_RANK1, "type 2 job 1 water light", 0x210322, false},
       {IDC_ATTRIBUTE_WIND, "type 2 job 1 water wind light", 0x230322, true},
-      {IDC_ATTRIBUTE_EARTH, "type 2 job 1 wind earth light", 0x260322, true},
-      {IDC_ATTRIBUTE_FIRE, "type 2 job 1 earth fire light", 0x2C0322, true},
-      {IDC_ATTRIBUTE_THUNDER, "type 2 job 1 fire thunder light", 0x380322, true},
-      {IDC_ATTRIBUTE_WATER, "type 2 job 1 water thunder light", 0x310322, true},
-      {IDC_ATTRIBUTE_WATER, "type 2 job 1 water thunder light", 0x310322, false},
-      {IDC_JOB_RANK2H, "type 2 job 2 water thunder light", 0x311322, true},
-      {IDC_TYPE_DRAGON, "type 3 job 2 water thunder light", 0x311321, true},
-      {IDC_JOB_RANK1, "type 3 job 1 water thunder light", 0x310321, true},
-      {IDC_ATTRIBUTE_DARK, "type 3 job 1 water thunder dark", 0x510321, true},
-      {IDC_ATTRIBUTE_DARK, "type 3 job 1 water thunder dark", 0x510321, false},
-      {IDC_ATTRIBUTE_LIGHT, "type 3 job 1 water thunder light", 0x310321, true},
+      {IDC_ATTRIBUTE_FIRE, "type 2 job 1 fire light", 0x280322, true},
+      {IDC_ATTRIBUTE_FIRE, "type 2 job 1 fire light", 0x280322, false},
+      {IDC_JOB_RANK2H, "type 2 job 2 fire light", 0x281322, true},
+      {IDC_TYPE_DRAGON, "type 3 job 2 fire light", 0x281321, true},
+      {IDC_JOB_RANK1, "type 3 job 1 fire light", 0x280321, true},
+      {IDC_ATTRIBUTE_DARK, "type 3 job 1 fire dark", 0x480321, true},
+      {IDC_ATTRIBUTE_LIGHT, "type 3 job 1 fire light", 0x280321, true},
   };
   for (const auto& click : clicks) {
     SCOPED_TRACE(click.checked);
@@ -218,8 +203,8 @@ TEST_F(MainWindowTest, ClicksCycleAndExcludeAttributesAndRebuildOnlyOnChange) {
   Click(Control(IDC_RESET_BUTTON));
   EXPECT_EQ("0", Total());
   EXPECT_EQ(0, RowLevel(2));
-  EXPECT_EQ(0x310321u, database.GetJobCode());
-  EXPECT_EQ("type 3 job 1 water thunder light", CheckedControls());
+  EXPECT_EQ(0x280321u, database.GetJobCode());
+  EXPECT_EQ("type 3 job 1 fire light", CheckedControls());
 }
 
 // Codes as a loaded file may hold them; elements absent from the code keep
@@ -237,23 +222,23 @@ TEST_F(MainWindowTest, ApplyJobCodeSetsTheControlsAsFarAsTheyFit) {
     bool fits;
     const char* checked;
     int type, job;
-    bool elements, lightDark;
   } codes[] = {
-      {0x22 | 0x100, true, "type 2 job 0 water light", 2, 0, false, false},
-      {0x22 | 0x1300 | 0x600000, true, "type 2 job 2 water light dark", 2, 2, true, true},
-      {0x41, false, "type 5 job 2 water light dark", 5, 2, false, false},   // the job stays
-      {0x3312, true, "type 0 job 3 water light dark", 0, 3, false, false},  // both rank-2 bits
-      {0x310, true, "type 1 job 1 water light dark", 1, 1, false, false},   // member bits 0
-      {0x4313, true, "type 1 job 1 water light dark", 1, 1, false, false},  // bit 0x4000 too
-      {0x21 | 0x2300 | 0x80000 | 0x400000, true, "type 3 job 3 fire dark", 3, 3, false, true},
+      {0x22 | 0x100, true, "type 2 job 0 water light", 2, 0},
+      {0x22 | 0x1300 | 0x600000, true, "type 2 job 2 water light dark", 2, 2},
+      {0x41, false, "type 5 job 2 water light dark", 5, 2},   // the job stays
+      {0x3312, true, "type 0 job 3 water light dark", 0, 3},  // both rank-2 bits
+      {0x310, true, "type 1 job 1 water light dark", 1, 1},   // member bits 0
+      {0x4313, true, "type 1 job 1 water light dark", 1, 1},  // bit 0x4000 too
+      {0x21 | 0x2300 | 0x80000 | 0x400000, true, "type 3 job 3 fire dark", 3, 3},
   };
   for (const auto& applied : codes) {
     ASSERT_TRUE(database.BuildPlan(applied.code));
     RaiseFirstRows(2);
     EXPECT_EQ(applied.fits, window->ApplyJobCode()) << applied.checked;
     EXPECT_EQ(applied.checked, CheckedControls());
-    EXPECT_EQ(applied.elements, IsWindowEnabled(AttributeBox(kWind)) != FALSE) << applied.checked;
-    EXPECT_EQ(applied.lightDark, IsWindowEnabled(AttributeBox(kDark)) != FALSE) << applied.checked;
+    for (AttributeBox box : kAttributeBoxes)
+      EXPECT_EQ(AttributeEnabled(applied.type, applied.job, box), IsWindowEnabled(Box(box)) != 0)
+          << applied.checked;
     EXPECT_EQ(std::to_string(database.TotalPoints()), Total());
     Click(TypeButton(applied.type));
     Click(JobButton(applied.job));
@@ -295,21 +280,15 @@ TEST_F(MainWindowTest, PluginIsDockedToldEachSelectionAndClosedInOrder) {
   Select(3, 3);
   EXPECT_EQ(JobName(3, 3), TextOf(JobButton(3)));
   EXPECT_EQ((Calls{"VexaChar_SetChar(3, 0)", "VexaChar_SetRank(4, 1)"}),
-            callsOf([&] { Click(AttributeBox(kDark)); }));
+            callsOf([&] { Click(Box(AttributeBox::kDark)); }));
   EXPECT_EQ(JobName(3, 4), TextOf(JobButton(3)));
   EXPECT_EQ(0x412321u, database.GetJobCode());
   EXPECT_EQ((Calls{"VexaChar_SetChar(3, 0)", "VexaChar_SetRank(3, 1)"}),
-            callsOf([&] { Click(AttributeBox(kLight)); }));
+            callsOf([&] { Click(Box(AttributeBox::kLight)); }));
   EXPECT_EQ(JobName(3, 3), TextOf(JobButton(3)));
   // Elsewhere a light or dark change is not told.
   Select(3, 1);
-  EXPECT_EQ(Calls{}, callsOf([&] { Click(AttributeBox(kDark)); }));
-  // The sheep has no second S job: dark carried over from rank 2 (H) still means slot 3.
-  Select(2, 2);
-  Click(AttributeBox(kDark));
-  EXPECT_EQ((Calls{"VexaChar_SetChar(2, 0)", "VexaChar_SetRank(3, 1)"}),
-            callsOf([&] { Click(JobButton(3)); }));
-  EXPECT_EQ(0x412322u, database.GetJobCode());
+  EXPECT_EQ(Calls{}, callsOf([&] { Click(Box(AttributeBox::kDark)); }));
 
   while (database.CanUndo()) SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);
   EXPECT_EQ((Calls{"VexaChar_Delete()", "VexaChar_Terminate()"}),
@@ -483,26 +462,4 @@ TEST(CommandLineTest, TheFirstArgumentIsTakenQuotedOrBare) {
   for (const auto& line : lines)
     EXPECT_EQ(line.first, FirstArgument(line.arguments)) << line.arguments;
   EXPECT_EQ("", FirstArgument(nullptr));
-}
-
-// Codes as loaded from a file: the slot the plug-in is told and the job button set.
-TEST(SelectionCodeTest, LoadedCodesGiveTheirPluginSlotAndJobButton) {
-  const struct {
-    JobCode code;
-    int slot, button;
-  } codes[] = {
-      {0x112, 0, 0},
-      {0x82 | 0x300, 1, 1},
-      {0x41 | 0x1300, 2, 2},
-      {0x12, 0, -1},
-      {0x21 | 0x2300 | 0x400000, 4, 3},
-      {0x21 | 0x2300 | 0x200000, 3, 3},
-      {0x21 | 0x2300 | 0x600000, 4, 3},  // dark wins, as the plan is built
-      {0x22 | 0x2300 | 0x400000, 3, 3},  // the dark sheep has no second S job
-      {0x3312, 3, 3},                    // S wins over H, as the plan is built
-  };
-  for (const auto& loaded : codes) {
-    EXPECT_EQ(loaded.slot, PluginJobSlot(loaded.code)) << std::hex << loaded.code;
-    EXPECT_EQ(loaded.button, JobButtonOfCode(loaded.code)) << std::hex << loaded.code;
-  }
 }

@@ -736,7 +736,7 @@ TEST_F(ProgramTest, OverviewAndTheTotalsTipShowTheRequiredLevelCountsAndItems) {
   ASSERT_NE(nullptr, dialog);
   const std::pair<const char*, std::string> figures[] = {
       {kOverviewRequiredLevel, "10"},
-      {kOverviewTotalPoints, std::to_string(database.TotalPoints())},
+      {kTableTotalTitle, std::to_string(database.TotalPoints())},
       {kOverviewLearnt, "3 / 12"},
       {kOverviewMastered, "3 / 12"}};
   std::string expected;

@@ -1,6 +1,9 @@
-// Building a plan from a job code, its level rules and its overview.
+// The code a selection composes, building a plan from it, its level rules
+// and its overview.
 #include <chrono>
+#include <functional>
 
+#include "plan/Selection.h"
 #include "tests/core/PlanTestData.h"
 
 namespace {
@@ -19,6 +22,67 @@ std::string Rows(const GameDatabase& database) {
     if (entry.learnLevel != 1) rows += "@" + std::to_string(entry.learnLevel);
   }
   return rows;
+}
+
+// The positions of the boxes for which a test holds, as "056".
+std::string Boxes(const std::function<bool(AttributeBox)>& holds) {
+  std::string boxes;
+  for (AttributeBox box : kAttributeBoxes)
+    if (holds(box)) boxes += std::to_string(Index(box));
+  return boxes;
+}
+
+// Each type and job: the code it builds (water and light set, which count for
+// the sheep and the dragon only) and the boxes it enables; no type or no job
+// builds nothing. Setting an element clears the two that are not its
+// neighbours in the cycle; light and dark clear each other.
+TEST(SelectionTest, EachTypeAndJobBuildsItsCodeAndEnablesTheBoxesThatCount) {
+  constexpr JobCode kTypeBits[8] = {0x12, 0x11, 0x22, 0x21, 0x42, 0x41, 0x82, 0x81};
+  constexpr JobCode kJobBits[4] = {0x100, 0x300, 0x1300, 0x2300};
+  const std::string sheep[4] = {"", "01234", "0123456", "01234"};
+  const std::string dragon[4] = {"", "56", "0123456", "56"};
+  Selection selection;
+  selection.attributes[Index(AttributeBox::kWater)] = true;
+  selection.attributes[Index(AttributeBox::kLight)] = true;
+  for (int type = 0; type < 8; ++type) {
+    for (int job = 0; job < 4; ++job) {
+      selection.type = type;
+      selection.job = job;
+      const JobCode attributes = type == 2 || type == 3 ? 0x210000 : 0;
+      EXPECT_EQ(static_cast<int>(kTypeBits[type] | kJobBits[job] | attributes),
+                JobCodeOf(selection));
+      const std::string enabled = type == 2 ? sheep[job] : type == 3 ? dragon[job] : "";
+      EXPECT_EQ(enabled, Boxes([&](AttributeBox box) { return AttributeEnabled(type, job, box); }))
+          << type << "/" << job;
+    }
+  }
+  EXPECT_EQ(-1, JobCodeOf(Selection{3, -1, {}}));
+  EXPECT_EQ(-1, JobCodeOf(Selection{-1, 0, {}}));
+  const std::string cleared[kAttributeCount] = {"23", "34", "04", "01", "12", "6", "5"};
+  for (AttributeBox set : kAttributeBoxes)
+    EXPECT_EQ(cleared[Index(set)], Boxes([set](AttributeBox other) { return Clears(set, other); }));
+}
+
+// Codes as loaded from a file: the slot the plug-in is told and the job button set.
+TEST(SelectionTest, LoadedCodesGiveTheirPluginSlotAndJobButton) {
+  const struct {
+    JobCode code;
+    int slot, button;
+  } codes[] = {
+      {0x112, 0, 0},
+      {0x82 | 0x300, 1, 1},
+      {0x41 | 0x1300, 2, 2},
+      {0x12, 0, -1},
+      {0x21 | 0x2300 | 0x400000, 4, 3},
+      {0x21 | 0x2300 | 0x200000, 3, 3},
+      {0x21 | 0x2300 | 0x600000, 4, 3},  // dark wins, as the plan is built
+      {0x22 | 0x2300 | 0x400000, 3, 3},  // the dark sheep has no second S job
+      {0x3312, 3, 3},                    // S wins over H, as the plan is built
+  };
+  for (const auto& loaded : codes) {
+    EXPECT_EQ(loaded.slot, PluginJobSlot(loaded.code)) << std::hex << loaded.code;
+    EXPECT_EQ(loaded.button, JobButtonOfCode(loaded.code)) << std::hex << loaded.code;
+  }
 }
 
 // Every list that the codes below select holds skills named after its index,
