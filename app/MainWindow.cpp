@@ -38,14 +38,8 @@ bool InRange(int id, int first, int count) { return id >= first && id < first + 
 
 MainWindow::MainWindow(HINSTANCE instance, HWND parent)
     : DialogBase(instance, parent, IDD_MAIN_DIALOG) {
-  backgroundBrush = CreateSolidBrush(kThemeBackColor);
   // A missing plug-in is no error: the window works without it.
   ThePlugin().loadLibrary(kPluginFileName);
-}
-
-MainWindow::~MainWindow() {
-  if (backgroundBrush) DeleteObject(backgroundBrush);
-  backgroundBrush = nullptr;
 }
 
 void MainWindow::SetDatabase(GameDatabase* shownDatabase) {
@@ -102,7 +96,7 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       break;
     case WM_CTLCOLORDLG:
       if (reinterpret_cast<HWND>(lParam) == Hwnd())
-        return reinterpret_cast<LRESULT>(backgroundBrush);
+        return reinterpret_cast<LRESULT>(backgroundBrush.Get());
       break;
     case WM_CTLCOLORSTATIC:
       // The bound label's handle, not GetDlgItem: under Wine that is a

@@ -188,8 +188,8 @@ void SkillListView::RefreshRows() {
   cursorRow = std::max(0, std::min(cursorRow, rows - 1));
   // The images are loaded with the first rows, not at start-up when the list is empty.
   if (rows > 0 && !imageList) {
-    imageList = CreateStepImageList(GetModuleHandleA(nullptr));
-    SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imageList));
+    imageList.Reset(CreateStepImageList(GetModuleHandleA(nullptr)));
+    SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imageList.Get()));
   }
   SendMessageA(Hwnd(), LVM_SETITEMCOUNT, rows, LVSICF_NOINVALIDATEALL);
   InvalidateRect(Hwnd(), nullptr, TRUE);
@@ -382,6 +382,5 @@ void SkillListView::ReleaseImageList() {
   if (!imageList) return;
   // The control must not keep, or destroy again, a list we destroy.
   if (Hwnd()) SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, 0);
-  ImageList_Destroy(imageList);
-  imageList = nullptr;
+  imageList.Reset();
 }

@@ -6,6 +6,7 @@
 #include "plan/GameDatabase.h"
 #include "skilllist/HeaderListView.h"
 #include "ui/ListRowTip.h"
+#include "ui/OwnedHandle.h"
 
 class StepRepeater;
 
@@ -95,7 +96,7 @@ class SkillListView : public HeaderListView {
   // The press under way; its destruction joins a worker still running.
   std::unique_ptr<StepRepeater> repeater;
   GameDatabase* plan = nullptr;
-  HIMAGELIST imageList = nullptr;
+  OwnedImageList imageList;
   int pressedRow = -1;
   int pressedColumn = -1;
   int pressedButton = -1;

@@ -10,8 +10,6 @@ constexpr WORD kAcceleratorNotification = 1;
 DialogBase::DialogBase(HINSTANCE instance, HWND owner, WORD templateId)
     : instance(instance), owner(owner), templateId(templateId) {}
 
-DialogBase::~DialogBase() { ReleaseIcons(); }
-
 INT_PTR DialogBase::Run(bool runModal, bool show) {
   if (!instance) return -1;
   if (Hwnd()) {
@@ -126,20 +124,13 @@ LRESULT DialogBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
 
 void DialogBase::SetIcons() {
   if (!iconId) return;
-  // A dialog run again loads its icons again; the former pair is not leaked.
-  ReleaseIcons();
   auto load = [this](int cx, int cy) {
     return static_cast<HICON>(
         LoadImageA(instance, MAKEINTRESOURCEA(iconId), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
   };
-  bigIcon = load(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
-  smallIcon = load(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
-  SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
-  SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
-}
-
-void DialogBase::ReleaseIcons() {
-  if (bigIcon) DestroyIcon(bigIcon);
-  if (smallIcon) DestroyIcon(smallIcon);
-  bigIcon = smallIcon = nullptr;
+  // A dialog run again loads its icons again; the former pair goes.
+  bigIcon.Reset(load(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
+  smallIcon.Reset(load(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
+  SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.Get()));
+  SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.Get()));
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/OwnedHandle.h"
 #include "ui/WindowBase.h"
 
 // A dialog from a dialog resource, modal or modeless, run with SharedWindowProc
@@ -10,7 +11,6 @@
 class DialogBase : public WindowBase {
  public:
   DialogBase(HINSTANCE instance, HWND owner, WORD templateId);
-  ~DialogBase() override;
 
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Modal: runs the dialog and answers its result. Modeless: creates it, shows
@@ -41,7 +41,6 @@ class DialogBase : public WindowBase {
 
  private:
   void SetIcons();
-  void ReleaseIcons();
   // The keyboard hook of the modal runs: key presses while the focus (or,
   // with no focus, the activation) is in a dialog bound to a DialogBase are
   // offered to its ShortcutCommand.
@@ -51,7 +50,7 @@ class DialogBase : public WindowBase {
   HWND owner;
   WORD templateId;
   WORD iconId = 0;
-  HICON bigIcon = nullptr;
-  HICON smallIcon = nullptr;
+  OwnedIcon bigIcon;
+  OwnedIcon smallIcon;
   bool modal = false;
 };

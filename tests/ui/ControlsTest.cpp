@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "UiTestIds.h"
@@ -12,6 +13,7 @@
 #include "ui/CheckBox.h"
 #include "ui/DiamondCheckBox.h"
 #include "ui/GroupBox.h"
+#include "ui/OwnedHandle.h"
 #include "ui/PushButton.h"
 #include "ui/RingRadioButton.h"
 
@@ -286,6 +288,30 @@ TEST_F(Controls, TotalDisplayShowsItsOwnFontAndColoursUntilDetached) {
   EXPECT_GE(digitHeight(), small + 5);
   ASSERT_TRUE(total.Detach());
   EXPECT_EQ(SendMessageA(control, WM_GETFONT, 0, 0), ownFont);
+}
+
+// An owner gives its handle back when it takes another and when it goes; none can be copied.
+TEST(OwnedHandleTest, GivesItsHandleBackWhenReplacedAndWhenItGoes) {
+  static_assert(
+      !std::is_copy_constructible_v<OwnedIcon> && !std::is_copy_assignable_v<OwnedKernelObject> &&
+      !std::is_copy_constructible_v<OwnedImageList> && !std::is_copy_assignable_v<OwnedPen>);
+  auto iconAlive = [](HICON icon) {
+    ICONINFO info{};
+    const bool alive = GetIconInfo(icon, &info);
+    const GdiObject<HBITMAP> mask(info.hbmMask), color(info.hbmColor);  // copies for the caller
+    return alive;
+  };
+  DWORD flags = 0;
+  HICON first = CopyIcon(LoadIconA(nullptr, IDI_APPLICATION)), second = CopyIcon(first);
+  HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  {
+    OwnedIcon icon(first);
+    const OwnedKernelObject owned(event);
+    icon.Reset(second);
+    EXPECT_FALSE(iconAlive(first));
+    EXPECT_TRUE(iconAlive(second) && GetHandleInformation(event, &flags));
+  }
+  EXPECT_FALSE(iconAlive(second) || GetHandleInformation(event, &flags));
 }
 
 }  // namespace
