@@ -47,7 +47,6 @@ bool GroupBox::Paint(HWND window) {
   HDC dc = BeginPaint(window, &paint);
   {
     ScopedSelection fontSelection(dc, Font());
-    SetBkMode(dc, TRANSPARENT);
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
     SIZE caption{};

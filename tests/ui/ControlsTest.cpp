@@ -16,6 +16,7 @@
 #include "ui/OwnedHandle.h"
 #include "ui/PushButton.h"
 #include "ui/RingRadioButton.h"
+#include "ui/ScopedSelection.h"
 
 namespace {
 
@@ -51,9 +52,9 @@ PixelRules Bevel(int y, int left, int right, const COLORREF (&colors)[4], PixelR
 
 // Draws the whole button into the canvas as WM_DRAWITEM would.
 void Draw(ButtonBase& button, Canvas& canvas, UINT state) {
-  PatBlt(canvas.dc, 0, 0, canvas.width, canvas.height, BLACKNESS);
+  PatBlt(canvas.Dc(), 0, 0, canvas.width, canvas.height, BLACKNESS);
   const RECT all{0, 0, canvas.width, canvas.height};
-  DRAWITEMSTRUCT item{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, state, button.Hwnd(), canvas.dc, all, 0};
+  DRAWITEMSTRUCT item{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, state, button.Hwnd(), canvas.Dc(), all, 0};
   EXPECT_TRUE(button.DrawItem(item));
 }
 
@@ -253,8 +254,8 @@ TEST_F(Controls, GroupBoxPaintsItsEtchedFrameAndCaptionAndEndsThePaint) {
   group.SetFrameColor(kFrameColor, true);
   // The frame's top line runs through the middle of the caption.
   SIZE caption{};
-  SelectObject(canvas.dc, group.Font());
-  GetTextExtentPoint32A(canvas.dc, "Attributes", 10, &caption);
+  const ScopedSelection font(canvas.Dc(), group.Font());
+  GetTextExtentPoint32A(canvas.Dc(), "Attributes", 10, &caption);
   const int y = caption.cy / 2 + 1, cx = caption.cx;
   // Painted whole by the object: the control's own painting, which would ask
   // the dialog for the box's colours and paint its background again, never runs.
