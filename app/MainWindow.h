@@ -110,9 +110,6 @@ class MainWindow : public DialogBase {
   void DockPlugin() const;
   HWND PluginWindow() const;
 
-  // The owner-drawn button with that control id, or null.
-  ButtonBase* DrawnButton(int id);
-  LRESULT ForwardNotify(WPARAM wParam, LPARAM lParam);
   void ShowTotal() const;
 
   OwnedBrush backgroundBrush{CreateSolidBrush(kThemeBackColor)};

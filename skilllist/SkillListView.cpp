@@ -46,12 +46,8 @@ LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
       if (reinterpret_cast<HWND>(lParam) != window) EndPress();
       break;
     case WM_NOTIFY:
-      // Runs when the row tip is about to show, and when the parent dialog
-      // forwards the list's custom draw.
+      // Runs when the row tip is about to show.
       if (rowTip.OnNotify(lParam, [this](int row) { return RowTipText(row); })) return 0;
-      if (IsOwnNotification(lParam) &&
-          reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW)
-        return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
       break;
     case WM_MOUSEMOVE:
       OnMouseMove(window, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -86,6 +82,12 @@ LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
       break;
   }
   return HeaderListView::WindowProc(window, msg, wParam, lParam);
+}
+
+LRESULT SkillListView::OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW)
+    return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+  return HeaderListView::OnReflectedMessage(msg, wParam, lParam);
 }
 
 void SkillListView::ResetColors(bool redraw) {
@@ -175,10 +177,9 @@ LRESULT SkillListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
       }
       break;
     default:
-      return 0;
+      return CDRF_DODEFAULT;
   }
-  SetWindowLongPtrA(ParentHwnd(), DWLP_MSGRESULT, answer);
-  return 1;
+  return answer;
 }
 
 void SkillListView::RefreshRows() {

@@ -56,6 +56,10 @@ LRESULT ButtonBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
   return ControlBase::WindowProc(window, msg, wParam, lParam);
 }
 
+LRESULT ButtonBase::OnReflectedMessage(UINT msg, WPARAM, LPARAM lParam) {
+  return msg == WM_DRAWITEM && DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+}
+
 void ButtonBase::SetBackColor(COLORREF color, bool redraw) {
   lightColor = LightShade(color);
   lighterColor = LighterShade(color);

@@ -7,7 +7,9 @@
 
 // A dialog from a dialog resource, modal or modeless, run with SharedWindowProc
 // as its dialog procedure. It sets its icons and centres itself when it opens;
-// commands IDOK and IDCANCEL end it with their id.
+// commands IDOK and IDCANCEL end it with their id. WM_DRAWITEM, WM_NOTIFY and
+// WM_CTLCOLOR* of a bound control go back to the control's object
+// (OnReflectedMessage) after the derived dialog has passed them on.
 class DialogBase : public WindowBase {
  public:
   DialogBase(HINSTANCE instance, HWND owner, WORD templateId);
@@ -41,6 +43,8 @@ class DialogBase : public WindowBase {
 
  private:
   void SetIcons();
+  // The answer of the bound control that the message is about, or 0.
+  LRESULT Reflect(UINT msg, WPARAM wParam, LPARAM lParam) const;
   // The keyboard hook of the modal runs: key presses while the focus (or,
   // with no focus, the activation) is in a dialog bound to a DialogBase are
   // offered to its ShortcutCommand.

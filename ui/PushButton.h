@@ -7,8 +7,10 @@
 // dialog's default button.
 class PushButton : public ButtonBase {
  public:
-  bool DrawItem(const DRAWITEMSTRUCT& item) override;
   LRESULT Kind() const override;
+
+ protected:
+  bool DrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
   bool IsDialogDefault() const;

@@ -7,13 +7,15 @@
 // be switched off.
 class RadioButton : public CheckableButton {
  public:
-  bool DrawItem(const DRAWITEMSTRUCT& item) override;
   LRESULT Kind() const override;
   void SetCheck(int on) override;
   void DrawMark(HDC dc, const RECT& box, bool enabled) override;
   // A one-pixel solid line, the second point not drawn.
   virtual void DrawLine(HDC dc, POINT from, POINT to, COLORREF color);
   virtual void DrawRoundFrame(HDC dc, const RECT& box, const BevelColors& colors, COLORREF fill);
+
+ protected:
+  bool DrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
   void ClearOthers();

@@ -36,11 +36,10 @@ class CountingSkillListView : public SkillListView {
     return SkillListView::WindowProc(window, msg, wParam, lParam);
   }
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) override {
-    const LRESULT handled = SkillListView::OnCustomDraw(draw);
+    const LRESULT answer = SkillListView::OnCustomDraw(draw);
     textCellsLeft += draw.nmcd.dwDrawStage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM) &&
-                     draw.iSubItem < kColumnFirstStep &&
-                     GetWindowLongPtrA(ParentHwnd(), DWLP_MSGRESULT) != CDRF_SKIPDEFAULT;
-    return handled;
+                     draw.iSubItem < kColumnFirstStep && answer != CDRF_SKIPDEFAULT;
+    return answer;
   }
   int tipRequests = 0, textCellsLeft = 0;
 };

@@ -17,6 +17,7 @@
 #include "ui/PushButton.h"
 #include "ui/RingRadioButton.h"
 #include "ui/ScopedSelection.h"
+#include "ui/StaticText.h"
 
 namespace {
 
@@ -50,12 +51,12 @@ PixelRules Bevel(int y, int left, int right, const COLORREF (&colors)[4], PixelR
   return more;
 }
 
-// Draws the whole button into the canvas as WM_DRAWITEM would.
-void Draw(ButtonBase& button, Canvas& canvas, UINT state) {
+// Draws the whole button into the canvas: its dialog hands WM_DRAWITEM back to it.
+void Draw(const ButtonBase& button, Canvas& canvas, UINT state) {
   PatBlt(canvas.Dc(), 0, 0, canvas.width, canvas.height, BLACKNESS);
   const RECT all{0, 0, canvas.width, canvas.height};
   DRAWITEMSTRUCT item{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, state, button.Hwnd(), canvas.Dc(), all, 0};
-  EXPECT_TRUE(button.DrawItem(item));
+  SendMessageA(button.ParentHwnd(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 // What binding a control changes: its procedure, font, property and user data.
