@@ -14,8 +14,6 @@
 #include "skilllist/ListMessages.h"
 #include "ui/ControlBase.h"
 #include "ui/DialogBase.h"
-#include "ui/GdiObject.h"
-#include "ui/ScopedSelection.h"
 
 // The main window's text and back colours.
 inline constexpr COLORREF kTextColor = 0x800000, kBackColor = 0xFFE0C0;
@@ -82,19 +80,24 @@ class HostDialog : public DialogBase {
 // client area is copied into it from the screen.
 class Canvas {
  public:
-  Canvas(int width, int height)
-      : width(width),
-        height(height),
-        bitmap(Bitmap(width, height)),
-        selection(Dc(), bitmap.Get()) {}
+  Canvas(int width, int height) : width(width), height(height), dc(CreateCompatibleDC(nullptr)) {
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* bits = nullptr;
+    previousBitmap = SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, 0, 0));
+  }
   explicit Canvas(HWND window) : Canvas(ClientSize(window).cx, ClientSize(window).cy) {
     HDC screen = GetDC(window);
-    BitBlt(Dc(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     ReleaseDC(window, screen);
   }
+  ~Canvas() {
+    DeleteObject(SelectObject(dc, previousBitmap));
+    DeleteDC(dc);
+  }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
 
-  HDC Dc() const { return memory.Get(); }
-  COLORREF Pixel(int x, int y) const { return GetPixel(Dc(), x, y); }
+  COLORREF Pixel(int x, int y) const { return GetPixel(dc, x, y); }
   // Over an area (all when empty): how many pixels have the colour, how many
   // differ on another canvas, and the smallest rectangle holding those of the
   // colour (with same false, all others; empty when none).
@@ -109,12 +112,9 @@ class Canvas {
   }
 
   const int width, height;
+  const HDC dc;
 
  private:
-  struct DeleteMemoryDc {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-  };
-
   // The bounds and the number of the area's pixels that match.
   template <typename Match>
   std::pair<RECT, int> Visit(RECT area, Match match) const {
@@ -134,14 +134,6 @@ class Canvas {
     GetClientRect(window, &client);
     return {client.right, client.bottom};
   }
-  static HBITMAP Bitmap(int width, int height) {
-    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    void* bits = nullptr;
-    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  }
 
-  // Taken apart in reverse: the bitmap is put back, then deleted, then the DC.
-  const OwnedHandle<HDC, DeleteMemoryDc> memory{CreateCompatibleDC(nullptr)};
-  const GdiObject<HBITMAP> bitmap;
-  const ScopedSelection selection;
+  HGDIOBJ previousBitmap;
 };

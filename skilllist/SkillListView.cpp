@@ -90,13 +90,12 @@ LRESULT SkillListView::OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam
   return HeaderListView::OnReflectedMessage(msg, wParam, lParam);
 }
 
-void SkillListView::ResetColors(bool redraw) {
+void SkillListView::ResetColors() {
   SetBackColor(GetSysColor(COLOR_BTNFACE), false);
   // Custom drawing supplies the text colour, so the control is not told.
   ControlBase::SetTextColor(GetSysColor(COLOR_WINDOWTEXT), false);
   unlearntColor = GetSysColor(COLOR_WINDOWTEXT);
   masterColor = GetSysColor(COLOR_WINDOWTEXT);
-  Repaint(redraw, true);
 }
 
 LRESULT SkillListView::OnGetDispInfo(NMLVDISPINFOA& request) {

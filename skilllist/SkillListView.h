@@ -25,8 +25,6 @@ class SkillListView : public HeaderListView {
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
   // NM_CUSTOMDRAW, then the title list's notifications.
   LRESULT OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-  // Back colour COLOR_BTNFACE; text, unlearnt and master colours COLOR_WINDOWTEXT.
-  void ResetColors(bool redraw) override;
 
   // The plan whose rows are shown; not owned. Nothing is redrawn.
   void SetPlan(GameDatabase* shownPlan) { plan = shownPlan; }
@@ -47,6 +45,8 @@ class SkillListView : public HeaderListView {
   void SetAltRowColor(COLORREF color, bool redraw);
 
  protected:
+  // Back colour COLOR_BTNFACE; text, unlearnt and master colours COLOR_WINDOWTEXT.
+  void ResetColors() override;
   // Cell texts from the plan, and the step images.
   LRESULT OnGetDispInfo(NMLVDISPINFOA& request) override;
   // The answer for the list at each draw stage; CDRF_DODEFAULT for a stage

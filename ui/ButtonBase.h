@@ -27,15 +27,12 @@ class ButtonBase : public ControlBase {
   LRESULT OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Stores the colour and its four shades.
   void SetBackColor(COLORREF color, bool redraw) override;
-  // The answer to WM_APP_CONTROL_KIND.
-  virtual LRESULT Kind() const = 0;
   virtual void SetCheck(int on);
   virtual bool GetCheck() const;
-  // Bit 0: check state, bit 1: toggle mode.
-  virtual void SetStateBits(int bits);
-  virtual int GetStateBits() const;
 
  protected:
+  // The answer to WM_APP_CONTROL_KIND.
+  virtual LRESULT Kind() const = 0;
   // Draws the button; always answers true.
   virtual bool DrawItem(const DRAWITEMSTRUCT& item) = 0;
   // Fills the rectangle and draws two one-pixel bevel lines on each side.
@@ -59,5 +56,4 @@ class ButtonBase : public ControlBase {
   COLORREF darkColor = 0;
   COLORREF darkerColor = 0;
   bool checkState = false;
-  bool toggleMode = false;
 };

@@ -39,7 +39,6 @@ class DialogBase : public WindowBase {
   void MoveFocusOffUnusable(HWND formerFocus, HWND fallback) const;
 
   void SetIconId(WORD id) { iconId = id; }
-  bool IsModal() const { return modal; }
 
  private:
   void SetIcons();

@@ -36,7 +36,6 @@ class WindowBase {
 
   HWND Hwnd() const { return hwnd; }
   HWND ParentHwnd() const { return parent; }
-  bool IsDialog() const { return isDialog; }
 
   static constexpr const char* kPropertyName = "CPP_CLASS";
 
