@@ -31,12 +31,6 @@
 
 namespace {
 
-RECT WindowRect(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
-
 class MainWindowTest : public ::testing::Test {
  protected:
   void TearDown() override {

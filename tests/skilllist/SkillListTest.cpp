@@ -27,8 +27,7 @@ constexpr int kRowCount = 6;
 constexpr int kUpColumn = kColumnFirstStep + Up, kMaxColumn = kColumnFirstStep + Max;
 constexpr COLORREF kNormalGlyph = RGB(0, 0, 128), kPressedGlyph = RGB(255, 0, 0);
 
-// Counts its tip's text requests, and the text cells whose custom draw leaves
-// any drawing to the list control.
+// Counts its tip's text requests and the text cells whose custom draw leaves drawing to the list.
 class CountingSkillListView : public SkillListView {
  public:
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override {

@@ -213,11 +213,7 @@ TEST_F(Controls, EveryStateDrawsItsBevelsMarkLabelAndFocusAndLeavesNoObject) {
       {wind, 1, 0, {{2, m, kTextColor}, {3, m, kWindow}, {6, m, kTextColor}}, "diamond"},
       // Pressed or disabled, the box takes the back colour.
       {water, 1, ODS_SELECTED, {{9, t + 9, kBackColor}, {2, m, kTextColor}}, "pressed"},
-      {wind,
-       1,
-       ODS_DISABLED,
-       {{9, t + 9, kBackColor}, {2, m, kDark}, {3, m, kBackColor}, {6, m, kDark}},
-       "dim"},
+      {wind, 1, ODS_DISABLED, {{9, t + 9, kBackColor}, {3, m, kBackColor}, {6, m, kDark}}, "dim"},
       // Shadowed top left, lit bottom right, nothing outside the round corners; the fill.
       {first, 0, 0, Bevel(9, 1, 12, kSunken, {{1, 4, kBackColor}, {12, 15, kBackColor}}), "round"},
       {second, 1, 0, {{4, 9, kTextColor}, {5, 9, kWindow}, {6, 9, kTextColor}}, "ring"},
@@ -292,8 +288,8 @@ TEST_F(Controls, TotalDisplayShowsItsOwnFontAndColoursUntilDetached) {
   EXPECT_EQ(SendMessageA(control, WM_GETFONT, 0, 0), ownFont);
 }
 
-// An owner gives its handle back when it goes (the GDI objects' and the press's
-// handles are counted in the tests of their users); it cannot be copied.
+// An owner gives its handle back when it goes and cannot be copied (the GDI and press owners'
+// handles are counted where they are used).
 TEST(OwnedHandleTest, GivesItsHandleBackWhenItGoes) {
   static_assert(!std::is_copy_constructible_v<OwnedIcon> && !std::is_copy_assignable_v<OwnedIcon>);
   HICON icon = CopyIcon(LoadIconA(nullptr, IDI_APPLICATION));
