@@ -38,14 +38,8 @@ bool InRange(int id, int first, int count) { return id >= first && id < first + 
 
 MainWindow::MainWindow(HINSTANCE instance, HWND parent)
     : DialogBase(instance, parent, IDD_MAIN_DIALOG) {
-  backgroundBrush = CreateSolidBrush(kThemeBackColor);
   // A missing plug-in is no error: the window works without it.
   ThePlugin().loadLibrary(kPluginFileName);
-}
-
-MainWindow::~MainWindow() {
-  if (backgroundBrush) DeleteObject(backgroundBrush);
-  backgroundBrush = nullptr;
 }
 
 void MainWindow::SetDatabase(GameDatabase* shownDatabase) {
@@ -62,19 +56,11 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     case WM_MOVE:
       DockPlugin();
       break;
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      ButtonBase* button = DrawnButton(static_cast<int>(item.CtlID));
-      if (button && button->DrawItem(item)) return TRUE;
-      break;
-    }
     case WM_NOTIFY:
       if (totalTip.IsTextRequest(lParam)) {
         AnswerTotalTip(lParam);
         return TRUE;
       }
-      if (LOWORD(wParam) == IDC_HEADER_LIST || LOWORD(wParam) == IDC_SKILL_LIST)
-        return ForwardNotify(wParam, lParam);
       break;
     case WM_INITDIALOG:
       SetUpControls(window);
@@ -102,13 +88,7 @@ LRESULT MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       break;
     case WM_CTLCOLORDLG:
       if (reinterpret_cast<HWND>(lParam) == Hwnd())
-        return reinterpret_cast<LRESULT>(backgroundBrush);
-      break;
-    case WM_CTLCOLORSTATIC:
-      // The bound label's handle, not GetDlgItem: under Wine that is a
-      // window-server round trip for every static that paints.
-      if (lParam && reinterpret_cast<HWND>(lParam) == totalLabel.Hwnd())
-        return reinterpret_cast<LRESULT>(totalLabel.OnCtlColor(reinterpret_cast<HDC>(wParam)));
+        return reinterpret_cast<LRESULT>(backgroundBrush.Get());
       break;
     case WM_APP_REFRESH_TOTAL:
       ShowTotal();
@@ -278,23 +258,6 @@ void MainWindow::OnDropFiles(HDROP drop) {
   std::string path;
   if (TakeFirstDroppedFile(drop, path) && database)
     PlanFileCommand(*this, *database).Open(path.c_str());
-}
-
-ButtonBase* MainWindow::DrawnButton(int id) {
-  if (InRange(id, IDC_TYPE_FIRST, kTypeCount)) return &typeButtons[id - IDC_TYPE_FIRST];
-  if (InRange(id, IDC_JOB_FIRST, kJobButtonCount)) return &jobButtons[id - IDC_JOB_FIRST];
-  if (InRange(id, IDC_ATTRIBUTE_FIRST, kAttributeCount))
-    return &attributeBoxes[id - IDC_ATTRIBUTE_FIRST];
-  if (id == IDC_RESET_BUTTON) return &resetButton;
-  if (id == IDC_LOAD_BUTTON) return &loadButton;
-  if (id == IDC_SAVE_BUTTON) return &saveButton;
-  return nullptr;
-}
-
-LRESULT MainWindow::ForwardNotify(WPARAM wParam, LPARAM lParam) {
-  const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-  HeaderListView& list = LOWORD(wParam) == IDC_HEADER_LIST ? headerList : skillList;
-  return list.WindowProc(header->hwndFrom, WM_NOTIFY, wParam, lParam);
 }
 
 void MainWindow::ShowTotal() const {

@@ -14,6 +14,7 @@
 #include "skilllist/SkillListView.h"
 #include "ui/DialogBase.h"
 #include "ui/DiamondCheckBox.h"
+#include "ui/GdiObject.h"
 #include "ui/GroupBox.h"
 #include "ui/PushButton.h"
 #include "ui/RingRadioButton.h"
@@ -29,7 +30,6 @@ class MainWindow : public DialogBase {
   static constexpr int kGroupFrameCount = 5;
 
   MainWindow(HINSTANCE instance, HWND parent);
-  ~MainWindow() override;
 
   // The database whose tables label the controls and whose plan is shown; not
   // owned. Call before the dialog runs.
@@ -113,12 +113,9 @@ class MainWindow : public DialogBase {
   void DockPlugin() const;
   HWND PluginWindow() const;
 
-  // The owner-drawn button with that control id, or null.
-  ButtonBase* DrawnButton(int id);
-  LRESULT ForwardNotify(WPARAM wParam, LPARAM lParam);
   void ShowTotal() const;
 
-  HBRUSH backgroundBrush = nullptr;
+  OwnedBrush backgroundBrush{CreateSolidBrush(kThemeBackColor)};
   GameDatabase* database = nullptr;
   HeaderListView headerList;
   SkillListView skillList;

@@ -34,27 +34,19 @@ ThemedDialog::ThemedDialog(HWND owner, WORD templateId, const char* caption)
       font(ThemeFont()) {}
 
 LRESULT ThemedDialog::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_INITDIALOG:
-      SetWindowTextA(window, caption);
-      ApplyThemeToControls();
-      break;
-    case WM_CTLCOLORDLG:
-      return reinterpret_cast<LRESULT>(background.Get());
-    case WM_CTLCOLORSTATIC: {
-      const auto dc = reinterpret_cast<HDC>(wParam);
-      ::SetTextColor(dc, kThemeTextColor);
-      SetBkMode(dc, TRANSPARENT);
-      return reinterpret_cast<LRESULT>(background.Get());
-    }
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      for (const auto& button : buttons)
-        if (button->Hwnd() == item.hwndItem) return button->DrawItem(item);
-      break;
-    }
+  if (msg == WM_INITDIALOG) {
+    SetWindowTextA(window, caption);
+    ApplyThemeToControls();
+  } else if (msg == WM_CTLCOLORDLG) {
+    return reinterpret_cast<LRESULT>(background.Get());
   }
-  return DialogBase::WindowProc(window, msg, wParam, lParam);
+  const LRESULT answer = DialogBase::WindowProc(window, msg, wParam, lParam);
+  // A static text that no object colours takes the theme's.
+  if (msg != WM_CTLCOLORSTATIC || answer) return answer;
+  const auto dc = reinterpret_cast<HDC>(wParam);
+  ::SetTextColor(dc, kThemeTextColor);
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(background.Get());
 }
 
 void ThemedDialog::ApplyThemeToControls() {

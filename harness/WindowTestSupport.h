@@ -12,9 +12,8 @@
 
 #include "res/ControlIds.h"
 #include "skilllist/ListMessages.h"
-#include "ui/ButtonBase.h"
+#include "ui/ControlBase.h"
 #include "ui/DialogBase.h"
-#include "ui/StaticText.h"
 
 // The main window's text and back colours.
 inline constexpr COLORREF kTextColor = 0x800000, kBackColor = 0xFFE0C0;
@@ -39,9 +38,8 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 10
 }
 
 // A modeless dialog of this module's template hosting control objects as the main
-// window does: in its colours and font, handed their WM_DRAWITEM, WM_CTLCOLORSTATIC
-// and WM_NOTIFY. It records each BN_CLICKED with the control's check state then,
-// counts colour requests and shows the total.
+// window does, in its colours and font. It records each BN_CLICKED with the
+// control's check state then, counts colour requests and shows the total.
 class HostDialog : public DialogBase {
  public:
   explicit HostDialog(WORD templateId)
@@ -50,32 +48,16 @@ class HostDialog : public DialogBase {
 
   bool Open() { return Run(false, true) == 0; }
   HWND Item(int id) const { return GetDlgItem(Hwnd(), id); }
-  void Attach(ControlBase& control, int id) {
+  void Attach(ControlBase& control, int id) const {
     control.Attach(Item(id));
     control.SetTextColor(kTextColor, false);
     control.SetBackColor(kBackColor, false);
     control.SetFaceAndHeight("MS UI Gothic", 12, false);
-    controls[id] = &control;
   }
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override {
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    const auto found =
-        controls.find(msg == WM_CTLCOLORSTATIC ? GetDlgCtrlID(reinterpret_cast<HWND>(lParam))
-                      : msg == WM_NOTIFY       ? static_cast<int>(header->idFrom)
-                                               : static_cast<int>(wParam));
-    ControlBase* control = found != controls.end() ? found->second : nullptr;
     switch (msg) {
-      case WM_DRAWITEM:
-        if (auto* button = dynamic_cast<ButtonBase*>(control))
-          return button->DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-        break;
       case WM_CTLCOLORSTATIC:
         ++colorRequests[reinterpret_cast<HWND>(lParam)];
-        if (auto* text = dynamic_cast<StaticText*>(control))
-          return reinterpret_cast<LRESULT>(text->OnCtlColor(reinterpret_cast<HDC>(wParam)));
-        break;
-      case WM_NOTIFY:
-        if (control) return control->WindowProc(header->hwndFrom, msg, wParam, lParam);
         break;
       case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED && lParam)
@@ -92,9 +74,6 @@ class HostDialog : public DialogBase {
   std::vector<std::pair<int, LRESULT>> clicks;
   std::map<HWND, int> colorRequests;
   std::function<int()> total;
-
- private:
-  std::map<int, ControlBase*> controls;
 };
 
 // A 32-bit memory bitmap with a DC: controls draw into it, or a window's

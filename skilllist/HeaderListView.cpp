@@ -25,16 +25,12 @@ bool HeaderListView::Attach(HWND window) {
   return true;
 }
 
-LRESULT HeaderListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  // Runs when the parent dialog forwards one of the list's notifications.
-  if (msg == WM_NOTIFY && IsOwnNotification(lParam)) {
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->code == LVN_GETDISPINFOA)
-      return OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOA*>(lParam));
-    if (header->code == LVN_ITEMCHANGED)
-      return OnItemChanged(window, *reinterpret_cast<const NMLISTVIEW*>(lParam));
-  }
-  return ControlBase::WindowProc(window, msg, wParam, lParam);
+LRESULT HeaderListView::OnReflectedMessage(UINT msg, WPARAM, LPARAM lParam) {
+  if (msg != WM_NOTIFY) return 0;
+  const UINT code = reinterpret_cast<const NMHDR*>(lParam)->code;
+  if (code == LVN_GETDISPINFOA) return OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOA*>(lParam));
+  if (code == LVN_ITEMCHANGED) return OnItemChanged();
+  return 0;
 }
 
 void HeaderListView::SetTextColor(COLORREF color, bool redraw) {
@@ -52,14 +48,14 @@ void HeaderListView::SetBackColor(COLORREF color, bool redraw) {
   Repaint(redraw, true);
 }
 
-LRESULT HeaderListView::OnItemChanged(HWND window, const NMLISTVIEW&) {
-  int row = static_cast<int>(SendMessageA(window, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
-  if (row < 0) row = static_cast<int>(SendMessageA(window, LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
+LRESULT HeaderListView::OnItemChanged() const {
+  int row = static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+  if (row < 0) row = static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
   if (row >= 0) {
     LVITEMA cleared{};
     cleared.stateMask = kSelectedAndFocused;
     cleared.state = 0;
-    SendMessageA(window, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&cleared));
+    SendMessageA(Hwnd(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&cleared));
   }
   return 0;
 }
@@ -84,7 +80,7 @@ void HeaderListView::SetUpColumns() {
   SendMessageA(Hwnd(), LVM_SETITEMCOUNT, 1, LVSICF_NOINVALIDATEALL);
 }
 
-void HeaderListView::SetUpStyles() {
+void HeaderListView::SetUpStyles() const {
   RemoveClassDoubleClicks(Hwnd());
   const LONG style = GetWindowLongA(Hwnd(), GWL_STYLE);
   SetWindowLongA(Hwnd(), GWL_STYLE, style | LVS_OWNERDATA | LVS_SINGLESEL);
@@ -102,9 +98,4 @@ void HeaderListView::InsertColumn(int index, const char* title, int width, int f
   column.pszText = titleBuffer;
   column.cchTextMax = kColumnTitleBufferLength;
   SendMessageA(Hwnd(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
-}
-
-bool HeaderListView::IsOwnNotification(LPARAM lParam) const {
-  const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-  return header && header->hwndFrom == Hwnd();
 }

@@ -46,12 +46,8 @@ LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
       if (reinterpret_cast<HWND>(lParam) != window) EndPress();
       break;
     case WM_NOTIFY:
-      // Runs when the row tip is about to show, and when the parent dialog
-      // forwards the list's custom draw.
+      // Runs when the row tip is about to show.
       if (rowTip.OnNotify(lParam, [this](int row) { return RowTipText(row); })) return 0;
-      if (IsOwnNotification(lParam) &&
-          reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW)
-        return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
       break;
     case WM_MOUSEMOVE:
       OnMouseMove(window, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -88,13 +84,18 @@ LRESULT SkillListView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
   return HeaderListView::WindowProc(window, msg, wParam, lParam);
 }
 
-void SkillListView::ResetColors(bool redraw) {
+LRESULT SkillListView::OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW)
+    return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+  return HeaderListView::OnReflectedMessage(msg, wParam, lParam);
+}
+
+void SkillListView::ResetColors() {
   SetBackColor(GetSysColor(COLOR_BTNFACE), false);
   // Custom drawing supplies the text colour, so the control is not told.
   ControlBase::SetTextColor(GetSysColor(COLOR_WINDOWTEXT), false);
   unlearntColor = GetSysColor(COLOR_WINDOWTEXT);
   masterColor = GetSysColor(COLOR_WINDOWTEXT);
-  Repaint(redraw, true);
 }
 
 LRESULT SkillListView::OnGetDispInfo(NMLVDISPINFOA& request) {
@@ -175,10 +176,9 @@ LRESULT SkillListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
       }
       break;
     default:
-      return 0;
+      return CDRF_DODEFAULT;
   }
-  SetWindowLongPtrA(ParentHwnd(), DWLP_MSGRESULT, answer);
-  return 1;
+  return answer;
 }
 
 void SkillListView::RefreshRows() {
@@ -188,8 +188,8 @@ void SkillListView::RefreshRows() {
   cursorRow = std::max(0, std::min(cursorRow, rows - 1));
   // The images are loaded with the first rows, not at start-up when the list is empty.
   if (rows > 0 && !imageList) {
-    imageList = CreateStepImageList(GetModuleHandleA(nullptr));
-    SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imageList));
+    imageList.Reset(CreateStepImageList(GetModuleHandleA(nullptr)));
+    SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imageList.Get()));
   }
   SendMessageA(Hwnd(), LVM_SETITEMCOUNT, rows, LVSICF_NOINVALIDATEALL);
   InvalidateRect(Hwnd(), nullptr, TRUE);
@@ -382,6 +382,5 @@ void SkillListView::ReleaseImageList() {
   if (!imageList) return;
   // The control must not keep, or destroy again, a list we destroy.
   if (Hwnd()) SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, 0);
-  ImageList_Destroy(imageList);
-  imageList = nullptr;
+  imageList.Reset();
 }

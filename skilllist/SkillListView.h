@@ -6,13 +6,13 @@
 #include "plan/GameDatabase.h"
 #include "skilllist/HeaderListView.h"
 #include "ui/ListRowTip.h"
+#include "ui/OwnedHandle.h"
 
 class StepRepeater;
 
 // The skill list: one row per skill of the plan, asked for cell by cell, with
 // four step-button cells at the end of each row. Custom drawing gives the row
-// and state colours and paints the text cells itself; its answers go into the
-// parent dialog's DWLP_MSGRESULT.
+// and state colours and paints the text cells itself.
 // A press on a step cell's image captures the mouse until the release, a move
 // out of the cell or the loss of the capture ends it.
 class SkillListView : public HeaderListView {
@@ -23,21 +23,8 @@ class SkillListView : public HeaderListView {
   // Binds as the title list does, then puts up the row tip.
   bool Attach(HWND window) override;
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
-  // Back colour COLOR_BTNFACE; text, unlearnt and master colours COLOR_WINDOWTEXT.
-  void ResetColors(bool redraw) override;
-  // Cell texts from the plan, and the step images.
-  LRESULT OnGetDispInfo(NMLVDISPINFOA& request) override;
-
-  // Press handling on the step cells. A press or release that returns true is
-  // kept from the list control. "<<" and ">>" step on a release over the
-  // pressed cell's image; "<" and ">" step at once and every 300 ms while held.
-  virtual bool OnButtonDown(HWND window, WPARAM keys, int x, int y);
-  virtual bool OnButtonUp(HWND window, WPARAM keys, int x, int y);
-  // Leaving the pressed cell ends the press as a release there would.
-  virtual void OnMouseMove(HWND window, WPARAM keys, int x, int y);
-  // Returns 1 with the answer in the parent's DWLP_MSGRESULT, or 0 for a
-  // draw stage that is not handled.
-  virtual LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
+  // NM_CUSTOMDRAW, then the title list's notifications.
+  LRESULT OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   // The plan whose rows are shown; not owned. Nothing is redrawn.
   void SetPlan(GameDatabase* shownPlan) { plan = shownPlan; }
@@ -58,6 +45,13 @@ class SkillListView : public HeaderListView {
   void SetAltRowColor(COLORREF color, bool redraw);
 
  protected:
+  // Back colour COLOR_BTNFACE; text, unlearnt and master colours COLOR_WINDOWTEXT.
+  void ResetColors() override;
+  // Cell texts from the plan, and the step images.
+  LRESULT OnGetDispInfo(NMLVDISPINFOA& request) override;
+  // The answer for the list at each draw stage; CDRF_DODEFAULT for a stage
+  // that is not handled.
+  virtual LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
   // Columns 0 to 11.
   void SetUpColumns() override;
 
@@ -68,6 +62,13 @@ class SkillListView : public HeaderListView {
   void RedrawRow(int row) const;
 
  private:
+  // Press handling on the step cells. A press or release that returns true is
+  // kept from the list control. "<<" and ">>" step on a release over the
+  // pressed cell's image; "<" and ">" step at once and every 300 ms while held.
+  bool OnButtonDown(HWND window, WPARAM keys, int x, int y);
+  bool OnButtonUp(HWND window, WPARAM keys, int x, int y);
+  // Leaving the pressed cell ends the press as a release there would.
+  void OnMouseMove(HWND window, WPARAM keys, int x, int y);
   void ColorCell(NMLVCUSTOMDRAW& draw) const;
   // Paints a text cell (column 1 to 7) whole in the colours ColorCell gave;
   // the hidden column 0 gets nothing.
@@ -95,7 +96,7 @@ class SkillListView : public HeaderListView {
   // The press under way; its destruction joins a worker still running.
   std::unique_ptr<StepRepeater> repeater;
   GameDatabase* plan = nullptr;
-  HIMAGELIST imageList = nullptr;
+  OwnedImageList imageList;
   int pressedRow = -1;
   int pressedColumn = -1;
   int pressedButton = -1;

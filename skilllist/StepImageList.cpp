@@ -2,6 +2,7 @@
 
 #include "res/ResourceIds.h"
 #include "skilllist/ColumnTable.h"
+#include "ui/GdiObject.h"
 
 namespace {
 
@@ -17,10 +18,9 @@ HIMAGELIST CreateStepImageList(HINSTANCE module) {
       ImageList_Create(kImageWidth, kImageHeight, ILC_COLOR32 | ILC_MASK, 0, IDB_STEP_COUNT);
   if (!images) return nullptr;
   for (int k = 0; k < IDB_STEP_COUNT; ++k) {
-    auto bitmap = static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(IDB_STEP_FIRST + k),
-                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    const bool added = bitmap && ImageList_AddMasked(images, bitmap, kMaskColor) == k;
-    if (bitmap) DeleteObject(bitmap);
+    const GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(LoadImageA(
+        module, MAKEINTRESOURCEA(IDB_STEP_FIRST + k), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const bool added = bitmap && ImageList_AddMasked(images, bitmap.Get(), kMaskColor) == k;
     if (!added) {
       ImageList_Destroy(images);
       return nullptr;

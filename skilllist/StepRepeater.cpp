@@ -42,11 +42,12 @@ int StepRepeater::Start(int stepRow, int stepOp) {
   // Without its events the worker could neither wait nor be stopped: the press
   // then makes its immediate step only.
   if (stopEvent && doneEvent) {
-    ResetEvent(stopEvent);
-    ResetEvent(doneEvent);
+    ResetEvent(stopEvent.Get());
+    ResetEvent(doneEvent.Get());
     // A worker that could not be started leaves `worker` empty, so that
     // Finish does not wait for it.
-    worker = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, WorkerMain, this, 0, nullptr));
+    worker.Reset(
+        reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, WorkerMain, this, 0, nullptr)));
   }
   return level;
 }
@@ -66,10 +67,8 @@ void StepRepeater::Finish() {
 
 void StepRepeater::Close() {
   StopWorker();
-  for (HANDLE* event : {&stopEvent, &doneEvent}) {
-    if (*event) CloseHandle(*event);
-    *event = nullptr;
-  }
+  stopEvent.Reset();
+  doneEvent.Reset();
   listWindow = nullptr;
   plan = nullptr;
 }
@@ -78,24 +77,23 @@ bool StepRepeater::IsRepeatingOp() const { return op == Down || op == Up; }
 
 void StepRepeater::StopWorker() {
   if (!worker) return;
-  SetEvent(stopEvent);
+  SetEvent(stopEvent.Get());
   // The worker only posts, so it never waits for this thread: the wait lasts
   // at most for the step it is in.
-  while (WaitForSingleObject(doneEvent, kWaitSliceMilliseconds) == WAIT_TIMEOUT) {
+  while (WaitForSingleObject(doneEvent.Get(), kWaitSliceMilliseconds) == WAIT_TIMEOUT) {
   }
-  WaitForSingleObject(worker, INFINITE);
-  CloseHandle(worker);
-  worker = nullptr;
-  ResetEvent(stopEvent);
-  ResetEvent(doneEvent);
+  WaitForSingleObject(worker.Get(), INFINITE);
+  worker.Reset();
+  ResetEvent(stopEvent.Get());
+  ResetEvent(doneEvent.Get());
 }
 
 // Worker thread: repeats the step every 300 ms until stopEvent is set. Holding
 // the cell at a limit posts once, at the first repeat, and then nothing.
 unsigned __stdcall StepRepeater::WorkerMain(void* argument) {
   const StepRepeater& repeater = *static_cast<const StepRepeater*>(argument);
-  HANDLE stop = repeater.stopEvent;
-  HANDLE done = repeater.doneEvent;
+  HANDLE stop = repeater.stopEvent.Get();
+  HANDLE done = repeater.doneEvent.Get();
   const int row = repeater.row;
   const auto op = static_cast<LevelOp>(repeater.op);
   HWND list = repeater.listWindow;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/OwnedHandle.h"
+
 class GameDatabase;
 
 // One press of a step cell. "<<" and ">>" step once, when the press is
@@ -33,12 +35,12 @@ class StepRepeater {
   // Has the worker end and joins it; nothing when none runs.
   void StopWorker();
 
-  HANDLE stopEvent = nullptr;
-  HANDLE doneEvent = nullptr;
+  OwnedKernelObject stopEvent;
+  OwnedKernelObject doneEvent;
   int row = -1;
   int op = -1;
   HWND listWindow = nullptr;
   GameDatabase* plan = nullptr;
   // The worker, kept to be joined; none when it was never started or could not be.
-  HANDLE worker = nullptr;
+  OwnedKernelObject worker;
 };

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/GdiObject.h"
+#include "ui/TextDrawing.h"
 
 namespace {
 
@@ -19,10 +20,6 @@ void PaintTextCell(HDC dc, const RECT& cell, const char* text, int columnFormat,
   RECT label = cell;
   InflateRect(&label, -kTextMargin, 0);
   const UINT alignment = (columnFormat & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER ? DT_CENTER : DT_LEFT;
-  const COLORREF oldTextColor = SetTextColor(dc, textColor);
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
-  DrawTextA(dc, text, -1, &label,
-            alignment | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-  SetBkMode(dc, oldMode);
-  SetTextColor(dc, oldTextColor);
+  DrawPlainText(dc, text, label,
+                alignment | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS, textColor);
 }

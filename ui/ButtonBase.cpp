@@ -1,7 +1,5 @@
 #include "ui/ButtonBase.h"
 
-#include <windowsx.h>
-
 #include "ui/AppMessages.h"
 #include "ui/ColorShades.h"
 #include "ui/GdiObject.h"
@@ -44,16 +42,12 @@ LRESULT ButtonBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
       Repaint(true, false);
       return result;
     }
-    case WM_LBUTTONUP:
-      if (toggleMode) {
-        RECT client;
-        GetClientRect(window, &client);
-        if (PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
-          StoreCheck(!checkState, true);
-      }
-      break;
   }
   return ControlBase::WindowProc(window, msg, wParam, lParam);
+}
+
+LRESULT ButtonBase::OnReflectedMessage(UINT msg, WPARAM, LPARAM lParam) {
+  return msg == WM_DRAWITEM && DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
 }
 
 void ButtonBase::SetBackColor(COLORREF color, bool redraw) {
@@ -67,13 +61,6 @@ void ButtonBase::SetBackColor(COLORREF color, bool redraw) {
 void ButtonBase::SetCheck(int on) { StoreCheck(on != 0, true); }
 
 bool ButtonBase::GetCheck() const { return checkState; }
-
-void ButtonBase::SetStateBits(int bits) {
-  checkState = (bits & 1) != 0;
-  toggleMode = (bits & 2) != 0;
-}
-
-int ButtonBase::GetStateBits() const { return 2 * toggleMode + checkState; }
 
 void ButtonBase::StoreCheck(bool on, bool redraw) {
   checkState = on;

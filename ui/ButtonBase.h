@@ -14,8 +14,8 @@ struct BevelColors {
 };
 
 // A dialog button switched to owner drawing. It keeps its check state itself
-// and answers BM_GETCHECK, BM_SETCHECK and WM_APP_CONTROL_KIND; the dialog
-// hands it WM_DRAWITEM through DrawItem. Every button owns its font.
+// and answers BM_GETCHECK, BM_SETCHECK and WM_APP_CONTROL_KIND; it draws
+// itself when its dialog hands WM_DRAWITEM back. Every button owns its font.
 class ButtonBase : public ControlBase {
  public:
   ButtonBase();
@@ -23,19 +23,18 @@ class ButtonBase : public ControlBase {
   // Binds, styles, and switches the button to BS_OWNERDRAW | BS_NOTIFY.
   bool Attach(HWND window) override;
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // WM_DRAWITEM: DrawItem.
+  LRESULT OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Stores the colour and its four shades.
   void SetBackColor(COLORREF color, bool redraw) override;
-  // Draws the button for WM_DRAWITEM; always answers true.
-  virtual bool DrawItem(const DRAWITEMSTRUCT& item) = 0;
-  // The answer to WM_APP_CONTROL_KIND.
-  virtual LRESULT Kind() const = 0;
   virtual void SetCheck(int on);
   virtual bool GetCheck() const;
-  // Bit 0: check state, bit 1: toggle mode.
-  virtual void SetStateBits(int bits);
-  virtual int GetStateBits() const;
 
  protected:
+  // The answer to WM_APP_CONTROL_KIND.
+  virtual LRESULT Kind() const = 0;
+  // Draws the button; always answers true.
+  virtual bool DrawItem(const DRAWITEMSTRUCT& item) = 0;
   // Fills the rectangle and draws two one-pixel bevel lines on each side.
   static void DrawBevel(HDC dc, const RECT& rect, const BevelColors& colors, COLORREF fill);
   // Single-line, vertically centred, transparent text; engraved when disabled.
@@ -57,5 +56,4 @@ class ButtonBase : public ControlBase {
   COLORREF darkColor = 0;
   COLORREF darkerColor = 0;
   bool checkState = false;
-  bool toggleMode = false;
 };

@@ -2,10 +2,9 @@
 
 #include "ui/CheckableButton.h"
 
-// A check box: a sunken 13 x 13 box with a tick when on.
+// A check box: a sunken 13 x 13 box; the derived class draws its mark.
 class CheckBox : public CheckableButton {
- public:
+ protected:
   bool DrawItem(const DRAWITEMSTRUCT& item) override;
   LRESULT Kind() const override;
-  void DrawMark(HDC dc, const RECT& box, bool enabled) override;
 };

@@ -45,9 +45,9 @@ LRESULT CheckableButton::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM
 
 void CheckableButton::Toggle() { SetCheck(GetCheck() ? 0 : 1); }
 
-void CheckableButton::ResetColors(bool redraw) {
+void CheckableButton::ResetColors() {
   boxColor = GetSysColor(COLOR_WINDOW);
-  ButtonBase::ResetColors(redraw);
+  ButtonBase::ResetColors();
 }
 
 void CheckableButton::DrawFocus(HDC dc, const RECT& item, const RECT& label, SIZE textSize) {

@@ -11,16 +11,12 @@
 class CheckableButton : public ButtonBase {
  public:
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
-  // Also boxColor = COLOR_WINDOW.
-  void ResetColors(bool redraw) override;
-  // The focus rectangle round the label.
-  virtual void DrawFocus(HDC dc, const RECT& item, const RECT& label, SIZE textSize);
-  // The mark of a control that is on, in the box.
-  virtual void DrawMark(HDC dc, const RECT& box, bool enabled) = 0;
-
-  COLORREF BoxColor() const { return boxColor; }
 
  protected:
+  // Also boxColor = COLOR_WINDOW.
+  void ResetColors() override;
+  // The mark of a control that is on, in the box.
+  virtual void DrawMark(HDC dc, const RECT& box, bool enabled) = 0;
   // Fills the item with the back colour; answers the fill of the box.
   COLORREF DrawBackground(const DRAWITEMSTRUCT& item) const;
   // The label at x = 18, the focus rectangle and the mark.
@@ -34,6 +30,8 @@ class CheckableButton : public ButtonBase {
 
  private:
   void Toggle();
+  // The focus rectangle round the label.
+  static void DrawFocus(HDC dc, const RECT& item, const RECT& label, SIZE textSize);
 
   bool mouseDown = false;
   COLORREF boxColor = 0;

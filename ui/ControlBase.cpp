@@ -23,8 +23,9 @@ bool ControlBase::Attach(HWND window) {
   if (window && window == Hwnd()) return true;
   if (!WindowBase::Attach(window)) return false;
   if (ownsFont) prevFont = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
-  ResetColors(false);
-  ResetFont(false);
+  ResetColors();
+  logFont = DefaultLogFont();
+  ApplyFont();
   return true;
 }
 
@@ -42,20 +43,8 @@ LRESULT ControlBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
   return WindowBase::WindowProc(window, msg, wParam, lParam);
 }
 
-void ControlBase::SetFaceName(const char* name, bool redraw) {
-  StoreFaceName(name);
-  ApplyFont();
-  Repaint(redraw, false);
-}
-
-void ControlBase::SetHeight(int pixels, bool redraw) {
-  logFont.lfHeight = -pixels;
-  ApplyFont();
-  Repaint(redraw, false);
-}
-
 void ControlBase::SetFaceAndHeight(const char* name, int pixels, bool redraw) {
-  StoreFaceName(name);
+  lstrcpynA(logFont.lfFaceName, name ? name : "", LF_FACESIZE);
   logFont.lfHeight = -pixels;
   ApplyFont();
   Repaint(redraw, false);
@@ -63,18 +52,6 @@ void ControlBase::SetFaceAndHeight(const char* name, int pixels, bool redraw) {
 
 void ControlBase::SetBold(int on, bool redraw) {
   logFont.lfWeight = on == 1 ? FW_BOLD : FW_DONTCARE;
-  ApplyFont();
-  Repaint(redraw, false);
-}
-
-void ControlBase::SetItalic(int on, bool redraw) {
-  logFont.lfItalic = on != 0;
-  ApplyFont();
-  Repaint(redraw, false);
-}
-
-void ControlBase::SetUnderline(int on, bool redraw) {
-  logFont.lfUnderline = on != 0;
   ApplyFont();
   Repaint(redraw, false);
 }
@@ -98,16 +75,9 @@ void ControlBase::ApplyFont() {
   font.Reset(built);
 }
 
-void ControlBase::ResetColors(bool redraw) {
+void ControlBase::ResetColors() {
   SetBackColor(GetSysColor(COLOR_BTNFACE), false);
   SetTextColor(GetSysColor(COLOR_WINDOWTEXT), false);
-  Repaint(redraw, true);
-}
-
-void ControlBase::ResetFont(bool redraw) {
-  logFont = DefaultLogFont();
-  ApplyFont();
-  Repaint(redraw, true);
 }
 
 void ControlBase::Repaint(bool redraw, bool erase) const {
@@ -115,10 +85,6 @@ void ControlBase::Repaint(bool redraw, bool erase) const {
   // painted whole when it shows; invalidating it costs a window-server
   // round trip for nothing.
   if (redraw && Hwnd() && IsWindowVisible(Hwnd())) InvalidateRect(Hwnd(), nullptr, erase);
-}
-
-void ControlBase::StoreFaceName(const char* name) {
-  lstrcpynA(logFont.lfFaceName, name ? name : "", LF_FACESIZE);
 }
 
 void ControlBase::InstallFont(HFONT installed) const {

@@ -20,37 +20,28 @@ class ControlBase : public WindowBase {
   bool Detach() override;
   // WM_NCPAINT of a control without border or scroll bar ends here.
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
-  virtual void SetFaceName(const char* name, bool redraw);
-  virtual void SetHeight(int pixels, bool redraw);
   // Weight 700 when on is 1, the default weight otherwise.
   virtual void SetBold(int on, bool redraw);
-  virtual void SetItalic(int on, bool redraw);
-  virtual void SetUnderline(int on, bool redraw);
   virtual void SetTextColor(COLORREF color, bool redraw);
   virtual void SetBackColor(COLORREF color, bool redraw);
-  // Rebuilds the font from the LOGFONTA and installs it when the object owns it.
-  virtual void ApplyFont();
-  // Back colour COLOR_BTNFACE, text colour COLOR_WINDOWTEXT.
-  virtual void ResetColors(bool redraw);
-  // The font description of DEFAULT_GUI_FONT.
-  virtual void ResetFont(bool redraw);
-
-  // SetFaceName and SetHeight at once, with one font built instead of two.
-  // Not virtual: the virtual operations keep their slot order.
+  // The face name and the character height in pixels, with one font built.
   void SetFaceAndHeight(const char* name, int pixels, bool redraw);
 
-  COLORREF TextColor() const { return textColor; }
-  COLORREF BackColor() const { return backColor; }
   HFONT Font() const { return font.Get(); }
-  const LOGFONTA& LogFont() const { return logFont; }
 
  protected:
+  // Back colour COLOR_BTNFACE, text colour COLOR_WINDOWTEXT, without repainting.
+  virtual void ResetColors();
   // Invalidates the whole window when asked to and bound.
   void Repaint(bool redraw, bool erase) const;
 
+  COLORREF TextColor() const { return textColor; }
+  COLORREF BackColor() const { return backColor; }
+
  private:
+  // Rebuilds the font from the LOGFONTA and installs it when the object owns it.
+  void ApplyFont();
   void InstallFont(HFONT installed) const;
-  void StoreFaceName(const char* name);
   static LOGFONTA DefaultLogFont();
   static bool HasNonClientArea(HWND window);
 

@@ -3,14 +3,25 @@
 #include <algorithm>
 
 namespace {
+
 // WM_COMMAND's notification code of an accelerator.
 constexpr WORD kAcceleratorNotification = 1;
+
+// The control that a WM_DRAWITEM, WM_NOTIFY or WM_CTLCOLOR* is about; null
+// for any other message.
+HWND ReflectedChild(UINT msg, LPARAM lParam) {
+  if (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) return reinterpret_cast<HWND>(lParam);
+  if (!lParam) return nullptr;
+  if (msg == WM_NOTIFY) return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  // A menu's item names a menu, not a window.
+  return msg == WM_DRAWITEM && item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
+}
+
 }  // namespace
 
 DialogBase::DialogBase(HINSTANCE instance, HWND owner, WORD templateId)
     : instance(instance), owner(owner), templateId(templateId) {}
-
-DialogBase::~DialogBase() { ReleaseIcons(); }
 
 INT_PTR DialogBase::Run(bool runModal, bool show) {
   if (!instance) return -1;
@@ -92,12 +103,9 @@ LRESULT CALLBACK DialogBase::ShortcutFilter(int code, WPARAM wParam, LPARAM lPar
     // A disabled control loses the focus to nobody; its dialog still has the keys.
     HWND target = thread.hwndFocus ? thread.hwndFocus : thread.hwndActive;
     HWND root = target ? GetAncestor(target, GA_ROOT) : nullptr;
-    const bool bound =
-        root && HasDialogProcedure(root) &&
-        GetWindowLongPtrA(root, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(SharedWindowProc);
-    const auto* dialog = bound ? dynamic_cast<const DialogBase*>(reinterpret_cast<WindowBase*>(
-                                     GetWindowLongPtrA(root, GWLP_USERDATA)))
-                               : nullptr;
+    const auto* dialog = root && HasDialogProcedure(root)
+                             ? dynamic_cast<const DialogBase*>(ObjectOf(root, true))
+                             : nullptr;
     const MSG message{target, WM_KEYDOWN, wParam, lParam, 0, {}};
     const UINT command = dialog ? dialog->ShortcutCommand(message) : 0;
     if (command) {
@@ -108,7 +116,21 @@ LRESULT CALLBACK DialogBase::ShortcutFilter(int code, WPARAM wParam, LPARAM lPar
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+LRESULT DialogBase::Reflect(UINT msg, WPARAM wParam, LPARAM lParam) const {
+  // The object from the control's user data: a property or GetDlgItem would
+  // cost a window-server round trip under Wine, and statics ask for their
+  // colours on every paint.
+  WindowBase* control = ObjectOf(ReflectedChild(msg, lParam), false);
+  if (!control || control->ParentHwnd() != Hwnd()) return 0;
+  const LRESULT answer = control->OnReflectedMessage(msg, wParam, lParam);
+  if (msg != WM_NOTIFY || !answer) return answer;
+  // A dialog procedure gives a notification's result through DWLP_MSGRESULT.
+  SetWindowLongPtrA(Hwnd(), DWLP_MSGRESULT, answer);
+  return TRUE;
+}
+
 LRESULT DialogBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (const LRESULT answer = Reflect(msg, wParam, lParam)) return answer;
   if (msg == WM_INITDIALOG) {
     SetIcons();
     OnInitDialog();
@@ -126,20 +148,13 @@ LRESULT DialogBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
 
 void DialogBase::SetIcons() {
   if (!iconId) return;
-  // A dialog run again loads its icons again; the former pair is not leaked.
-  ReleaseIcons();
   auto load = [this](int cx, int cy) {
     return static_cast<HICON>(
         LoadImageA(instance, MAKEINTRESOURCEA(iconId), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
   };
-  bigIcon = load(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
-  smallIcon = load(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
-  SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
-  SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
-}
-
-void DialogBase::ReleaseIcons() {
-  if (bigIcon) DestroyIcon(bigIcon);
-  if (smallIcon) DestroyIcon(smallIcon);
-  bigIcon = smallIcon = nullptr;
+  // A dialog run again loads its icons again; the former pair goes.
+  bigIcon.Reset(load(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
+  smallIcon.Reset(load(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
+  SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.Get()));
+  SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.Get()));
 }

@@ -2,15 +2,17 @@
 
 #include <windows.h>
 
+#include "ui/OwnedHandle.h"
 #include "ui/WindowBase.h"
 
 // A dialog from a dialog resource, modal or modeless, run with SharedWindowProc
 // as its dialog procedure. It sets its icons and centres itself when it opens;
-// commands IDOK and IDCANCEL end it with their id.
+// commands IDOK and IDCANCEL end it with their id. WM_DRAWITEM, WM_NOTIFY and
+// WM_CTLCOLOR* of a bound control go back to the control's object
+// (OnReflectedMessage) after the derived dialog has passed them on.
 class DialogBase : public WindowBase {
  public:
   DialogBase(HINSTANCE instance, HWND owner, WORD templateId);
-  ~DialogBase() override;
 
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Modal: runs the dialog and answers its result. Modeless: creates it, shows
@@ -37,11 +39,11 @@ class DialogBase : public WindowBase {
   void MoveFocusOffUnusable(HWND formerFocus, HWND fallback) const;
 
   void SetIconId(WORD id) { iconId = id; }
-  bool IsModal() const { return modal; }
 
  private:
   void SetIcons();
-  void ReleaseIcons();
+  // The answer of the bound control that the message is about, or 0.
+  LRESULT Reflect(UINT msg, WPARAM wParam, LPARAM lParam) const;
   // The keyboard hook of the modal runs: key presses while the focus (or,
   // with no focus, the activation) is in a dialog bound to a DialogBase are
   // offered to its ShortcutCommand.
@@ -51,7 +53,7 @@ class DialogBase : public WindowBase {
   HWND owner;
   WORD templateId;
   WORD iconId = 0;
-  HICON bigIcon = nullptr;
-  HICON smallIcon = nullptr;
+  OwnedIcon bigIcon;
+  OwnedIcon smallIcon;
   bool modal = false;
 };

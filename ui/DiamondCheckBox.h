@@ -4,6 +4,6 @@
 
 // A check box whose mark is a diamond with a filled diamond inside.
 class DiamondCheckBox : public CheckBox {
- public:
+ protected:
   void DrawMark(HDC dc, const RECT& box, bool enabled) override;
 };

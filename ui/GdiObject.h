@@ -2,30 +2,17 @@
 
 #include <windows.h>
 
-// Owns one GDI object (brush, font, pen, region) and deletes it. Not copyable:
-// a copy would delete the object twice. Select it into a DC only through
-// ScopedSelection declared after it, so it is put back before it is deleted.
-template <typename Handle>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle(handle) {}
-  ~GdiObject() { Reset(); }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
+#include "ui/OwnedHandle.h"
 
-  Handle Get() const { return handle; }
-  explicit operator bool() const { return handle != nullptr; }
-
-  // Deletes the object held so far and takes ownership of the new one.
-  void Reset(Handle replacement = nullptr) {
-    if (handle) DeleteObject(handle);
-    handle = replacement;
-  }
-
- private:
-  Handle handle = nullptr;
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
+
+// Owns one GDI object (brush, font, pen, bitmap) and deletes it. Select it
+// into a DC only through ScopedSelection declared after it, so it is put back
+// before it is deleted.
+template <typename Handle>
+using GdiObject = OwnedHandle<Handle, DeleteGdiObject>;
 
 using OwnedBrush = GdiObject<HBRUSH>;
 using OwnedFont = GdiObject<HFONT>;

@@ -30,9 +30,9 @@ void GroupBox::SetBackColor(COLORREF color, bool redraw) {
   ControlBase::SetBackColor(color, redraw);
 }
 
-void GroupBox::ResetColors(bool redraw) {
+void GroupBox::ResetColors() {
   SetFrameColor(GetSysColor(COLOR_BTNSHADOW), false);
-  ControlBase::ResetColors(redraw);
+  ControlBase::ResetColors();
 }
 
 void GroupBox::SetFrameColor(COLORREF color, bool redraw) {
@@ -47,7 +47,6 @@ bool GroupBox::Paint(HWND window) {
   HDC dc = BeginPaint(window, &paint);
   {
     ScopedSelection fontSelection(dc, Font());
-    SetBkMode(dc, TRANSPARENT);
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
     SIZE caption{};
@@ -63,7 +62,7 @@ bool GroupBox::Paint(HWND window) {
 }
 
 // An etched frame whose top line runs through the middle of the caption.
-void GroupBox::DrawFrame(HDC dc, const RECT& client, SIZE caption, bool enabled) {
+void GroupBox::DrawFrame(HDC dc, const RECT& client, SIZE caption, bool enabled) const {
   OwnedBrush shadow = MakeSolidBrush(enabled ? frameColor : disabledShadow);
   OwnedBrush highlight = MakeSolidBrush(enabled ? frameHighlight : disabledHighlight);
   const RECT highlightRect{client.left + 1, client.top + caption.cy / 2 + 2, client.right,
@@ -76,7 +75,7 @@ void GroupBox::DrawFrame(HDC dc, const RECT& client, SIZE caption, bool enabled)
 
 // The caption on the back colour, which cuts the frame's top line out.
 void GroupBox::DrawCaption(HDC dc, const char* text, const RECT& client, SIZE caption, UINT format,
-                           bool enabled) {
+                           bool enabled) const {
   if (!text || !*text) return;
   const RECT cutOut{client.left + 7, client.top, client.left + caption.cx + 11,
                     client.top + caption.cy + 2};

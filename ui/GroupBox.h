@@ -14,19 +14,20 @@ class GroupBox : public ControlBase {
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Stores the colour and the two shades of the disabled look.
   void SetBackColor(COLORREF color, bool redraw) override;
-  // Frame colour COLOR_BTNSHADOW, then the colours of every control.
-  void ResetColors(bool redraw) override;
-  // Paints frame and caption on WM_PAINT; without a font it answers false and
-  // leaves the painting to the control's own procedure.
-  virtual bool Paint(HWND window);
-  virtual void DrawFrame(HDC dc, const RECT& client, SIZE caption, bool enabled);
-  virtual void DrawCaption(HDC dc, const char* text, const RECT& client, SIZE caption, UINT format,
-                           bool enabled);
-
   void SetFrameColor(COLORREF color, bool redraw);
-  COLORREF FrameColor() const { return frameColor; }
+
+ protected:
+  // Frame colour COLOR_BTNSHADOW, then the colours of every control.
+  void ResetColors() override;
 
  private:
+  // Paints frame and caption on WM_PAINT; without a font it answers false and
+  // leaves the painting to the control's own procedure.
+  bool Paint(HWND window);
+  void DrawFrame(HDC dc, const RECT& client, SIZE caption, bool enabled) const;
+  void DrawCaption(HDC dc, const char* text, const RECT& client, SIZE caption, UINT format,
+                   bool enabled) const;
+
   COLORREF frameColor = 0;
   COLORREF frameHighlight = 0;
   COLORREF disabledShadow = 0;

@@ -3,10 +3,9 @@
 #include "ui/ButtonBase.h"
 
 // A push button drawn as a bevelled box with a centred label; pushed while it
-// is pressed or, in toggle mode, while it is on; framed while it is its
-// dialog's default button.
+// is pressed or on; framed while it is its dialog's default button.
 class PushButton : public ButtonBase {
- public:
+ protected:
   bool DrawItem(const DRAWITEMSTRUCT& item) override;
   LRESULT Kind() const override;
 

@@ -70,15 +70,6 @@ bool RadioButton::AnotherIsOn() const {
   return false;
 }
 
-// A filled dot.
-void RadioButton::DrawMark(HDC dc, const RECT& box, bool enabled) {
-  OwnedPen pen = MakeSolidPen(Ink(enabled));
-  OwnedBrush brush = MakeSolidBrush(Ink(enabled));
-  ScopedSelection penSelection(dc, pen.Get());
-  ScopedSelection brushSelection(dc, brush.Get());
-  Ellipse(dc, box.left + 4, box.top + 4, box.right - 3, box.bottom - 3);
-}
-
 void RadioButton::DrawLine(HDC dc, POINT from, POINT to, COLORREF color) {
   const POINT points[] = {from, to};
   DrawPolyline(dc, points, 2, color);

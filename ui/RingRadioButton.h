@@ -4,6 +4,6 @@
 
 // A radio button whose mark is a ring with a dot inside.
 class RingRadioButton : public RadioButton {
- public:
+ protected:
   void DrawMark(HDC dc, const RECT& box, bool enabled) override;
 };

@@ -17,10 +17,10 @@ bool StaticText::Detach() {
   return ControlBase::Detach();
 }
 
-LRESULT StaticText::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_CTLCOLORSTATIC)
-    return reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)));
-  return ControlBase::WindowProc(window, msg, wParam, lParam);
+LRESULT StaticText::OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM) {
+  return msg == WM_CTLCOLORSTATIC
+             ? reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam)))
+             : 0;
 }
 
 void StaticText::SetBackColor(COLORREF color, bool redraw) {

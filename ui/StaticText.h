@@ -6,8 +6,8 @@
 #include "ui/GdiObject.h"
 
 // A static text (the point total) in its own font and colours on a solid
-// brush of its back colour. The parent answers WM_CTLCOLORSTATIC for it with
-// OnCtlColor.
+// brush of its back colour, which it gives when its dialog hands
+// WM_CTLCOLORSTATIC back.
 class StaticText : public ControlBase {
  public:
   // The static selects the font it was given with WM_SETFONT after it has
@@ -17,14 +17,15 @@ class StaticText : public ControlBase {
   bool Attach(HWND window) override;
   // Deletes the brush, then lets go of the control.
   bool Detach() override;
-  LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // WM_CTLCOLORSTATIC: OnCtlColor.
+  LRESULT OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Replaces the brush by one of the new colour.
   void SetBackColor(COLORREF color, bool redraw) override;
 
+ private:
   // Prepares the DC (font, transparent text in the text colour) and answers
   // the background brush.
   HBRUSH OnCtlColor(HDC dc) const;
 
- private:
   OwnedBrush brush;
 };

@@ -43,6 +43,13 @@ LRESULT CALLBACK SharedWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   return result;
 }
 
+WindowBase* WindowBase::ObjectOf(HWND window, bool dialog) {
+  const auto procedure = reinterpret_cast<LONG_PTR>(SharedWindowProc);
+  return window && GetWindowLongPtrA(window, ProcedureSlot(dialog)) == procedure
+             ? BoundObject(window)
+             : nullptr;
+}
+
 bool WindowBase::HasDialogProcedure(HWND window) {
   char className[16] = {};
   if (!GetClassNameA(window, className, sizeof className)) return false;

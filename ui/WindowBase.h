@@ -27,10 +27,15 @@ class WindowBase {
   // Default handling: the replaced procedure, "not handled" for a dialog,
   // else DefWindowProcA.
   virtual LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  // A message about this window that its dialog hands back to it: WM_DRAWITEM,
+  // WM_NOTIFY or a WM_CTLCOLOR* query. The answer is TRUE for a drawn item, the
+  // notification's result or the query's brush; 0 leaves the message to the dialog.
+  virtual LRESULT OnReflectedMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+  }
 
   HWND Hwnd() const { return hwnd; }
   HWND ParentHwnd() const { return parent; }
-  bool IsDialog() const { return isDialog; }
 
   static constexpr const char* kPropertyName = "CPP_CLASS";
 
@@ -38,6 +43,10 @@ class WindowBase {
   // procedure. The class is checked because other windows (buttons, statics)
   // keep their own data at the offset of DWLP_DLGPROC.
   static bool HasDialogProcedure(HWND window);
+  // The object bound to a window whose procedure (for a dialog, its dialog
+  // procedure) is SharedWindowProc; null for any other window. Read from the
+  // window's user data, without a round trip to the window server.
+  static WindowBase* ObjectOf(HWND window, bool dialog);
 
  private:
   HWND hwnd = nullptr;

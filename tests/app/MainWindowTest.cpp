@@ -32,12 +32,6 @@ namespace {
 
 constexpr const char* kBoxNames[] = {"water", "wind", "earth", "fire", "thunder", "light", "dark"};
 
-RECT WindowRect(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
-
 class MainWindowTest : public ::testing::Test {
  protected:
   void TearDown() override {

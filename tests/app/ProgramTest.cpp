@@ -77,12 +77,6 @@ std::basic_string<Char> ClipboardData(UINT format) {
   return data.substr(0, data.find(Char{}));
 }
 
-RECT WindowRectOf(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
-
 SkillEntry RowEntry(const GameDatabase& plan, int row) {
   SkillEntry entry;
   plan.CopyRowEntry(row, entry);
@@ -306,7 +300,7 @@ class ProgramTest : public ::testing::Test {
   void MouseClick(HWND control) const {
     SetForegroundWindow(main);
     WaitUntil([this] { return GetForegroundWindow() == main; });
-    const RECT rect = WindowRectOf(control);
+    const RECT rect = WindowRect(control);
     SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;

@@ -44,6 +44,12 @@ inline std::string TextOf(HWND window) {
   return text;
 }
 
+inline RECT WindowRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
 inline std::string ClassOf(HWND window) {
   char name[64] = {};
   GetClassNameA(window, name, sizeof name);

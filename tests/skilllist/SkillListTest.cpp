@@ -27,8 +27,7 @@ constexpr int kRowCount = 6;
 constexpr int kUpColumn = kColumnFirstStep + Up, kMaxColumn = kColumnFirstStep + Max;
 constexpr COLORREF kNormalGlyph = RGB(0, 0, 128), kPressedGlyph = RGB(255, 0, 0);
 
-// Counts its tip's text requests, and the text cells whose custom draw leaves
-// any drawing to the list control.
+// Counts its tip's text requests and the text cells whose custom draw leaves drawing to the list.
 class CountingSkillListView : public SkillListView {
  public:
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override {
@@ -36,11 +35,10 @@ class CountingSkillListView : public SkillListView {
     return SkillListView::WindowProc(window, msg, wParam, lParam);
   }
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) override {
-    const LRESULT handled = SkillListView::OnCustomDraw(draw);
+    const LRESULT answer = SkillListView::OnCustomDraw(draw);
     textCellsLeft += draw.nmcd.dwDrawStage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM) &&
-                     draw.iSubItem < kColumnFirstStep &&
-                     GetWindowLongPtrA(ParentHwnd(), DWLP_MSGRESULT) != CDRF_SKIPDEFAULT;
-    return handled;
+                     draw.iSubItem < kColumnFirstStep && answer != CDRF_SKIPDEFAULT;
+    return answer;
   }
   int tipRequests = 0, textCellsLeft = 0;
 };

@@ -5,15 +5,18 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "UiTestIds.h"
 #include "harness/WindowTestSupport.h"
-#include "ui/CheckBox.h"
 #include "ui/DiamondCheckBox.h"
 #include "ui/GroupBox.h"
+#include "ui/OwnedHandle.h"
 #include "ui/PushButton.h"
 #include "ui/RingRadioButton.h"
+#include "ui/ScopedSelection.h"
+#include "ui/StaticText.h"
 
 namespace {
 
@@ -47,12 +50,12 @@ PixelRules Bevel(int y, int left, int right, const COLORREF (&colors)[4], PixelR
   return more;
 }
 
-// Draws the whole button into the canvas as WM_DRAWITEM would.
-void Draw(ButtonBase& button, Canvas& canvas, UINT state) {
+// Draws the whole button into the canvas: its dialog hands WM_DRAWITEM back to it.
+void Draw(const ButtonBase& button, Canvas& canvas, UINT state) {
   PatBlt(canvas.dc, 0, 0, canvas.width, canvas.height, BLACKNESS);
   const RECT all{0, 0, canvas.width, canvas.height};
   DRAWITEMSTRUCT item{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, state, button.Hwnd(), canvas.dc, all, 0};
-  EXPECT_TRUE(button.DrawItem(item));
+  SendMessageA(button.ParentHwnd(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 // What binding a control changes: its procedure, font, property and user data.
@@ -105,10 +108,8 @@ class Controls : public ::testing::Test {
   }
 
   // Objects outlive the dialog's windows, so they are declared first.
-  RadioButton first, solo;
-  RingRadioButton second, hidden, third;
-  DiamondCheckBox boxInGroup, wind;
-  CheckBox water;
+  RingRadioButton first, second, hidden, third, solo;
+  DiamondCheckBox boxInGroup, water, wind;
   PushButton push;
   GroupBox group;
   StaticText total;
@@ -138,6 +139,7 @@ TEST_F(Controls, AttachedTwiceAControlIsSubclassedOnceAndDetachPutsEverythingBac
 
 TEST_F(Controls, ClicksSpaceArrowsAndSetCheckFollowTheRules) {
   const int kWater = IDC_UI_CHECK_FIRST, kWind = IDC_UI_CHECK_SECOND;
+  HWND beta = Item(IDC_UI_RADIO_SECOND);
   const struct {
     std::function<void()> act;
     const char* states;
@@ -171,10 +173,12 @@ TEST_F(Controls, ClicksSpaceArrowsAndSetCheckFollowTheRules) {
       // BM_SETCHECK reaches the object; only BST_CHECKED sets.
       {[&] { SendMessageA(Item(kWater), BM_SETCHECK, BST_CHECKED, 0); }, "100010 1 11", 0},
       {[&] { SendMessageA(Item(kWater), BM_SETCHECK, BST_INDETERMINATE, 0); }, "100010 1 01", 0},
-      // A disabled button ignores SetCheck, yet on, it is another one on.
-      {[&] { EnableWindow(Item(IDC_UI_RADIO_SECOND), FALSE), second.SetCheck(1); }, "100010 1 01",
-       0},
-      {[&] { second.SetStateBits(1), first.SetCheck(0); }, "010010 1 01", 0},
+      // A disabled button ignores SetCheck either way, yet on, it is another one on.
+      {[&] { EnableWindow(beta, FALSE), second.SetCheck(1); }, "100010 1 01", 0},
+      {[&] { EnableWindow(beta, TRUE), second.SetCheck(1), EnableWindow(beta, FALSE); },
+       "010010 1 01", 0},
+      {[&] { first.SetCheck(1); }, "110010 1 01", 0},
+      {[&] { first.SetCheck(0); }, "010010 1 01", 0},
   };
   for (size_t row = 0; row < std::size(steps); ++row) {
     dialog.clicks.clear();
@@ -196,35 +200,31 @@ TEST_F(Controls, EveryStateDrawsItsBevelsMarkLabelAndFocusAndLeavesNoObject) {
   const int t = (20 - 13) / 2, m = t + 6;
   const struct {
     ButtonBase& button;
-    int bits;    // 1 on, 2 toggle mode
+    int on;
     UINT state;  // of the draw
     PixelRules pixels;
     const char* what;
   } cases[] = {
       {push, 0, 0, Bevel(10, 0, 79, kRaised, {{3, 3, kBackColor}}), "raised"},
       {push, 0, ODS_SELECTED, Bevel(10, 0, 79, kSunken), "pressed"},
-      {push, 3, 0, Bevel(10, 0, 79, kSunken), "toggled on"},
+      {push, 1, 0, Bevel(10, 0, 79, kSunken), "on"},
       {water, 0, 0, Bevel(m, 0, 12, kSunken, {{6, m, kWindow}, {14, 2, kBackColor}}), "box"},
-      // The tick, clipped to the inside: strokes down from T+5 at x 3, up to T+3 at x 9.
-      {water, 1, 0, {{3, t + 5, kTextColor}, {3, t + 4, kWindow}, {9, t + 3, kTextColor}}, "tick"},
-      // Pressed or disabled, the box takes the back colour.
-      {water, 1, ODS_SELECTED, {{9, t + 9, kBackColor}, {3, t + 5, kTextColor}}, "pressed tick"},
-      {water, 1, ODS_DISABLED, {{9, t + 9, kBackColor}, {3, t + 5, kDark}}, "disabled tick"},
       // The diamond: an outer one in the box colour round an inner one in the ink.
       {wind, 1, 0, {{2, m, kTextColor}, {3, m, kWindow}, {6, m, kTextColor}}, "diamond"},
-      {wind, 1, ODS_DISABLED, {{2, m, kDark}, {3, m, kBackColor}, {6, m, kDark}}, "disabled"},
+      // Pressed or disabled, the box takes the back colour.
+      {water, 1, ODS_SELECTED, {{9, t + 9, kBackColor}, {2, m, kTextColor}}, "pressed"},
+      {wind, 1, ODS_DISABLED, {{9, t + 9, kBackColor}, {3, m, kBackColor}, {6, m, kDark}}, "dim"},
       // Shadowed top left, lit bottom right, nothing outside the round corners; the fill.
       {first, 0, 0, Bevel(9, 1, 12, kSunken, {{1, 4, kBackColor}, {12, 15, kBackColor}}), "round"},
-      {first, 1, 0, {{6, 9, kTextColor}, {4, 9, kWindow}}, "dot"},
       {second, 1, 0, {{4, 9, kTextColor}, {5, 9, kWindow}, {6, 9, kTextColor}}, "ring"},
       {second, 1, ODS_DISABLED, {{4, 9, kDark}, {5, 9, kBackColor}, {6, 9, kDark}}, "dim ring"},
   };
   auto nextHandle = [] { return LOWORD(reinterpret_cast<UINT_PTR>(MakeSolidBrush(0).Get())); };
   const int before = nextHandle();
   for (int round = 0; round < 40; ++round) {
-    water.SetHeight(10 + round % 5, false);
+    water.SetFaceAndHeight("MS UI Gothic", 10 + round % 5, false);
     for (const auto& drawn : cases) {
-      drawn.button.SetStateBits(drawn.bits);
+      drawn.button.SetCheck(drawn.on);
       Draw(drawn.button, canvas, drawn.state);
       Draw(drawn.button, focused, drawn.state | ODS_FOCUS);
       if (round < 39) continue;
@@ -251,7 +251,7 @@ TEST_F(Controls, GroupBoxPaintsItsEtchedFrameAndCaptionAndEndsThePaint) {
   group.SetFrameColor(kFrameColor, true);
   // The frame's top line runs through the middle of the caption.
   SIZE caption{};
-  SelectObject(canvas.dc, group.Font());
+  const ScopedSelection font(canvas.dc, group.Font());
   GetTextExtentPoint32A(canvas.dc, "Attributes", 10, &caption);
   const int y = caption.cy / 2 + 1, cx = caption.cx;
   // Painted whole by the object: the control's own painting, which would ask
@@ -281,11 +281,21 @@ TEST_F(Controls, TotalDisplayShowsItsOwnFontAndColoursUntilDetached) {
   };
   const int small = digitHeight();
   // The 22 px bold font really shows: it is installed with WM_SETFONT.
-  total.SetHeight(22, true);
+  total.SetFaceAndHeight("MS UI Gothic", 22, true);
   total.SetBold(1, true);
   EXPECT_GE(digitHeight(), small + 5);
   ASSERT_TRUE(total.Detach());
   EXPECT_EQ(SendMessageA(control, WM_GETFONT, 0, 0), ownFont);
+}
+
+// An owner gives its handle back when it goes and cannot be copied (the GDI and press owners'
+// handles are counted where they are used).
+TEST(OwnedHandleTest, GivesItsHandleBackWhenItGoes) {
+  static_assert(!std::is_copy_constructible_v<OwnedIcon> && !std::is_copy_assignable_v<OwnedIcon>);
+  HICON icon = CopyIcon(LoadIconA(nullptr, IDI_APPLICATION));
+  ICONINFO info{};
+  { const OwnedIcon owned(icon); }
+  EXPECT_FALSE(GetIconInfo(icon, &info));
 }
 
 }  // namespace
