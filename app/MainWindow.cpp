@@ -23,10 +23,6 @@
 
 namespace {
 
-constexpr COLORREF kFrameColor = 0xB00040;
-constexpr COLORREF kUnlearntColor = 0x907060;
-constexpr COLORREF kMasterColor = 0x0000FF;
-constexpr COLORREF kAltRowColor = 0xF4D4B4;
 constexpr int kTotalFontHeight = 22;
 constexpr char kPluginFileName[] = "VexaChar.dll";
 // Posted to itself at its first paint: load the plan file named at the start.
@@ -120,11 +116,11 @@ void MainWindow::SetUpControls(HWND dialog) {
   InsertPlanCommandItems(GetSystemMenu(dialog, FALSE), 0, true);
   Style(headerList, IDC_HEADER_LIST);
   Style(skillList, IDC_SKILL_LIST);
-  skillList.SetStateColors(kUnlearntColor, kMasterColor, false);
-  skillList.SetAltRowColor(kAltRowColor, false);
+  skillList.SetStateColors(palette::kUnlearntColor, palette::kMasterColor, false);
+  skillList.SetAltRowColor(palette::kAltRowColor, false);
   for (int i = 0; i < kGroupFrameCount; ++i) {
     Style(groupFrames[i], IDC_TYPE_GROUP + i);
-    groupFrames[i].SetFrameColor(kFrameColor, false);
+    groupFrames[i].SetFrameColor(palette::kFrameColor, false);
   }
   for (int type = 0; type < kTypeCount; ++type) {
     Style(typeButtons[type], IDC_TYPE_FIRST + type);

@@ -2,11 +2,12 @@
 
 #include <windows.h>
 
+#include "res/Palette.h"
 #include "ui/ControlBase.h"
 
 // The look of the main window, which the program's dialogs share.
-inline constexpr COLORREF kThemeTextColor = 0x800000;
-inline constexpr COLORREF kThemeBackColor = 0xFFE0C0;
+inline constexpr COLORREF kThemeTextColor = palette::kTextColor;
+inline constexpr COLORREF kThemeBackColor = palette::kBackColor;
 inline constexpr char kThemeFaceName[] = "MS UI Gothic";
 inline constexpr int kThemeFontHeight = 12;
 

@@ -7,8 +7,9 @@
 #include "harness/WindowTestSupport.h"
 #include "skilllist/SkillListView.h"  // with the title list and the plan
 
-inline constexpr COLORREF kUnlearntColor = 0x907060, kMasterColor = 0x0000FF;
-inline constexpr COLORREF kAltRowColor = 0xF4D4B4;
+inline constexpr COLORREF kUnlearntColor = palette::kUnlearntColor;
+inline constexpr COLORREF kMasterColor = palette::kMasterColor;
+inline constexpr COLORREF kAltRowColor = palette::kAltRowColor;
 
 class ListHost : public HostDialog {
  public:

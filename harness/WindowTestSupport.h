@@ -11,12 +11,13 @@
 #include <vector>
 
 #include "res/ControlIds.h"
+#include "res/Palette.h"
 #include "skilllist/ListMessages.h"
 #include "ui/ControlBase.h"
 #include "ui/DialogBase.h"
 
 // The main window's text and back colours.
-inline constexpr COLORREF kTextColor = 0x800000, kBackColor = 0xFFE0C0;
+inline constexpr COLORREF kTextColor = palette::kTextColor, kBackColor = palette::kBackColor;
 
 // Handles every message that is waiting, so that painting is done.
 inline void PumpMessages() {

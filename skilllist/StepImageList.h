@@ -4,8 +4,7 @@
 
 #include <commctrl.h>
 
-// The sixteen step-button images: "<<", "<", ">", ">>", each normal then
-// pressed, first with the face of odd rows, then with the face of even rows.
+// The step-button images, in the order res/StepImages.h gives.
 
 // Loads bitmaps 103 to 118 of the module into a new image list; none when any
 // of them is missing, since a gap would shift every later image.

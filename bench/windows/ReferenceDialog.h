@@ -3,5 +3,7 @@
 #define IDD_REFERENCE_DIALOG 101
 
 #ifdef __cplusplus
-inline constexpr unsigned long kReferenceBackColor = 0xFFE0C0;
+#include "res/Palette.h"
+
+inline constexpr unsigned long kReferenceBackColor = palette::kBackColor;
 #endif

@@ -12,7 +12,7 @@
 namespace {
 
 // The rank shows in the colour of the program's group frames.
-constexpr COLORREF kFrameColor = 0xB00040;
+constexpr COLORREF kFrameColor = palette::kFrameColor;  // the plug-in wears the program's colours
 
 // A hidden top-level window to stand in for the main window.
 struct OwnerWindow {

@@ -23,7 +23,7 @@ namespace {
 // The shades of the main window's back colour; its frame colour and that one's light shade.
 constexpr COLORREF kLight = RGB(224, 240, 255), kLighter = RGB(240, 248, 255);
 constexpr COLORREF kDark = RGB(96, 112, 127), kDarker = RGB(48, 56, 63);
-constexpr COLORREF kFrameColor = 0xB00040, kFrameLit = RGB(208, 192, 236);
+constexpr COLORREF kFrameColor = palette::kFrameColor, kFrameLit = RGB(208, 192, 236);
 const COLORREF kWindow = GetSysColor(COLOR_WINDOW);
 constexpr COLORREF kRaised[] = {kLighter, kLight, kDark, kDarker},
                    kSunken[] = {kDark, kDarker, kLight, kLighter};

@@ -1,15 +1,24 @@
 #pragma once
 
 #include "Image.h"
+#include "res/Palette.h"
 
 namespace imagegen {
 
+// A Windows colour value (0x00BBGGRR) as the generator's pixel.
+constexpr Rgb RgbOf(std::uint32_t color) {
+  return Rgb{static_cast<std::uint8_t>(color & 0xFF),
+             static_cast<std::uint8_t>((color >> 8) & 0xFF),
+             static_cast<std::uint8_t>((color >> 16) & 0xFF)};
+}
+
 // The program's colours that its images share with its windows.
-inline constexpr Rgb kBackColor{192, 224, 255};  // the dialog, and the odd list rows
-inline constexpr Rgb kTextNavy{0, 0, 128};
-inline constexpr Rgb kMasterRed{255, 0, 0};    // "Master!" and pressed glyphs
-inline constexpr Rgb kFrameColor{64, 0, 176};  // the group boxes' frames
-inline constexpr Rgb kUnlearntGrey{96, 112, 144};
+inline constexpr Rgb kBackColor = RgbOf(palette::kBackColor);
+inline constexpr Rgb kAltRowColor = RgbOf(palette::kAltRowColor);
+inline constexpr Rgb kTextNavy = RgbOf(palette::kTextColor);
+inline constexpr Rgb kMasterRed = RgbOf(palette::kMasterColor);  // and pressed glyphs
+inline constexpr Rgb kFrameColor = RgbOf(palette::kFrameColor);
+inline constexpr Rgb kUnlearntGrey = RgbOf(palette::kUnlearntColor);
 inline constexpr Rgb kLightEdge{240, 248, 255};  // the step buttons' outer light
 
 }  // namespace imagegen

@@ -1,6 +1,7 @@
 #include "StepButtonImage.h"
 
 #include "ProgramColors.h"
+#include "res/StepImages.h"
 
 #include <cstdlib>
 #include <vector>
@@ -8,9 +9,9 @@
 namespace imagegen {
 namespace {
 
-constexpr Rgb kMaskColor{255, 0, 255};
+constexpr Rgb kMaskColor = RgbOf(stepimages::kMaskColor);
 constexpr Rgb kOddRowFace = kBackColor;
-constexpr Rgb kEvenRowFace{180, 212, 244};
+constexpr Rgb kEvenRowFace = kAltRowColor;
 constexpr Rgb kOuterLight = kLightEdge;
 constexpr Rgb kOddRowInnerLight{224, 240, 255};
 constexpr Rgb kEvenRowInnerLight{220, 236, 255};
@@ -65,16 +66,25 @@ void DrawStroke(RgbImage& image, Stroke stroke, int shift, Rgb color) {
   }
 }
 
-}  // namespace
+struct StepImageKind {
+  StepGlyph glyph;
+  bool pressed;
+  bool evenRow;
+};
 
+// The inverse of stepimages::IndexOf.
 StepImageKind DescribeStepImage(int index) {
-  return {static_cast<StepGlyph>((index / 2) % 4), index % 2 == 1, index >= 8};
+  return {static_cast<StepGlyph>((index % stepimages::kEvenRowFirst) / 2), index % 2 == 1,
+          index >= stepimages::kEvenRowFirst};
 }
+
+}  // namespace
 
 RgbImage BuildStepButtonImage(int index) {
   const StepImageKind kind = DescribeStepImage(index);
-  RgbImage image(kStepImageWidth, kStepImageHeight, kind.evenRow ? kEvenRowFace : kOddRowFace);
-  for (int x = 0; x < kStepImageWidth; ++x) image.Set(x, 0, kMaskColor);
+  RgbImage image(stepimages::kWidth, stepimages::kHeight,
+                 kind.evenRow ? kEvenRowFace : kOddRowFace);
+  for (int x = 0; x < stepimages::kWidth; ++x) image.Set(x, 0, kMaskColor);
 
   const Rgb innerLight = kind.evenRow ? kEvenRowInnerLight : kOddRowInnerLight;
   if (kind.pressed) {

@@ -5,6 +5,7 @@
 #include "IcoWriter.h"
 #include "ProgramIcon.h"
 #include "StepButtonImage.h"
+#include "res/StepImages.h"
 
 #include <cstdio>
 #include <fstream>
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
-  for (int index = 0; index < imagegen::kStepImageCount; ++index)
+  for (int index = 0; index < stepimages::kCount; ++index)
     if (!WriteBmp16(folder + "/step" + std::to_string(index) + ".bmp",
                     imagegen::BuildStepButtonImage(index)))
       return 1;
