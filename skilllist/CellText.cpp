@@ -2,17 +2,16 @@
 
 #include <cstring>
 
-namespace {
+#include "data/TextUtil.h"
 
-constexpr UINT kShiftJis = 932;
+namespace {
 
 // Bytes of the longest prefix of text that fits in limit bytes without
 // splitting a double-byte character.
 std::size_t FittingLength(const char* text, std::size_t limit) {
   std::size_t length = 0;
   while (text[length]) {
-    const bool doubleByte =
-        IsDBCSLeadByteEx(kShiftJis, static_cast<BYTE>(text[length])) && text[length + 1] != '\0';
+    const bool doubleByte = IsShiftJisLeadByte(text[length]) && text[length + 1] != '\0';
     const std::size_t next = length + (doubleByte ? 2 : 1);
     if (next > limit) break;
     length = next;

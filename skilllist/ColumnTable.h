@@ -1,9 +1,5 @@
 #pragma once
 
-#include <windows.h>
-
-#include <commctrl.h>
-
 #include <JapaneseText.h>
 
 // The columns both lists share. The title list ends in one wide column over
@@ -29,9 +25,13 @@ inline constexpr int kTitleColumnCount = kColumnFirstStep + 1;
 inline constexpr int kColumnWidths[kTitleColumnCount] = {0, 100, 130, 50, 130, 50, 55, 50, 120};
 inline constexpr int kStepColumnWidth = kColumnWidths[kColumnFirstStep] / kStepColumnCount;
 
-inline constexpr int kColumnFormats[kTitleColumnCount] = {
-    LVCFMT_LEFT,   LVCFMT_LEFT,   LVCFMT_LEFT,   LVCFMT_CENTER, LVCFMT_LEFT,
-    LVCFMT_CENTER, LVCFMT_CENTER, LVCFMT_CENTER, LVCFMT_CENTER};
+// How a column aligns its texts; the list views turn it into their own formats.
+enum class ColumnAlign { kLeft, kCenter };
+
+inline constexpr ColumnAlign kColumnAligns[kTitleColumnCount] = {
+    ColumnAlign::kLeft,   ColumnAlign::kLeft,   ColumnAlign::kLeft,
+    ColumnAlign::kCenter, ColumnAlign::kLeft,   ColumnAlign::kCenter,
+    ColumnAlign::kCenter, ColumnAlign::kCenter, ColumnAlign::kCenter};
 
 // Also the texts of the title list's single row, with kListTitleCounter last.
 inline constexpr const char* kColumnTitles[kTextColumnCount] = {"",

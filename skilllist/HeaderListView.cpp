@@ -74,9 +74,9 @@ LRESULT HeaderListView::OnGetDispInfo(NMLVDISPINFOA& request) {
 
 void HeaderListView::SetUpColumns() {
   for (int column = 0; column < kTextColumnCount; ++column)
-    InsertColumn(column, kColumnTitles[column], kColumnWidths[column], kColumnFormats[column]);
+    InsertColumn(column, kColumnTitles[column], kColumnWidths[column], kColumnAligns[column]);
   InsertColumn(kColumnFirstStep, "", kColumnWidths[kColumnFirstStep],
-               kColumnFormats[kColumnFirstStep]);
+               kColumnAligns[kColumnFirstStep]);
   SendMessageA(Hwnd(), LVM_SETITEMCOUNT, 1, LVSICF_NOINVALIDATEALL);
 }
 
@@ -88,12 +88,13 @@ void HeaderListView::SetUpStyles() const {
   SendMessageA(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, kExtended, kExtended);
 }
 
-void HeaderListView::InsertColumn(int index, const char* title, int width, int format) const {
+void HeaderListView::InsertColumn(int index, const char* title, int width,
+                                  ColumnAlign align) const {
   char titleBuffer[kColumnTitleBufferLength];
   lstrcpynA(titleBuffer, title, kColumnTitleBufferLength);
   LVCOLUMNA column{};
   column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-  column.fmt = format;
+  column.fmt = align == ColumnAlign::kCenter ? LVCFMT_CENTER : LVCFMT_LEFT;
   column.cx = width;
   column.pszText = titleBuffer;
   column.cchTextMax = kColumnTitleBufferLength;

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "skilllist/ColumnTable.h"
 #include "ui/ControlBase.h"
 
 // The one-row title list above the skill list: an owner-data report list
@@ -27,7 +28,7 @@ class HeaderListView : public ControlBase {
   // Columns 0 to 8 and the one row.
   virtual void SetUpColumns();
 
-  void InsertColumn(int index, const char* title, int width, int format) const;
+  void InsertColumn(int index, const char* title, int width, ColumnAlign align) const;
 
  private:
   // LVN_ITEMCHANGED: no row stays selected or focused.

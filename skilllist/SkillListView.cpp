@@ -209,9 +209,10 @@ void SkillListView::SetAltRowColor(COLORREF color, bool redraw) {
 
 void SkillListView::SetUpColumns() {
   for (int column = 0; column < kTextColumnCount; ++column)
-    InsertColumn(column, kColumnTitles[column], kColumnWidths[column], kColumnFormats[column]);
+    InsertColumn(column, kColumnTitles[column], kColumnWidths[column], kColumnAligns[column]);
   for (int step = 0; step < kStepColumnCount; ++step)
-    InsertColumn(kColumnFirstStep + step, kStepColumnTitles[step], kStepColumnWidth, LVCFMT_LEFT);
+    InsertColumn(kColumnFirstStep + step, kStepColumnTitles[step], kStepColumnWidth,
+                 ColumnAlign::kLeft);
 }
 
 void SkillListView::PressCell(int row, int column) {
@@ -359,7 +360,7 @@ void SkillListView::PaintCell(const NMLVCUSTOMDRAW& draw) const {
   SendMessageA(Hwnd(), LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
   std::string text;
   RowCellText(row, column, text);
-  PaintTextCell(draw.nmcd.hdc, cell, text.c_str(), kColumnFormats[column], draw.clrText,
+  PaintTextCell(draw.nmcd.hdc, cell, text.c_str(), kColumnAligns[column], draw.clrText,
                 draw.clrTextBk);
 }
 

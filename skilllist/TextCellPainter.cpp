@@ -1,7 +1,5 @@
 #include "skilllist/TextCellPainter.h"
 
-#include <commctrl.h>
-
 #include "ui/GdiObject.h"
 #include "ui/TextDrawing.h"
 
@@ -12,14 +10,14 @@ constexpr int kTextMargin = 3;
 
 }  // namespace
 
-void PaintTextCell(HDC dc, const RECT& cell, const char* text, int columnFormat, COLORREF textColor,
-                   COLORREF backColor) {
+void PaintTextCell(HDC dc, const RECT& cell, const char* text, ColumnAlign align,
+                   COLORREF textColor, COLORREF backColor) {
   const OwnedBrush back = MakeSolidBrush(backColor);
   FillRect(dc, &cell, back.Get());
 
   RECT label = cell;
   InflateRect(&label, -kTextMargin, 0);
-  const UINT alignment = (columnFormat & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER ? DT_CENTER : DT_LEFT;
+  const UINT alignment = align == ColumnAlign::kCenter ? DT_CENTER : DT_LEFT;
   DrawPlainText(dc, text, label,
                 alignment | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS, textColor);
 }

@@ -18,7 +18,6 @@
 
 #include "TestSupport.h"
 #include "app/CharacterPlugin.h"
-#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/OverviewDialog.h"
 #include "plan/GameDatabase.h"
@@ -444,16 +443,4 @@ TEST_F(MainWindowTest, TheFirstDroppedFileIsLoadedAsAPlan) {
   EXPECT_EQ(std::to_string(database.TotalPoints()), Total());
   SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // as loaded, it closes without a question
   EXPECT_FALSE(IsWindow(dialog));
-}
-
-TEST(CommandLineTest, TheFirstArgumentIsTakenQuotedOrBare) {
-  const struct {
-    const char* arguments;
-    const char* first;
-  } lines[] = {{"\"D:\\my plans\\a.vx3\" -extra", "D:\\my plans\\a.vx3"},
-               {" \t D:\\a.vx3 b.vx3", "D:\\a.vx3"},
-               {"\"unclosed name", "unclosed name"}};
-  for (const auto& line : lines)
-    EXPECT_EQ(line.first, FirstArgument(line.arguments)) << line.arguments;
-  EXPECT_EQ("", FirstArgument(nullptr));
 }
