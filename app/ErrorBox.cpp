@@ -1,7 +1,5 @@
 #include "app/ErrorBox.h"
 
-#include "app/ErrorCaption.h"
-
 void ShowErrorBox(HWND owner, const char* text) {
   MessageBoxA(owner, text, kErrorCaption, MB_ICONERROR | MB_OK);
 }

@@ -8,7 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/ErrorBox.h"
 #include "app/MainWindow.h"
-#include "app/ProgramPath.h"
+#include "app/OperatingSystem.h"
 #include "plan/GameDatabase.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {

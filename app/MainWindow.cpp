@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "app/CharacterPlugin.h"
-#include "app/DroppedFile.h"
+#include "app/OperatingSystem.h"
 #include "app/PlanClipboardCommand.h"
 #include "app/PlanCommands.h"
 #include "app/PlanFileCommand.h"

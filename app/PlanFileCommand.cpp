@@ -9,9 +9,8 @@
 
 #include "app/ErrorBox.h"
 #include "app/MainWindow.h"
+#include "app/OperatingSystem.h"
 #include "app/PlanSnapshot.h"
-#include "app/ProgramPath.h"
-#include "app/SystemLibrary.h"
 #include "plan/GameDatabase.h"
 
 namespace {

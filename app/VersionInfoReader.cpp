@@ -5,7 +5,7 @@
 #include <memory>
 #include <new>
 
-#include "app/SystemLibrary.h"
+#include "app/OperatingSystem.h"
 #include "data/TextUtil.h"
 
 namespace {

@@ -93,7 +93,7 @@ TEST(CharacterPluginTest, SearchesBesideTheProgramButNotTheCurrentDirectory) {
   CharacterPlugin plugin;
   EXPECT_FALSE(plugin.loadLibrary("VexaChar.dll"));
 
-  const std::string besideProgram = ProgramFolder() + "VexaChar.dll";
+  const std::string besideProgram = TestProgramFolder() + "VexaChar.dll";
   ASSERT_TRUE(CopyFileA(VariantPath(PELL_VEXACHAR).c_str(), besideProgram.c_str(), FALSE));
   EXPECT_TRUE(plugin.loadLibrary("VexaChar.dll"));
   EXPECT_EQ("VexaChar.dll", plugin.loadedFileName());
@@ -101,7 +101,7 @@ TEST(CharacterPluginTest, SearchesBesideTheProgramButNotTheCurrentDirectory) {
   GetModuleFileNameA(GetModuleHandleA("VexaChar.dll"), loaded, MAX_PATH);
   EXPECT_STRCASEEQ(besideProgram.c_str(), loaded);
   // Replaced by a library that is not found, the loaded one is let go.
-  EXPECT_FALSE(plugin.loadLibrary(ProgramFolder() + "NoSuchPlugin.dll"));
+  EXPECT_FALSE(plugin.loadLibrary(TestProgramFolder() + "NoSuchPlugin.dll"));
   EXPECT_FALSE(plugin.isLoaded());
   EXPECT_EQ("", plugin.loadedFileName());
   EXPECT_EQ(nullptr, GetModuleHandleA("VexaChar.dll"));

@@ -17,7 +17,7 @@
 #include <iterator>
 
 #include "TestSupport.h"
-#include "app/ErrorCaption.h"
+#include "app/ErrorBox.h"
 #include "plan/GameDatabase.h"
 #include "res/ControlIds.h"
 #include "res/DialogIds.h"

@@ -20,7 +20,7 @@ std::string ThisProgram() {
 TEST(VersionInfoReaderTest, FileVersionOnlyFromAVersionResource) {
   std::string version = "untouched";
   // A missing file, and the plug-in, which has no version resource.
-  EXPECT_FALSE(VersionInfoReader().FileVersionString(ProgramFolder() + "missing.exe", version));
+  EXPECT_FALSE(VersionInfoReader().FileVersionString(TestProgramFolder() + "missing.exe", version));
   EXPECT_FALSE(VersionInfoReader().FileVersionString(VariantPath(PELL_VEXACHAR), version));
   EXPECT_EQ("untouched", version);
   EXPECT_TRUE(VersionInfoReader().FileVersionString(ThisProgram(), version));

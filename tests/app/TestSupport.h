@@ -18,7 +18,7 @@
 #include "harness/WindowTestSupport.h"
 
 // The test program's folder, with a trailing backslash.
-inline std::string ProgramFolder() {
+inline std::string TestProgramFolder() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   const std::string program(path);
@@ -29,7 +29,7 @@ inline std::string ProgramFolder() {
 inline std::string VariantPath(std::string relative) {
   std::replace(relative.begin(), relative.end(), '/', '\\');
   char full[MAX_PATH] = {};
-  GetFullPathNameA((ProgramFolder() + relative).c_str(), MAX_PATH, full, nullptr);
+  GetFullPathNameA((TestProgramFolder() + relative).c_str(), MAX_PATH, full, nullptr);
   return full;
 }
 

@@ -1,8 +1,8 @@
-#include "app/DroppedFile.h"
-
-#include "app/SystemLibrary.h"
+#include "app/OperatingSystem.h"
 
 namespace {
+
+constexpr DWORD kPathChars = 1024;
 
 struct ShellDrop {
   decltype(&DragQueryFileA) query = nullptr;
@@ -19,6 +19,24 @@ const ShellDrop& Shell() {
 }
 
 }  // namespace
+
+std::string ProgramPath() {
+  char path[kPathChars] = {};
+  GetModuleFileNameA(nullptr, path, kPathChars);
+  return path;
+}
+
+std::string ProgramFolder() {
+  const std::string path = ProgramPath();
+  return path.substr(0, path.rfind('\\') + 1);
+}
+
+HMODULE LoadSystemLibrary(const char* fileName) {
+  char folder[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  return LoadLibraryA((std::string(folder, length) + "\\" + fileName).c_str());
+}
 
 bool TakeFirstDroppedFile(HDROP drop, std::string& path) {
   path.clear();
