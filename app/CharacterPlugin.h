@@ -11,7 +11,7 @@
 class CharacterPlugin {
  public:
   CharacterPlugin() = default;
-  virtual ~CharacterPlugin();
+  ~CharacterPlugin();
   CharacterPlugin(const CharacterPlugin&) = delete;
   CharacterPlugin& operator=(const CharacterPlugin&) = delete;
 

@@ -16,11 +16,6 @@ struct SkillEntry : SkillDefinition {
 
   SkillEntry() = default;
   explicit SkillEntry(const SkillDefinition& definition) : SkillDefinition(definition) {}
-  SkillEntry(const SkillEntry&) = default;
-  SkillEntry(SkillEntry&&) = default;
-  SkillEntry& operator=(const SkillEntry&) = default;
-  SkillEntry& operator=(SkillEntry&&) = default;
-  ~SkillEntry() override = default;
 
   int MaxLevel() const;     // kMasterLevel for a masterable skill, else 1
   bool IsMastered() const;  // level == MaxLevel()
