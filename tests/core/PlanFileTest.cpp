@@ -253,17 +253,17 @@ TEST_F(PlanFileTest, HistoryIsBoundedAndTheNewestStepsSurvive) {
       if (row != round) database.StepRowLevel(row, Max, changes);
     database.EndStep();
   }
-  EXPECT_LE(database.HistoryBytes(), PlanHistory::kByteLimit);
+  EXPECT_LE(database.HistoryBytes(), StepList::kByteLimit);
   // Only the oldest steps go: what is left fills the bound to within a step.
-  EXPECT_GT(database.HistoryBytes(), PlanHistory::kByteLimit * 9 / 10);
+  EXPECT_GT(database.HistoryBytes(), StepList::kByteLimit * 9 / 10);
   ASSERT_TRUE(database.Undo() && database.Undo());  // back to round 14's plan
   Levels round14(20001, 11);
   round14[14] = 0;
   EXPECT_EQ(State(kBunnyRank1, round14), Now());
 
-  PlanHistory history;  // a single step larger than the bound is not kept
+  StepList history;  // a single step larger than the bound is not kept
   PlanStep huge;
-  huge.changes.resize(PlanHistory::kByteLimit / sizeof(LevelChange));
+  huge.changes.resize(StepList::kByteLimit / sizeof(LevelChange));
   history.Push(std::move(huge));
   EXPECT_FALSE(history.CanUndo());
 }
