@@ -9,7 +9,6 @@
 
 #include "app/ErrorBox.h"
 #include "app/MainWindow.h"
-#include "app/PlanSnapshot.h"
 #include "app/ProgramPath.h"
 #include "app/SystemLibrary.h"
 #include "plan/GameDatabase.h"
@@ -91,12 +90,12 @@ bool PlanFileCommand::Save(const char* path) const {
 // A load that fails while reading leaves the plan untouched; one that fails
 // on a record has rebuilt the plan already, and the window must show that.
 bool PlanFileCommand::Load(const char* path) {
-  const PlanSnapshot before(plan);
-  if (plan.LoadPlan(path)) {
+  bool rebuilt = false;
+  if (plan.LoadPlan(path, rebuilt)) {
     window.FollowPlan();
     return true;
   }
   ShowErrorBox(window.Hwnd(), kPlanFileLoadError);
-  if (PlanSnapshot(plan) != before) window.FollowPlan();
+  if (rebuilt) window.FollowPlan();
   return false;
 }

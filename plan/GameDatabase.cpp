@@ -103,7 +103,8 @@ bool GameDatabase::SavePlan(const char* path) {
   return true;
 }
 
-bool GameDatabase::LoadPlan(const char* path) {
+bool GameDatabase::LoadPlan(const char* path, bool& rebuilt) {
+  rebuilt = false;
   JobCode code = 0;
   std::vector<PlanRecord> records;
   if (path == nullptr || !ReadPlanFile(path, code, records)) return false;
@@ -111,6 +112,7 @@ bool GameDatabase::LoadPlan(const char* path) {
   if (JobCodeType(code) < 0) return false;
 
   const Lock lock(planLock);
+  rebuilt = true;
   if (!ReplayPlan(code, records)) return false;
   history.MarkSaved(plan.Levels());
   return true;

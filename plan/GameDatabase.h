@@ -61,7 +61,14 @@ class GameDatabase {
   // Plan files. A successful save or load is what the plan is compared with
   // to tell whether it was modified.
   bool SavePlan(const char* path);
-  bool LoadPlan(const char* path);
+  bool LoadPlan(const char* path) {
+    bool rebuilt = false;
+    return LoadPlan(path, rebuilt);
+  }
+  // The same, telling whether the plan was rebuilt for the file: false when
+  // the load failed while reading, before the plan was touched; true once the
+  // file was read, also when a record then named no skill of the plan.
+  bool LoadPlan(const char* path, bool& rebuilt);
   // The bytes that SavePlan would write now.
   std::string PlanFileText() const;
 
