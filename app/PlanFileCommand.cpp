@@ -47,16 +47,16 @@ bool PlanFileCommand::Run(bool save) {
   const std::string folder = PlanFolderBeside(ProgramPath());
   // Usually it exists already; the dialog copes with a folder that is missing.
   _mkdir(folder.c_str());
-  // The dialog takes the mouse: a held step cell ends first, so no worker
-  // steps the plan while the user chooses or while it is loaded.
-  window.SkillList().EndPress();
+  // Before the dialog, which takes the mouse: no worker steps the plan while
+  // the user chooses or while it is loaded.
+  window.BeginPlanChange();
   char path[kPathChars] = {};
   if (!AskPath(save, folder, path, kPathChars)) return false;
   return save ? Save(path) : Load(path);
 }
 
 bool PlanFileCommand::Open(const char* path) {
-  window.SkillList().EndPress();
+  window.BeginPlanChange();
   return Load(path);
 }
 
