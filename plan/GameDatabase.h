@@ -4,6 +4,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/GameTables.h"
 #include "plan/PlanHistory.h"

@@ -107,12 +107,9 @@ int SkillPlan::RowPoints(int row) const {
   return entry == nullptr ? -1 : entry->Points();
 }
 
-int SkillPlan::TotalPoints() const {
-  if (!totalValid) {
-    std::int64_t total = 0;
-    for (const SkillEntry* entry : rowEntries) total += entry->Points();
-    cachedTotal = ClampToInt32(total);
-    totalValid = true;
-  }
-  return cachedTotal;
+void SkillPlan::CountTotal() const {
+  std::int64_t total = 0;
+  for (const SkillEntry* entry : rowEntries) total += entry->Points();
+  cachedTotal = ClampToInt32(total);
+  totalValid = true;
 }

@@ -55,7 +55,10 @@ class SkillPlan {
   int StepLevel(const std::string& key, LevelOp op, ChangeList& changes);
   int StepRowLevel(int row, LevelOp op, ChangeList& changes);
   int RowPoints(int row) const;
-  int TotalPoints() const;
+  int TotalPoints() const {
+    if (!totalValid) CountTotal();
+    return cachedTotal;
+  }
 
   // Saved levels brought back as the steps would (PlanReplay.cpp); false at
   // a record that names no row, the records after it applied.
@@ -68,6 +71,7 @@ class SkillPlan {
   void RaisePrerequisites(SkillEntry& entry, ChangeList& changes);
   void ClearDependents(SkillEntry& entry, ChangeList& changes);
   void InvalidateTotal() { totalValid = false; }
+  void CountTotal() const;  // the rows' points added up into the cache
   void ReplayLevel(SkillEntry& entry, std::int32_t savedLevel);  // one plan file record
 
   const GameTables& tables;
