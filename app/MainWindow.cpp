@@ -182,8 +182,8 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM) {
 
 void MainWindow::OnReset() {
   if (!database) return;
-  // Also from the keyboard while a step cell is held: no worker steps on.
-  skillList.EndPress();
+  // Also from the keyboard while a step cell is held.
+  BeginPlanChange();
   database->ResetLevels();
   skillList.RefreshRows();
 }
@@ -193,7 +193,7 @@ bool MainWindow::ConfirmClose() {
   // A second close while the question is open is the same close.
   if (confirmingClose) return false;
   confirmingClose = true;
-  skillList.EndPress();
+  BeginPlanChange();
   const int answer = MessageBoxA(Hwnd(), kUnsavedChangesPrompt, kMainDialogCaption,
                                  MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON1);
   bool close = answer == IDNO;
@@ -232,7 +232,7 @@ bool MainWindow::CanRunCommand(UINT id) const {
 
 void MainWindow::OnUndoRedo(bool redo) {
   if (!database) return;
-  skillList.EndPress();
+  BeginPlanChange();
   if (redo ? database->Redo() : database->Undo()) FollowPlan();
 }
 

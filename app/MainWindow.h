@@ -58,7 +58,10 @@ class MainWindow : public DialogBase {
   // before Run.
   void OpenAtStart(const std::string& path) { startPlan = path; }
 
-  SkillListView& SkillList() { return skillList; }
+  // Every command that changes the plan calls this first: it ends a held
+  // step cell's press, so no auto-repeat worker steps a row of a plan being
+  // replaced, or while a dialog is up.
+  void BeginPlanChange() { skillList.EndPress(); }
 
  private:
   // WM_INITDIALOG, before the dialog base handles it.

@@ -14,7 +14,8 @@ constexpr UINT kTotalTool = IDC_TOTAL_LABEL;
 void MainWindow::ShowOverview() {
   // Also from Ctrl+I, which the menu's greying does not stop.
   if (!CanRunCommand(kCommandOverview)) return;
-  skillList.EndPress();
+  // Its dialog takes the mouse: a held press ends first, as before a change.
+  BeginPlanChange();
   OverviewDialog(Hwnd(), database->Overview()).Run(true, true);
 }
 

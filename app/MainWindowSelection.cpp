@@ -79,8 +79,7 @@ void MainWindow::RebuildFromSelection() {
   // A click on the button that is already set arrives as a click as well;
   // building the same plan again would wipe every level the user set.
   if (static_cast<JobCode>(code) == database->GetJobCode() && database->RowCount() > 0) return;
-  // A worker still stepping would step a row of the new plan.
-  skillList.EndPress();
+  BeginPlanChange();
   database->BuildPlan(static_cast<JobCode>(code));
   skillList.RefreshRows();
 }

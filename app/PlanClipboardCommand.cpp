@@ -32,8 +32,7 @@ void PlanClipboardCommand::Run(UINT id) {
 }
 
 void PlanClipboardCommand::Paste() {
-  // No worker may step a row of the plan being replaced.
-  window.SkillList().EndPress();
+  window.BeginPlanChange();
   std::string text;
   if (clipboard::GetText(window.Hwnd(), GameDatabase::kPasteLimit, text) && plan.PastePlan(text)) {
     window.FollowPlan();

@@ -10,7 +10,6 @@
 #include "app/ErrorBox.h"
 #include "app/MainWindow.h"
 #include "app/OperatingSystem.h"
-#include "app/PlanSnapshot.h"
 #include "plan/GameDatabase.h"
 
 namespace {
@@ -47,16 +46,16 @@ bool PlanFileCommand::Run(bool save) {
   const std::string folder = PlanFolderBeside(ProgramPath());
   // Usually it exists already; the dialog copes with a folder that is missing.
   _mkdir(folder.c_str());
-  // The dialog takes the mouse: a held step cell ends first, so no worker
-  // steps the plan while the user chooses or while it is loaded.
-  window.SkillList().EndPress();
+  // Before the dialog, which takes the mouse: no worker steps the plan while
+  // the user chooses or while it is loaded.
+  window.BeginPlanChange();
   char path[kPathChars] = {};
   if (!AskPath(save, folder, path, kPathChars)) return false;
   return save ? Save(path) : Load(path);
 }
 
 bool PlanFileCommand::Open(const char* path) {
-  window.SkillList().EndPress();
+  window.BeginPlanChange();
   return Load(path);
 }
 
@@ -90,12 +89,12 @@ bool PlanFileCommand::Save(const char* path) const {
 // A load that fails while reading leaves the plan untouched; one that fails
 // on a record has rebuilt the plan already, and the window must show that.
 bool PlanFileCommand::Load(const char* path) {
-  const PlanSnapshot before(plan);
-  if (plan.LoadPlan(path)) {
+  bool rebuilt = false;
+  if (plan.LoadPlan(path, rebuilt)) {
     window.FollowPlan();
     return true;
   }
   ShowErrorBox(window.Hwnd(), kPlanFileLoadError);
-  if (PlanSnapshot(plan) != before) window.FollowPlan();
+  if (rebuilt) window.FollowPlan();
   return false;
 }

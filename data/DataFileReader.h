@@ -6,7 +6,7 @@
 #include "data/DataFileObserver.h"
 #include "data/GameTables.h"
 
-// Reads the game data file into the tables a GameDatabase owns. Give it the
+// Reads the game data file into the tables (GameTables holds the program's). Give it the
 // three tables, in this order, then call readFile (or readText) once. An
 // observer, if one is given, is told what the reader drops and why; the
 // program gives none.

@@ -1,74 +1,180 @@
-// The table side of GameDatabase: loading and reading the data file's tables.
+// The plan lock around the tables, the plan and the history: each operation
+// locks, opens an undo step when it changes the plan, and asks its parts.
 #include "plan/GameDatabase.h"
 
-#include "data/DataFileReader.h"
-#include "data/DroppedLineCounter.h"
-#include "data/FileBytes.h"
+#include "plan/JobCodeLayout.h"
+#include "plan/PlanFile.h"
+#include "plan/PlanPaste.h"
 
-namespace {
+GameDatabase::GameDatabase() { plan.SetLevelObserver(&history); }
 
-constexpr char kDataFileName[] = "vexa.dat";
-
-bool IsType(int type) { return type >= 0 && type < kTypeCount; }
-
-}  // namespace
-
-GameDatabase::GameDatabase() = default;
-
-GameDatabase::~GameDatabase() { clear(); }
-
-// A plan file opened from the shell makes its folder the working directory;
-// the data file beside the program then serves, but one in the working
-// directory still wins, as it always has.
 bool GameDatabase::load(const std::string& fallbackFolder) {
   clear();
-  DataFileReader reader;
-  reader.setTypeNames(typeNames);
-  reader.setJobNames(jobNames);
-  reader.setSkillLists(skillLists);
-  DroppedLineCounter dropped;
-  reader.setObserver(dropped);
-  const bool fallBack = !fallbackFolder.empty() && !CanOpenFile(kDataFileName);
-  const bool read = reader.readFile(fallBack ? fallbackFolder + kDataFileName : kDataFileName);
-  droppedLines = dropped.Count();
-  return read;
+  return tables.load(fallbackFolder);
 }
 
 void GameDatabase::clear() {
-  std::lock_guard<std::recursive_mutex> lock(planLock);
-  for (std::string& name : typeNames) name.clear();
-  for (auto& row : jobNames) {
-    for (std::string& name : row) name.clear();
+  const Lock lock(planLock);
+  tables.clear();
+  plan.Clear();
+  history.Clear();  // its rows belong to the tables just dropped
+}
+
+bool GameDatabase::BuildPlan(JobCode code) {
+  const Lock lock(planLock);
+  const StepScope step(*this);
+  history.StartRebuild();
+  return plan.BuildPlan(code);
+}
+
+JobCode GameDatabase::GetJobCode() const {
+  const Lock lock(planLock);
+  return plan.GetJobCode();
+}
+
+int GameDatabase::RowCount() const {
+  const Lock lock(planLock);
+  return plan.RowCount();
+}
+
+SkillEntry& GameDatabase::FindEntry(const std::string& key) {
+  const Lock lock(planLock);
+  return plan.FindEntry(key);
+}
+
+bool GameDatabase::CopyRowEntry(int row, SkillEntry& out) const {
+  const Lock lock(planLock);
+  return plan.CopyRowEntry(row, out);
+}
+
+void GameDatabase::ResetLevels() {
+  const Lock lock(planLock);
+  const StepScope step(*this);
+  plan.ResetLevels();
+}
+
+int GameDatabase::StepLevel(const std::string& key, LevelOp op, ChangeList& changes) {
+  const Lock lock(planLock);
+  const StepScope step(*this);
+  return plan.StepLevel(key, op, changes);
+}
+
+int GameDatabase::StepRowLevel(int row, LevelOp op, ChangeList& changes) {
+  const Lock lock(planLock);
+  const StepScope step(*this);
+  return plan.StepRowLevel(row, op, changes);
+}
+
+int GameDatabase::RowPoints(int row) const {
+  const Lock lock(planLock);
+  return plan.RowPoints(row);
+}
+
+int GameDatabase::TotalPoints() const {
+  const Lock lock(planLock);
+  return plan.TotalPoints();
+}
+
+PlanOverview GameDatabase::Overview() const {
+  const Lock lock(planLock);
+  return OverviewOf(plan);
+}
+
+bool GameDatabase::CopyRowLinks(int row, SkillLinks& links) const {
+  const Lock lock(planLock);
+  return RowLinksOf(plan, row, links);
+}
+
+// The file is written outside the lock; what was written becomes the saved
+// plan only once it is in place.
+bool GameDatabase::SavePlan(const char* path) {
+  if (path == nullptr) return false;
+  std::string text;
+  PlanLevels written;
+  {
+    const Lock lock(planLock);
+    if (plan.RowCount() == 0) return false;
+    text = PlanText(plan.GetJobCode(), plan.Records());
+    written = plan.Levels();
   }
-  for (SkillList& list : skillLists) list.clear();
-  std::vector<SkillEntry*>().swap(rowEntries);  // releases the storage too
-  jobCode = 0;
-  droppedLines = 0;
-  totalValid = false;
-  ForgetHistory();  // its rows belong to the tables just dropped
-}
-
-bool GameDatabase::typeName(int type, std::string& out) const {
-  if (!IsType(type)) return false;
-  out = typeNames[type];
+  if (!WritePlanFile(path, text)) return false;
+  const Lock lock(planLock);
+  history.MarkSaved(std::move(written));
   return true;
 }
 
-bool GameDatabase::jobName(int type, int slot, std::string& out) const {
-  if (!IsType(type) || slot < 0 || slot >= kJobSlotCount) return false;
-  out = jobNames[type][slot];
+bool GameDatabase::LoadPlan(const char* path, bool& rebuilt) {
+  rebuilt = false;
+  JobCode code = 0;
+  std::vector<PlanRecord> records;
+  if (path == nullptr || !ReadPlanFile(path, code, records)) return false;
+  // A rebuild for a code without a character type would only empty the plan.
+  if (JobCodeType(code) < 0) return false;
+
+  const Lock lock(planLock);
+  rebuilt = true;
+  if (!ReplayPlan(code, records)) return false;
+  history.MarkSaved(plan.Levels());
   return true;
 }
 
-int GameDatabase::skillCount() const {
-  std::size_t count = 0;
-  for (const SkillList& list : skillLists) count += list.size();
-  return static_cast<int>(count);
+std::string GameDatabase::PlanFileText() const {
+  const Lock lock(planLock);
+  return PlanText(plan.GetJobCode(), plan.Records());
 }
 
-const SkillList& GameDatabase::skillList(int index) const {
-  // Out of range answers an empty list rather than reading past the table.
-  static const SkillList kNoSkills;
-  if (index < 0 || index >= kSkillListCount) return kNoSkills;
-  return skillLists[index];
+bool GameDatabase::PastePlan(std::string_view text) {
+  if (text.size() > kPasteLimit) return false;
+  JobCode code = 0;
+  std::vector<PlanRecord> records;
+  if (!ParsePastedPlan(text, code, records)) return false;
+  const Lock lock(planLock);
+  return PlanHoldsEveryKey(tables, code, records) && ReplayPlan(code, records);
+}
+
+// One step, also when a record fails after the rebuild.
+bool GameDatabase::ReplayPlan(JobCode code, const std::vector<PlanRecord>& records) {
+  const StepScope step(*this);
+  BuildPlan(code);
+  return plan.ReplayRecords(records);
+}
+
+void GameDatabase::BeginStep() {
+  const Lock lock(planLock);
+  history.BeginStep();
+}
+
+void GameDatabase::EndStep() {
+  const Lock lock(planLock);
+  history.EndStep();
+}
+
+bool GameDatabase::Undo() {
+  const Lock lock(planLock);
+  return history.Undo();
+}
+
+bool GameDatabase::Redo() {
+  const Lock lock(planLock);
+  return history.Redo();
+}
+
+bool GameDatabase::CanUndo() const {
+  const Lock lock(planLock);
+  return history.CanUndo();
+}
+
+bool GameDatabase::CanRedo() const {
+  const Lock lock(planLock);
+  return history.CanRedo();
+}
+
+bool GameDatabase::IsModified() const {
+  const Lock lock(planLock);
+  return history.IsModified();
+}
+
+std::size_t GameDatabase::HistoryBytes() const {
+  const Lock lock(planLock);
+  return history.Bytes();
 }

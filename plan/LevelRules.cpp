@@ -1,9 +1,9 @@
-#include <mutex>
+// The level rules: steps with their prerequisite raising and dependent
+// clearing, and the points that levels cost.
 #include <unordered_set>
 
 #include "plan/ClampedInt.h"
-#include "plan/GameDatabase.h"
-#include "plan/StepScope.h"
+#include "plan/SkillPlan.h"
 
 namespace {
 
@@ -32,22 +32,18 @@ struct WalkFrame {
 
 }  // namespace
 
-void GameDatabase::SetLevel(SkillEntry& entry, std::int32_t level) {
-  // A rebuild step keeps the whole plans instead; an entry that stands on no
-  // row (a prerequisite the plan lacks) is not shown and not kept.
-  if (openStepDepth > 0 && !openStep.rebuild && entry.rowId >= 0 && entry.level != level)
-    openStep.changes.push_back({entry.rowId, entry.level, level});
+void SkillPlan::SetLevel(SkillEntry& entry, std::int32_t level) {
+  // An entry that stands on no row (a prerequisite the plan lacks) is not
+  // shown, so no history keeps it.
+  if (levelObserver && entry.rowId >= 0 && entry.level != level)
+    levelObserver->LevelChanged({entry.rowId, entry.level, level});
   entry.level = level;
   InvalidateTotal();
 }
 
-void GameDatabase::InvalidateTotal() { totalValid = false; }
-
-int GameDatabase::StepLevel(const std::string& key, LevelOp op, ChangeList& changes) {
-  std::lock_guard<std::recursive_mutex> lock(planLock);
+int SkillPlan::StepLevel(const std::string& key, LevelOp op, ChangeList& changes) {
   SkillEntry& entry = FindEntry(key);
   if (entry.key.empty()) return -1;
-  const StepScope step(*this);
   const std::int32_t before = entry.level;
   changes.clear();
   SetLevel(entry, SteppedLevel(entry, op));
@@ -57,8 +53,7 @@ int GameDatabase::StepLevel(const std::string& key, LevelOp op, ChangeList& chan
   return entry.level;
 }
 
-int GameDatabase::StepRowLevel(int row, LevelOp op, ChangeList& changes) {
-  std::lock_guard<std::recursive_mutex> lock(planLock);
+int SkillPlan::StepRowLevel(int row, LevelOp op, ChangeList& changes) {
   if (row < 0 || row >= static_cast<int>(rowEntries.size())) return -1;
   const std::string key = rowEntries[row]->key;
   if (key.empty()) return -1;
@@ -67,7 +62,7 @@ int GameDatabase::StepRowLevel(int row, LevelOp op, ChangeList& changes) {
 
 // Each raise strictly increases a level, so the walk ends even on a cycle and
 // needs no visited set: a skill required at 2 and later at 3 ends at 3.
-void GameDatabase::RaisePrerequisites(SkillEntry& entry, ChangeList& changes) {
+void SkillPlan::RaisePrerequisites(SkillEntry& entry, ChangeList& changes) {
   std::vector<WalkFrame> stack{{&entry, 0}};
   while (!stack.empty()) {
     WalkFrame& frame = stack.back();
@@ -87,7 +82,7 @@ void GameDatabase::RaisePrerequisites(SkillEntry& entry, ChangeList& changes) {
 
 // Clearing only lowers levels, so a skill cleared once in a step has nothing
 // left to clear under it; visiting it again would only loop on a cycle.
-void GameDatabase::ClearDependents(SkillEntry& entry, ChangeList& changes) {
+void SkillPlan::ClearDependents(SkillEntry& entry, ChangeList& changes) {
   std::unordered_set<const SkillEntry*> cleared;
   std::vector<WalkFrame> stack{{&entry, 0}};
   while (!stack.empty()) {
@@ -107,19 +102,14 @@ void GameDatabase::ClearDependents(SkillEntry& entry, ChangeList& changes) {
   }
 }
 
-int GameDatabase::RowPoints(int row) const {
-  std::lock_guard<std::recursive_mutex> lock(planLock);
+int SkillPlan::RowPoints(int row) const {
   const SkillEntry* entry = RowEntry(row);
   return entry == nullptr ? -1 : entry->Points();
 }
 
-int GameDatabase::TotalPoints() const {
-  std::lock_guard<std::recursive_mutex> lock(planLock);
-  if (!totalValid) {
-    std::int64_t total = 0;
-    for (const SkillEntry* entry : rowEntries) total += entry->Points();
-    cachedTotal = ClampToInt32(total);
-    totalValid = true;
-  }
-  return cachedTotal;
+void SkillPlan::CountTotal() const {
+  std::int64_t total = 0;
+  for (const SkillEntry* entry : rowEntries) total += entry->Points();
+  cachedTotal = ClampToInt32(total);
+  totalValid = true;
 }

@@ -1,51 +1,55 @@
 #include "plan/PlanHistory.h"
 
-#include <unordered_map>
 #include <utility>
 
-bool PlanStep::Compact() {
-  std::unordered_map<std::int32_t, std::size_t> merged;
-  std::vector<LevelChange> kept;
-  for (const LevelChange& change : changes) {
-    const auto found = merged.emplace(change.row, kept.size());
-    if (found.second)
-      kept.push_back(change);
-    else
-      kept[found.first->second].after = change.after;
+void PlanHistory::EndStep() {
+  if (openDepth == 0 || --openDepth > 0) return;
+  PlanStep step = std::move(openStep);
+  openStep = PlanStep();
+  if (step.rebuild) {
+    step.after = plan.Levels();
+    if (step.after == step.before) return;
+  } else if (!step.Compact()) {
+    return;
   }
-  changes.clear();
-  for (const LevelChange& change : kept)
-    if (change.before != change.after) changes.push_back(change);
-  changes.shrink_to_fit();
-  return !changes.empty();
+  steps.Push(std::move(step));
 }
 
-std::size_t PlanStep::Bytes() const {
-  return sizeof(PlanStep) + (levelsBefore.capacity() + levelsAfter.capacity()) * sizeof(RowLevel) +
-         changes.capacity() * sizeof(LevelChange);
+void PlanHistory::StartRebuild() {
+  if (openStep.rebuild) return;
+  openStep.rebuild = true;  // from here on no level change is kept one by one
+  // Levels this step changed before the rebuild go back first, so that the
+  // step keeps the plan as the step found it.
+  const std::vector<LevelChange> changes = std::move(openStep.changes);
+  openStep.changes.clear();
+  for (auto change = changes.rbegin(); change != changes.rend(); ++change)
+    plan.SetRowLevel(change->row, change->before);
+  openStep.before = plan.Levels();
 }
 
-void PlanHistory::Push(PlanStep step) {
-  while (steps.size() > position) {
-    bytes -= steps.back().Bytes();
-    steps.pop_back();
+// A rebuild step keeps the whole plans instead; changes outside a step (an
+// undo or redo itself) are no step.
+void PlanHistory::LevelChanged(const LevelChange& change) {
+  if (openDepth > 0 && !openStep.rebuild) openStep.changes.push_back(change);
+}
+
+bool PlanHistory::Revisit(bool forward) {
+  if (openDepth > 0) return false;
+  const PlanStep* step = forward ? steps.Redo() : steps.Undo();
+  if (step == nullptr) return false;
+  if (step->rebuild) {
+    plan.Restore(forward ? step->after : step->before);
+  } else if (forward) {
+    for (const LevelChange& change : step->changes) plan.SetRowLevel(change.row, change.after);
+  } else {
+    for (auto change = step->changes.rbegin(); change != step->changes.rend(); ++change)
+      plan.SetRowLevel(change->row, change->before);
   }
-  bytes += step.Bytes();
-  steps.push_back(std::move(step));
-  position = steps.size();
-  while (bytes > kByteLimit && !steps.empty()) {
-    bytes -= steps.front().Bytes();
-    steps.pop_front();
-    --position;
-  }
+  return true;
 }
 
-const PlanStep* PlanHistory::Undo() {
-  if (!CanUndo()) return nullptr;
-  return &steps[--position];
-}
-
-const PlanStep* PlanHistory::Redo() {
-  if (!CanRedo()) return nullptr;
-  return &steps[position++];
+void PlanHistory::Clear() {
+  steps = StepList();
+  openStep = PlanStep();
+  savedPlan = PlanLevels();
 }

@@ -1,60 +1,53 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
-#include <deque>
-#include <vector>
+#include <utility>
 
-// One row's level before and after a step.
-struct LevelChange {
-  std::int32_t row;
-  std::int32_t before;
-  std::int32_t after;
-};
+#include "plan/PlanStep.h"
+#include "plan/SkillPlan.h"
+#include "plan/StepList.h"
 
-// One row's level at one moment.
-struct RowLevel {
-  std::int32_t row;
-  std::int32_t level;
-  bool operator==(const RowLevel& other) const { return row == other.row && level == other.level; }
-};
-
-// One undoable user action: what it changed, never a copy of the plan. A step
-// that rebuilt the plan keeps both codes and the rows each plan had above 0;
-// any other step keeps the rows whose levels it changed.
-struct PlanStep {
-  bool rebuild = false;
-  std::uint32_t codeBefore = 0;
-  std::uint32_t codeAfter = 0;
-  std::vector<RowLevel> levelsBefore;
-  std::vector<RowLevel> levelsAfter;
-  std::vector<LevelChange> changes;
-
-  // Merges the changes of each row into one (first before, last after) and
-  // drops rows that ended where they began; true when anything is left.
-  bool Compact();
-  std::size_t Bytes() const;
-};
-
-// The undo and redo steps of the plan, bounded in memory: the oldest steps go
-// first once the steps together take more than kByteLimit.
-class PlanHistory {
+// The plan's undo history: the step open around the changes of one user
+// action, the steps that can be undone and redone, and the plan as it was
+// last saved or loaded. It hears every level change of the plan and brings
+// the plan back itself. Like the plan, it takes no lock.
+class PlanHistory : public LevelObserver {
  public:
-  static constexpr std::size_t kByteLimit = 4000000;
+  explicit PlanHistory(SkillPlan& plan) : plan(plan) {}
+  PlanHistory(const PlanHistory&) = delete;
+  PlanHistory& operator=(const PlanHistory&) = delete;
 
-  // Drops the steps that could be redone, then adds the step.
-  void Push(PlanStep step);
-  // The step to revert, moving back over it; nullptr when none is left.
-  const PlanStep* Undo();
-  // The step to make again, moving forward over it; nullptr when none is left.
-  const PlanStep* Redo();
-  bool CanUndo() const { return position > 0; }
-  bool CanRedo() const { return position < steps.size(); }
-  std::size_t Bytes() const { return bytes; }
-  std::size_t Size() const { return steps.size(); }
+  // Every change between the outermost BeginStep and its EndStep is one
+  // step. A step that changed nothing is not kept.
+  void BeginStep() { ++openDepth; }
+  void EndStep();
+  // Turns the open step into a rebuild step, which keeps the plan as it stood
+  // before the step; call it before the plan is rebuilt.
+  void StartRebuild();
+  void LevelChanged(const LevelChange& change) override;
+
+  // Bring back the plan as it was before or after a step: code and levels.
+  // False when there is none, or while a step is open.
+  bool Undo() { return Revisit(false); }
+  bool Redo() { return Revisit(true); }
+  bool CanUndo() const { return steps.CanUndo(); }
+  bool CanRedo() const { return steps.CanRedo(); }
+  std::size_t Bytes() const { return steps.Bytes(); }
+
+  // The plan as saved or loaded, and whether the plan now differs from it.
+  void MarkSaved(PlanLevels saved) { savedPlan = std::move(saved); }
+  bool IsModified() const { return plan.Levels() != savedPlan; }
+
+  // Forgets every step and the saved plan: the empty plan of the start.
+  void Clear();
 
  private:
-  std::deque<PlanStep> steps;
-  std::size_t position = 0;  // steps before it can be undone, from it on redone
-  std::size_t bytes = 0;
+  // Undo (backwards) or redo (forward) of one step.
+  bool Revisit(bool forward);
+
+  SkillPlan& plan;
+  StepList steps;
+  PlanStep openStep;
+  int openDepth = 0;
+  PlanLevels savedPlan;
 };

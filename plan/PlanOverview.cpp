@@ -1,10 +1,9 @@
 #include "plan/PlanOverview.h"
 
 #include <algorithm>
-#include <mutex>
 
 #include "plan/ClampedInt.h"
-#include "plan/GameDatabase.h"
+#include "plan/SkillPlan.h"
 
 void PlanOverviewTally::Add(const SkillEntry& skill) {
   ++overview.skillCount;
@@ -38,13 +37,12 @@ PlanOverview PlanOverviewTally::Finish(std::int32_t totalPoints) {
   return finished;
 }
 
-PlanOverview GameDatabase::Overview() const {
-  std::lock_guard<std::recursive_mutex> lock(planLock);
+PlanOverview OverviewOf(const SkillPlan& plan) {
   PlanOverviewTally tally;
-  for (int row = 0; row < static_cast<int>(rowEntries.size()); ++row) {
+  for (int row = 0; row < plan.RowCount(); ++row) {
     // A skill on two rows stands at its later one and is counted there.
-    const SkillEntry* entry = RowEntry(row);
+    const SkillEntry* entry = plan.RowEntry(row);
     if (entry != nullptr && entry->rowId == row) tally.Add(*entry);
   }
-  return tally.Finish(TotalPoints());
+  return tally.Finish(plan.TotalPoints());
 }

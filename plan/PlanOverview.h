@@ -7,6 +7,8 @@
 
 #include "plan/SkillEntry.h"
 
+class SkillPlan;
+
 // One master item that the plan's mastered skills need, summed over them.
 struct MasterItemTotal {
   std::string name;
@@ -35,3 +37,6 @@ class PlanOverviewTally {
   std::vector<std::int64_t> itemSums;                // beside overview.items
   std::map<std::string, std::size_t> itemPositions;  // name to index in overview.items
 };
+
+// The plan added up: each skill once, at the row its entry stands on.
+PlanOverview OverviewOf(const SkillPlan& plan);

@@ -1,12 +1,12 @@
 // Plan text pasted from a chat or a post: checked whole before the plan is
 // touched, then loaded as a plan file is.
+#include "plan/PlanPaste.h"
+
 #include <algorithm>
-#include <mutex>
 #include <set>
 #include <string>
 
 #include "data/TextUtil.h"
-#include "plan/GameDatabase.h"
 #include "plan/JobCodeLayout.h"
 
 namespace {
@@ -63,22 +63,18 @@ std::string_view PlanPart(std::string_view text) {
 
 }  // namespace
 
-bool GameDatabase::PastePlan(std::string_view text) {
-  if (text.size() > kPasteLimit) return false;
-  JobCode code = 0;
-  std::vector<PlanRecord> records;
-  if (!ParsePlanText(PlanPart(TidiedLines(text)), code, records)) return false;
-  std::lock_guard<std::recursive_mutex> lock(planLock);
-  return PlanHoldsEveryKey(code, records) && ReplayPlan(code, records);
+bool ParsePastedPlan(std::string_view text, JobCode& code, std::vector<PlanRecord>& records) {
+  return ParsePlanText(PlanPart(TidiedLines(text)), code, records);
 }
 
 // The rows BuildPlan would make are the skills of the lists the code selects.
-bool GameDatabase::PlanHoldsEveryKey(JobCode code, const std::vector<PlanRecord>& records) const {
+bool PlanHoldsEveryKey(const GameTables& tables, JobCode code,
+                       const std::vector<PlanRecord>& records) {
   JobCodeLayout layout;
   if (!DecodeJobCode(code, layout)) return false;
   std::set<std::string_view> keys;
   for (int index : SelectedLists(layout))
-    for (const SkillDefinition& definition : skillList(index)) keys.insert(definition.key);
+    for (const SkillDefinition& definition : tables.skillList(index)) keys.insert(definition.key);
   return std::all_of(records.begin(), records.end(),
                      [&keys](const PlanRecord& record) { return keys.count(record.key) > 0; });
 }

@@ -1,28 +1,29 @@
 #include "plan/SkillLinks.h"
 
-#include <mutex>
 #include <unordered_set>
 
-#include "plan/GameDatabase.h"
+#include "plan/SkillPlan.h"
 
-const std::string& GameDatabase::DisplayNameOf(const std::string& key) const {
+namespace {
+
+const std::string& DisplayNameOf(const SkillPlan& plan, const std::string& key) {
   // No FindEntry here: a reader must not add entries.
-  const auto found = entries.find(key);
-  const bool held = found != entries.end() && !found->second.key.empty();
-  return held ? found->second.displayName : key;
+  const SkillEntry* held = plan.HeldEntry(key);
+  return held ? held->displayName : key;
 }
 
-bool GameDatabase::CopyRowLinks(int row, SkillLinks& links) const {
-  std::lock_guard<std::recursive_mutex> lock(planLock);
-  const SkillEntry* entry = RowEntry(row);
+}  // namespace
+
+bool RowLinksOf(const SkillPlan& plan, int row, SkillLinks& links) {
+  const SkillEntry* entry = plan.RowEntry(row);
   if (entry == nullptr) return false;
   links = SkillLinks();
   for (const SkillPrerequisite& prerequisite : entry->prerequisites)
-    links.prerequisites.emplace_back(DisplayNameOf(prerequisite.key), prerequisite.level);
+    links.prerequisites.emplace_back(DisplayNameOf(plan, prerequisite.key), prerequisite.level);
   // A dependent on two rows, or requiring the skill twice, is linked more than once.
   std::unordered_set<std::string> named;
   for (const SkillPrerequisite& dependent : entry->dependents)
     if (named.insert(dependent.key).second)
-      links.dependents.push_back(DisplayNameOf(dependent.key));
+      links.dependents.push_back(DisplayNameOf(plan, dependent.key));
   return true;
 }

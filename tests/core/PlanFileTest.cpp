@@ -72,7 +72,8 @@ TEST_F(PlanFileTest, LoadRebuildsAndReplaysEveryRecordFromTheLast) {
       {{0x112, {0, 0, 0, kMax, 1}}, true, "job 112\r\nskill y 2147483647\r\nskill x 1\r\n"},
       {{0x312, {0, 0, 0, 0, 0, 3}}, false, "job 312\r\nskill a 2\r\nskill gone 1\r\nskill r1 3"}};
   for (const auto& [state, loads, bytes] : cases) {
-    EXPECT_EQ(loads, database.LoadPlan(Write(bytes).c_str())) << bytes;
+    bool rebuilt = false;  // every file here reads, so the plan is rebuilt
+    EXPECT_TRUE(database.LoadPlan(Write(bytes).c_str(), rebuilt) == loads && rebuilt) << bytes;
     EXPECT_EQ(state, Now()) << bytes;
   }
 }
@@ -108,7 +109,9 @@ TEST_F(PlanFileTest, RefusedTextLeavesThePlanAndItsStepsUntouched) {
       {"job 112\r\nskill r1 1\r\n", false}};                 // r1 is no skill of the basic job
   for (const auto& [text, byLoad] : refused) {
     EXPECT_FALSE(database.PastePlan(text)) << text.substr(0, 60);
-    EXPECT_FALSE(byLoad && database.LoadPlan(Write(text).c_str())) << text.substr(0, 60);
+    bool rebuilt = false;  // a load refused unread never touches the plan
+    EXPECT_FALSE(byLoad && (database.LoadPlan(Write(text).c_str(), rebuilt) || rebuilt))
+        << text.substr(0, 60);
     EXPECT_EQ(State(kBunnyRank1, {2, 0, 1, 0, 0, 0}), Now()) << text.substr(0, 60);
     EXPECT_TRUE(database.CanRedo());
   }
@@ -253,17 +256,17 @@ TEST_F(PlanFileTest, HistoryIsBoundedAndTheNewestStepsSurvive) {
       if (row != round) database.StepRowLevel(row, Max, changes);
     database.EndStep();
   }
-  EXPECT_LE(database.HistoryBytes(), PlanHistory::kByteLimit);
+  EXPECT_LE(database.HistoryBytes(), StepList::kByteLimit);
   // Only the oldest steps go: what is left fills the bound to within a step.
-  EXPECT_GT(database.HistoryBytes(), PlanHistory::kByteLimit * 9 / 10);
+  EXPECT_GT(database.HistoryBytes(), StepList::kByteLimit * 9 / 10);
   ASSERT_TRUE(database.Undo() && database.Undo());  // back to round 14's plan
   Levels round14(20001, 11);
   round14[14] = 0;
   EXPECT_EQ(State(kBunnyRank1, round14), Now());
 
-  PlanHistory history;  // a single step larger than the bound is not kept
+  StepList history;  // a single step larger than the bound is not kept
   PlanStep huge;
-  huge.changes.resize(PlanHistory::kByteLimit / sizeof(LevelChange));
+  huge.changes.resize(StepList::kByteLimit / sizeof(LevelChange));
   history.Push(std::move(huge));
   EXPECT_FALSE(history.CanUndo());
 }
