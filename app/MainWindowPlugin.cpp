@@ -73,10 +73,6 @@ void MainWindow::SyncPlugin() {
   ThePlugin().SetRank(PluginJobSlot(code), 1);
 }
 
-void MainWindow::FollowPlan() {
-  if (ApplyJobCode() || (database && database->GetJobCode() == 0)) SyncPlugin();
-}
-
 void MainWindow::CloseSession() const {
   if (!ThePlugin().isLoaded()) return;
   ThePlugin().Delete();

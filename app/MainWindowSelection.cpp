@@ -1,5 +1,6 @@
 // The main window's selection: type, job and attribute handlers, the job
-// buttons' labels and the attribute boxes' enabling, and the rebuild of the plan.
+// buttons' labels and the attribute boxes' enabling, the rebuild of the plan,
+// and the controls following a plan replaced from outside.
 #include <string>
 
 #include "app/MainWindow.h"
@@ -82,6 +83,10 @@ void MainWindow::RebuildFromSelection() {
   BeginPlanChange();
   database->BuildPlan(static_cast<JobCode>(code));
   skillList.RefreshRows();
+}
+
+void MainWindow::FollowPlan() {
+  if (ApplyJobCode() || (database && database->GetJobCode() == 0)) SyncPlugin();
 }
 
 bool MainWindow::ApplyJobCode() {
