@@ -4,8 +4,6 @@
 // the character plug-in's side in MainWindowPlugin.cpp.
 #include "app/MainWindow.h"
 
-#include <JapaneseText.h>
-
 #include <string>
 #include <utility>
 
