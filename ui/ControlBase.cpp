@@ -23,8 +23,10 @@ bool ControlBase::Attach(HWND window) {
   if (window && window == Hwnd()) return true;
   if (!WindowBase::Attach(window)) return false;
   if (ownsFont) prevFont = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+  scale = DpiScale::Of(window);
   ResetColors();
   logFont = DefaultLogFont();
+  designFontHeight = 0;
   ApplyFont();
   return true;
 }
@@ -45,9 +47,15 @@ LRESULT ControlBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
 
 void ControlBase::SetFaceAndHeight(const char* name, int pixels, bool redraw) {
   lstrcpynA(logFont.lfFaceName, name ? name : "", LF_FACESIZE);
-  logFont.lfHeight = -pixels;
+  designFontHeight = pixels;
   ApplyFont();
   Repaint(redraw, false);
+}
+
+void ControlBase::SetDpi(DpiScale dpi, bool redraw) {
+  scale = dpi;
+  ApplyFont();
+  Repaint(redraw, true);
 }
 
 void ControlBase::SetBold(int on, bool redraw) {
@@ -70,6 +78,7 @@ void ControlBase::ApplyFont() {
   // The new font goes in before the old one is deleted, so the control never
   // holds a deleted font and hears of one change only (a list view re-measures
   // on every WM_SETFONT).
+  if (designFontHeight != 0) logFont.lfHeight = -scale(designFontHeight);
   HFONT built = CreateFontIndirectA(&logFont);
   if (ownsFont) InstallFont(built);
   font.Reset(built);

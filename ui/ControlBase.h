@@ -2,19 +2,22 @@
 
 #include <windows.h>
 
+#include "ui/DpiScale.h"
 #include "ui/GdiObject.h"
 #include "ui/WindowBase.h"
 
 // The base of every control object: a text colour, a background colour and a
 // font of its own built from a LOGFONTA. Every setter repaints only when asked
-// to and bound.
+// to and bound. Pixel sizes are the 96-DPI design's, drawn at the DPI the
+// control is shown at.
 class ControlBase : public WindowBase {
  public:
   // ownsFont: the object installs its font into the control (WM_SETFONT) and
   // puts the control's own font back when it lets go.
   explicit ControlBase(bool ownsFont);
 
-  // Binds, then resets the colours and the font (without repainting).
+  // Binds, takes the window's DPI, then resets the colours and the font
+  // (without repainting).
   bool Attach(HWND window) override;
   // Puts the control's own font back, then unbinds.
   bool Detach() override;
@@ -24,10 +27,13 @@ class ControlBase : public WindowBase {
   virtual void SetBold(int on, bool redraw);
   virtual void SetTextColor(COLORREF color, bool redraw);
   virtual void SetBackColor(COLORREF color, bool redraw);
-  // The face name and the character height in pixels, with one font built.
+  // The face name and the character height in design pixels, with one font built.
   void SetFaceAndHeight(const char* name, int pixels, bool redraw);
+  // Draws at another DPI from now on: the font is built again at its size.
+  virtual void SetDpi(DpiScale dpi, bool redraw);
 
   HFONT Font() const { return font.Get(); }
+  DpiScale Scale() const { return scale; }
 
  protected:
   // Back colour COLOR_BTNFACE, text colour COLOR_WINDOWTEXT, without repainting.
@@ -51,4 +57,7 @@ class ControlBase : public WindowBase {
   OwnedFont font;
   HFONT prevFont = nullptr;
   LOGFONTA logFont;
+  // The character height of the design; 0 keeps the default font's.
+  int designFontHeight = 0;
+  DpiScale scale;
 };

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include "res/DisplayScale.h"
+
+// A window's DPI, and the design's pixel lengths at it.
+class DpiScale {
+ public:
+  constexpr DpiScale() = default;
+  constexpr explicit DpiScale(UINT dpi) : dpi(dpi > 0 ? dpi : display::kDesignDpi) {}
+
+  constexpr UINT Dpi() const { return dpi; }
+  // A length of the 96-DPI design, rounded.
+  constexpr int operator()(int designPixels) const {
+    return display::Scaled(designPixels, static_cast<int>(dpi));
+  }
+  // The thickness of the design's one-pixel lines.
+  constexpr int Line() const { return display::LineWidth(static_cast<int>(dpi)); }
+  constexpr bool operator==(const DpiScale& other) const { return dpi == other.dpi; }
+  constexpr bool operator!=(const DpiScale& other) const { return dpi != other.dpi; }
+
+  // The DPI the window is shown at: its monitor's where the system tells it,
+  // else the screen's.
+  static DpiScale Of(HWND window);
+
+ private:
+  UINT dpi = display::kDesignDpi;
+};
