@@ -6,12 +6,15 @@
 #include <JapaneseText.h>
 
 #include "app/CommandLine.h"
+#include "app/DpiAwareness.h"
 #include "app/ErrorBox.h"
 #include "app/MainWindow.h"
 #include "app/OperatingSystem.h"
 #include "plan/GameDatabase.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
+  // Before the first window, whose scale it decides.
+  DeclareDpiAwareness();
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   // Destroyed in reverse: the database before the window that points to it.

@@ -144,6 +144,17 @@ void MainWindow::SetUpControls(HWND dialog) {
   StartPlugin();
 }
 
+void MainWindow::OnDpiChanged(DpiScale scale) {
+  ControlBase* const fixed[] = {&headerList, &skillList,  &resetButton,
+                                &loadButton, &saveButton, &totalLabel};
+  for (ControlBase* control : fixed) control->SetDpi(scale, true);
+  for (ControlBase& control : groupFrames) control.SetDpi(scale, true);
+  for (ControlBase& control : typeButtons) control.SetDpi(scale, true);
+  for (ControlBase& control : jobButtons) control.SetDpi(scale, true);
+  for (ControlBase& control : attributeBoxes) control.SetDpi(scale, true);
+  DockPlugin();
+}
+
 void MainWindow::OpenStartPlan() {
   // Once: a second paint may come before the posted open.
   const std::string path = std::move(startPlan);

@@ -38,6 +38,8 @@ class MainWindow : public DialogBase {
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Centres the main window and the plug-in's window together.
   void OnInitDialog() override;
+  // Every control at the new DPI, the plug-in's window docked again.
+  void OnDpiChanged(DpiScale scale) override;
 
   // After the plan was replaced from outside (a loaded plan file): refreshes
   // the list and the total and sets the type, job and attribute controls from

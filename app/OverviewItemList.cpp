@@ -5,6 +5,7 @@
 #include <JapaneseText.h>
 
 #include "skilllist/SkillTipText.h"
+#include "ui/DpiScale.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ void OverviewItemList::Fill(const std::vector<MasterItemTotal>& items) {
     LVCOLUMNA description{};
     description.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     description.fmt = column.format;
-    description.cx = column.width;
+    description.cx = DpiScale::Of(list)(column.width);
     description.pszText = const_cast<char*>(column.title);
     SendMessageA(list, LVM_INSERTCOLUMNA, index++, reinterpret_cast<LPARAM>(&description));
   }
@@ -80,7 +81,8 @@ void OverviewItemList::FitSkillsColumn() const {
   RECT client{};
   GetClientRect(Hwnd(), &client);
   int rest = client.right - client.left;
-  for (int column = 0; column < kSkillsColumn; ++column) rest -= kItemColumns[column].width;
+  const DpiScale scale = DpiScale::Of(Hwnd());
+  for (int column = 0; column < kSkillsColumn; ++column) rest -= scale(kItemColumns[column].width);
   SendMessageA(Hwnd(), LVM_SETCOLUMNWIDTH, kSkillsColumn, MAKELPARAM(rest > 0 ? rest : 0, 0));
 }
 
@@ -90,5 +92,5 @@ std::string OverviewItemList::TipText(int row) const {
   const auto width =
       SendMessageA(Hwnd(), LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text.c_str()));
   const auto columnWidth = SendMessageA(Hwnd(), LVM_GETCOLUMNWIDTH, kSkillsColumn, 0);
-  return width + kCellPadding > columnWidth ? text : std::string();
+  return width + DpiScale::Of(Hwnd())(kCellPadding) > columnWidth ? text : std::string();
 }

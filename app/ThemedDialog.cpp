@@ -11,9 +11,9 @@ HINSTANCE ModuleOf(HWND window) {
                 : GetModuleHandleA(nullptr);
 }
 
-HFONT ThemeFont() {
+HFONT ThemeFont(DpiScale scale) {
   LOGFONTA description{};
-  description.lfHeight = -kThemeFontHeight;
+  description.lfHeight = -scale(kThemeFontHeight);
   description.lfCharSet = DEFAULT_CHARSET;
   lstrcpynA(description.lfFaceName, kThemeFaceName, LF_FACESIZE);
   return CreateFontIndirectA(&description);
@@ -30,8 +30,7 @@ bool IsClass(HWND window, const char* name) {
 ThemedDialog::ThemedDialog(HWND owner, WORD templateId, const char* caption)
     : DialogBase(ModuleOf(owner), owner, templateId),
       caption(caption),
-      background(CreateSolidBrush(kThemeBackColor)),
-      font(ThemeFont()) {}
+      background(CreateSolidBrush(kThemeBackColor)) {}
 
 LRESULT ThemedDialog::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_INITDIALOG) {
@@ -49,15 +48,29 @@ LRESULT ThemedDialog::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lP
   return reinterpret_cast<LRESULT>(background.Get());
 }
 
+void ThemedDialog::OnDpiChanged(DpiScale scale) {
+  for (const auto& button : buttons) button->SetDpi(scale, true);
+  SetChildFonts(scale);
+}
+
+void ThemedDialog::SetChildFonts(DpiScale scale) {
+  HFONT built = ThemeFont(scale);
+  for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (!IsClass(child, "Button"))
+      SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(built), TRUE);
+  // The former font goes only once no child holds it.
+  font.Reset(built);
+}
+
 void ThemedDialog::ApplyThemeToControls() {
   buttons.clear();  // those of an earlier run
+  SetChildFonts(DpiScale::Of(Hwnd()));
   for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (IsClass(child, "Button")) {
       buttons.push_back(std::make_unique<PushButton>());
       ApplyTheme(*buttons.back(), child);
       continue;
     }
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
     if (IsClass(child, WC_LISTVIEWA)) {
       SendMessageA(child, LVM_SETTEXTCOLOR, 0, kThemeTextColor);
       SendMessageA(child, LVM_SETBKCOLOR, 0, kThemeBackColor);

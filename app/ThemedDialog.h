@@ -20,9 +20,15 @@ class ThemedDialog : public DialogBase {
 
   LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
+ protected:
+  // The theme's font and the buttons at the new DPI.
+  void OnDpiChanged(DpiScale scale) override;
+
  private:
   // WM_INITDIALOG: each child control takes the theme.
   void ApplyThemeToControls();
+  // The theme's font at the DPI, given to every child that is not a button.
+  void SetChildFonts(DpiScale scale);
 
   const char* caption;
   OwnedBrush background;

@@ -33,6 +33,18 @@ LRESULT HeaderListView::OnReflectedMessage(UINT msg, WPARAM, LPARAM lParam) {
   return 0;
 }
 
+void HeaderListView::SetDpi(DpiScale scale, bool redraw) {
+  ControlBase::SetDpi(scale, false);
+  for (int column = 0; column < ColumnCount(); ++column)
+    SendMessageA(Hwnd(), LVM_SETCOLUMNWIDTH, column, MAKELPARAM(ColumnWidth(column), 0));
+  Repaint(redraw, true);
+}
+
+int HeaderListView::ColumnWidth(int column) const {
+  if (column == kColumnFirstStep) return kStepColumnCount * Scale()(kStepColumnWidth);
+  return Scale()(kColumnWidths[column]);
+}
+
 void HeaderListView::SetTextColor(COLORREF color, bool redraw) {
   ControlBase::SetTextColor(color, false);
   if (Hwnd()) SendMessageA(Hwnd(), LVM_SETTEXTCOLOR, 0, color);
@@ -74,9 +86,8 @@ LRESULT HeaderListView::OnGetDispInfo(NMLVDISPINFOA& request) {
 
 void HeaderListView::SetUpColumns() {
   for (int column = 0; column < kTextColumnCount; ++column)
-    InsertColumn(column, kColumnTitles[column], kColumnWidths[column], kColumnAligns[column]);
-  InsertColumn(kColumnFirstStep, "", kColumnWidths[kColumnFirstStep],
-               kColumnAligns[kColumnFirstStep]);
+    InsertColumn(column, kColumnTitles[column], kColumnAligns[column]);
+  InsertColumn(kColumnFirstStep, "", kColumnAligns[kColumnFirstStep]);
   SendMessageA(Hwnd(), LVM_SETITEMCOUNT, 1, LVSICF_NOINVALIDATEALL);
 }
 
@@ -88,14 +99,13 @@ void HeaderListView::SetUpStyles() const {
   SendMessageA(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, kExtended, kExtended);
 }
 
-void HeaderListView::InsertColumn(int index, const char* title, int width,
-                                  ColumnAlign align) const {
+void HeaderListView::InsertColumn(int index, const char* title, ColumnAlign align) const {
   char titleBuffer[kColumnTitleBufferLength];
   lstrcpynA(titleBuffer, title, kColumnTitleBufferLength);
   LVCOLUMNA column{};
   column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
   column.fmt = align == ColumnAlign::kCenter ? LVCFMT_CENTER : LVCFMT_LEFT;
-  column.cx = width;
+  column.cx = ColumnWidth(index);
   column.pszText = titleBuffer;
   column.cchTextMax = kColumnTitleBufferLength;
   SendMessageA(Hwnd(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));

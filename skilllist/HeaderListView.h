@@ -21,14 +21,21 @@ class HeaderListView : public ControlBase {
   LRESULT OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void SetTextColor(COLORREF color, bool redraw) override;
   void SetBackColor(COLORREF color, bool redraw) override;
+  // The font and every column's width at the DPI.
+  void SetDpi(DpiScale scale, bool redraw) override;
 
  protected:
   // LVN_GETDISPINFOA: the title of the requested column.
   virtual LRESULT OnGetDispInfo(NMLVDISPINFOA& request);
   // Columns 0 to 8 and the one row.
   virtual void SetUpColumns();
+  virtual int ColumnCount() const { return kTitleColumnCount; }
+  // A column's width at the list's DPI. The counter column is exactly as wide
+  // as the four step columns under it.
+  virtual int ColumnWidth(int column) const;
 
-  void InsertColumn(int index, const char* title, int width, ColumnAlign align) const;
+  // Inserts the column at ColumnWidth (index).
+  void InsertColumn(int index, const char* title, ColumnAlign align) const;
 
  private:
   // LVN_ITEMCHANGED: no row stays selected or focused.

@@ -187,10 +187,7 @@ void SkillListView::RefreshRows() {
   const int rows = Rows();
   cursorRow = std::max(0, std::min(cursorRow, rows - 1));
   // The images are loaded with the first rows, not at start-up when the list is empty.
-  if (rows > 0 && !imageList) {
-    imageList.Reset(CreateStepImageList(GetModuleHandleA(nullptr)));
-    SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imageList.Get()));
-  }
+  if (rows > 0 && !imageList) LoadStepImages();
   SendMessageA(Hwnd(), LVM_SETITEMCOUNT, rows, LVSICF_NOINVALIDATEALL);
   InvalidateRect(Hwnd(), nullptr, TRUE);
   SendMessageA(ParentHwnd(), WM_APP_REFRESH_TOTAL, 0, 0);
@@ -207,12 +204,25 @@ void SkillListView::SetAltRowColor(COLORREF color, bool redraw) {
   Repaint(redraw, true);
 }
 
+void SkillListView::SetDpi(DpiScale scale, bool redraw) {
+  HeaderListView::SetDpi(scale, false);
+  if (imageList) {
+    ReleaseImageList();
+    LoadStepImages();
+  }
+  Repaint(redraw, true);
+}
+
 void SkillListView::SetUpColumns() {
   for (int column = 0; column < kTextColumnCount; ++column)
-    InsertColumn(column, kColumnTitles[column], kColumnWidths[column], kColumnAligns[column]);
+    InsertColumn(column, kColumnTitles[column], kColumnAligns[column]);
   for (int step = 0; step < kStepColumnCount; ++step)
-    InsertColumn(kColumnFirstStep + step, kStepColumnTitles[step], kStepColumnWidth,
-                 ColumnAlign::kLeft);
+    InsertColumn(kColumnFirstStep + step, kStepColumnTitles[step], ColumnAlign::kLeft);
+}
+
+int SkillListView::ColumnWidth(int column) const {
+  return column < kColumnFirstStep ? HeaderListView::ColumnWidth(column)
+                                   : Scale()(kStepColumnWidth);
 }
 
 void SkillListView::PressCell(int row, int column) {
@@ -377,6 +387,11 @@ int SkillListView::RowLevel(int row, bool& mastered) const {
   if (!plan || !plan->CopyRowEntry(row, entry)) return 0;
   mastered = entry.IsMastered();
   return entry.level;
+}
+
+void SkillListView::LoadStepImages() {
+  imageList.Reset(CreateStepImageList(GetModuleHandleA(nullptr)));
+  SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imageList.Get()));
 }
 
 void SkillListView::ReleaseImageList() {

@@ -43,6 +43,8 @@ class SkillListView : public HeaderListView {
   POINT CursorRowPoint() const;
   // Background of the even rows.
   void SetAltRowColor(COLORREF color, bool redraw);
+  // Also the step images of the DPI, once they are loaded.
+  void SetDpi(DpiScale scale, bool redraw) override;
 
  protected:
   // Back colour COLOR_BTNFACE; text, unlearnt and master colours COLOR_WINDOWTEXT.
@@ -54,6 +56,8 @@ class SkillListView : public HeaderListView {
   virtual LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
   // Columns 0 to 11.
   void SetUpColumns() override;
+  int ColumnCount() const override { return kSkillColumnCount; }
+  int ColumnWidth(int column) const override;
 
   // Shows the pressed image in one step cell (column 8 to 11) of a row.
   void PressCell(int row, int column);
@@ -78,6 +82,8 @@ class SkillListView : public HeaderListView {
   // The row's level; 0 for a row that cannot be copied.
   int RowLevel(int row, bool& mastered) const;
   void ReleaseImageList();
+  // The step images at the list's DPI, as the list's small images.
+  void LoadStepImages();
   // The step cell whose image lies under the point, if any.
   bool StepImageAt(int x, int y, int& row, int& column) const;
   // Ends the press under way; an armed "<<" or ">>" steps only when stepArmed.

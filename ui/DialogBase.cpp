@@ -2,10 +2,16 @@
 
 #include <algorithm>
 
+#include "ui/DialogTemplateLayout.h"
+
 namespace {
 
 // WM_COMMAND's notification code of an accelerator.
 constexpr WORD kAcceleratorNotification = 1;
+// SetDialogDpiChangeBehavior's DDC_DISABLE_ALL.
+constexpr int kDialogDpiChangeDisableAll = 1;
+
+using SetDialogDpiChangeBehaviorFunction = BOOL(WINAPI*)(HWND, int, int);
 
 // The control that a WM_DRAWITEM, WM_NOTIFY or WM_CTLCOLOR* is about; null
 // for any other message.
@@ -132,8 +138,12 @@ LRESULT DialogBase::Reflect(UINT msg, WPARAM wParam, LPARAM lParam) const {
 LRESULT DialogBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (const LRESULT answer = Reflect(msg, wParam, lParam)) return answer;
   if (msg == WM_INITDIALOG) {
+    PrepareForDpi();
     SetIcons();
     OnInitDialog();
+  } else if (msg == WM_DPICHANGED && lParam) {
+    ChangeDpi(DpiScale(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+    return TRUE;
   } else if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED &&
              (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
     // Only a click or the dialog manager's Enter and Esc: a framework button
@@ -145,6 +155,28 @@ LRESULT DialogBase::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
   }
   return WindowBase::WindowProc(window, msg, wParam, lParam);
 }
+
+void DialogBase::PrepareForDpi() {
+  // Windows 10 (1703) would rescale the dialog itself on a DPI change, by its
+  // font; looked up, since earlier systems and Wine lack it.
+  static const auto setBehavior =
+      reinterpret_cast<SetDialogDpiChangeBehaviorFunction>(reinterpret_cast<void (*)()>(
+          GetProcAddress(GetModuleHandleA("user32.dll"), "SetDialogDpiChangeBehavior")));
+  if (setBehavior) setBehavior(Hwnd(), kDialogDpiChangeDisableAll, kDialogDpiChangeDisableAll);
+  const DpiScale scale = DpiScale::Of(Hwnd());
+  if (scale != DpiScale())
+    DialogTemplateLayout(instance, templateId, Hwnd()).Place(Hwnd(), scale, true);
+}
+
+void DialogBase::ChangeDpi(DpiScale scale, const RECT& suggested) {
+  SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  DialogTemplateLayout(instance, templateId, Hwnd()).Place(Hwnd(), scale, false);
+  OnDpiChanged(scale);
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void DialogBase::OnDpiChanged(DpiScale) {}
 
 void DialogBase::SetIcons() {
   if (!iconId) return;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/DpiScale.h"
 #include "ui/OwnedHandle.h"
 #include "ui/WindowBase.h"
 
@@ -9,7 +10,9 @@
 // as its dialog procedure. It sets its icons and centres itself when it opens;
 // commands IDOK and IDCANCEL end it with their id. WM_DRAWITEM, WM_NOTIFY and
 // WM_CTLCOLOR* of a bound control go back to the control's object
-// (OnReflectedMessage) after the derived dialog has passed them on.
+// (OnReflectedMessage) after the derived dialog has passed them on. At any
+// DPI but 96 it places its controls and sizes itself as the 96-DPI dialog
+// scaled; it does so again when it is moved to a monitor of another DPI.
 class DialogBase : public WindowBase {
  public:
   DialogBase(HINSTANCE instance, HWND owner, WORD templateId);
@@ -40,7 +43,17 @@ class DialogBase : public WindowBase {
 
   void SetIconId(WORD id) { iconId = id; }
 
+ protected:
+  // After the dialog moved to another DPI and its controls were placed anew:
+  // the derived dialog gives its controls their fonts and sizes at it.
+  virtual void OnDpiChanged(DpiScale scale);
+
  private:
+  // WM_INITDIALOG: the dialog manager's own scaling is switched off, and at
+  // other DPIs than 96 the controls are placed and the window sized.
+  void PrepareForDpi();
+  // WM_DPICHANGED: the suggested rectangle, the controls placed anew.
+  void ChangeDpi(DpiScale scale, const RECT& suggested);
   void SetIcons();
   // The answer of the bound control that the message is about, or 0.
   LRESULT Reflect(UINT msg, WPARAM wParam, LPARAM lParam) const;

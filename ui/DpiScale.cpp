@@ -3,12 +3,18 @@
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
-// Windows before 10 (1607) lacks it: looked up, not imported, so that the
+// Windows before 10 (1607) lacks these: looked up, not imported, so that the
 // program still starts there.
+template <typename Function>
+Function User32Entry(const char* name) {
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
+
 GetDpiForWindowFunction GetDpiForWindowEntry() {
-  static const auto entry = reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void (*)()>(
-      GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  static const auto entry = User32Entry<GetDpiForWindowFunction>("GetDpiForWindow");
   return entry;
 }
 
@@ -25,4 +31,12 @@ DpiScale DpiScale::Of(HWND window) {
   const GetDpiForWindowFunction entry = GetDpiForWindowEntry();
   const UINT dpi = entry && window ? entry(window) : 0;
   return DpiScale(dpi > 0 ? dpi : ScreenDpi());
+}
+
+void AdjustWindowRectForDpi(RECT& rect, HWND window, DpiScale scale) {
+  static const auto adjustForDpi = User32Entry<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+  const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+  const DWORD extendedStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+  if (!adjustForDpi || !adjustForDpi(&rect, style, FALSE, extendedStyle, scale.Dpi()))
+    AdjustWindowRectEx(&rect, style, FALSE, extendedStyle);
 }

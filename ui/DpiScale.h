@@ -27,3 +27,7 @@ class DpiScale {
  private:
   UINT dpi = display::kDesignDpi;
 };
+
+// Grows a client rectangle to the window rectangle of the window's styles,
+// with the frame and caption of the DPI where the system has them per DPI.
+void AdjustWindowRectForDpi(RECT& rect, HWND window, DpiScale scale);

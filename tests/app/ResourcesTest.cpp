@@ -27,7 +27,7 @@ TEST(VersionInfoReaderTest, FileVersionOnlyFromAVersionResource) {
   EXPECT_EQ("2, 2, 2, 1", version);
 }
 
-TEST(ProgramResourcesTest, ManifestAsksForCommonControlsSixAndNoElevation) {
+TEST(ProgramResourcesTest, ManifestAsksForCommonControlsSixPerMonitorScaleAndNoElevation) {
   HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_MANIFEST);
   ASSERT_NE(nullptr, found);
   const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
@@ -35,5 +35,6 @@ TEST(ProgramResourcesTest, ManifestAsksForCommonControlsSixAndNoElevation) {
   EXPECT_NE(std::string::npos,
             manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
   EXPECT_NE(std::string::npos, manifest.find("level=\"asInvoker\""));
-  EXPECT_EQ(std::string::npos, manifest.find("dpiAware"));
+  EXPECT_NE(std::string::npos, manifest.find(">true/pm</dpiAware>"));
+  EXPECT_NE(std::string::npos, manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"));
 }
