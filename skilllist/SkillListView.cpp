@@ -188,7 +188,7 @@ void SkillListView::RefreshRows() {
   cursorRow = std::max(0, std::min(cursorRow, rows - 1));
   // The images are loaded with the first rows, not at start-up when the list is empty.
   if (rows > 0 && !imageList) {
-    imageList.Reset(CreateStepImageList(GetModuleHandleA(nullptr)));
+    imageList.Reset(CreateStepImageList(GetModuleHandleA(nullptr), Scale().Dpi()));
     SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imageList.Get()));
   }
   SendMessageA(Hwnd(), LVM_SETITEMCOUNT, rows, LVSICF_NOINVALIDATEALL);
