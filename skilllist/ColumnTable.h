@@ -2,6 +2,10 @@
 
 #include <JapaneseText.h>
 
+#include <algorithm>
+
+#include "res/StepImages.h"
+
 // The columns both lists share. The title list ends in one wide column over
 // the step cells; the skill list splits that width into its four step columns.
 
@@ -24,6 +28,14 @@ inline constexpr int kTitleColumnCount = kColumnFirstStep + 1;
 
 inline constexpr int kColumnWidths[kTitleColumnCount] = {0, 100, 130, 50, 130, 50, 55, 50, 120};
 inline constexpr int kStepColumnWidth = kColumnWidths[kColumnFirstStep] / kStepColumnCount;
+
+// A step column's width at dpi: the design's, scaled, and never narrower
+// than the step images shown there (between two sets' DPIs the nearer set's
+// images may be a pixel or two wider).
+constexpr int StepColumnWidth(int dpi) {
+  return std::max(display::Scaled(kStepColumnWidth, dpi),
+                  stepimages::SetWidth(stepimages::SetFor(dpi)));
+}
 
 // How a column aligns its texts; the list views turn it into their own formats.
 enum class ColumnAlign { kLeft, kCenter };

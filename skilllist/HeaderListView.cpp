@@ -41,7 +41,8 @@ void HeaderListView::SetDpi(DpiScale scale, bool redraw) {
 }
 
 int HeaderListView::ColumnWidth(int column) const {
-  if (column == kColumnFirstStep) return kStepColumnCount * Scale()(kStepColumnWidth);
+  if (column == kColumnFirstStep)
+    return kStepColumnCount * StepColumnWidth(static_cast<int>(Scale().Dpi()));
   return Scale()(kColumnWidths[column]);
 }
 

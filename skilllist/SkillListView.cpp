@@ -222,7 +222,7 @@ void SkillListView::SetUpColumns() {
 
 int SkillListView::ColumnWidth(int column) const {
   return column < kColumnFirstStep ? HeaderListView::ColumnWidth(column)
-                                   : Scale()(kStepColumnWidth);
+                                   : StepColumnWidth(static_cast<int>(Scale().Dpi()));
 }
 
 void SkillListView::PressCell(int row, int column) {
@@ -390,7 +390,7 @@ int SkillListView::RowLevel(int row, bool& mastered) const {
 }
 
 void SkillListView::LoadStepImages() {
-  imageList.Reset(CreateStepImageList(GetModuleHandleA(nullptr)));
+  imageList.Reset(CreateStepImageList(GetModuleHandleA(nullptr), Scale().Dpi()));
   SendMessageA(Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imageList.Get()));
 }
 

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Usage: check-shipped-sizes.sh OBJDUMP PROGRAM PLUGIN CHECKER
 # What ships stays small: stripped of debug sections, the program under
-# 400 KB, the plug-in under 100 KB and the data file checker under 300 KB.
+# 460 KB (its step images at five display scales are some 60 KB of it), the
+# plug-in under 100 KB and the data file checker under 300 KB.
 set -u
 export LC_ALL=C
 status=0
@@ -21,7 +22,7 @@ check() {
 }
 
 OBJDUMP=$1
-check "$2" 409600
+check "$2" 471040
 check "$3" 102400
 check "$4" 307200
 exit $status

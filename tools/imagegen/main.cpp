@@ -1,5 +1,6 @@
-// Writes the step-button bitmaps step0.bmp to step15.bmp, program.ico and the
-// plug-in's emblem strip emblems.bmp into the folder given as the only argument.
+// Writes the step-button bitmaps of every set (step<dpi>_<index>.bmp) with
+// StepBitmaps.rc, the resource lines naming them, program.ico and the plug-in's
+// emblem strip emblems.bmp into the folder given as the only argument.
 #include "BmpWriter.h"
 #include "EmblemImage.h"
 #include "IcoWriter.h"
@@ -28,6 +29,24 @@ bool WriteBmp16(const std::string& path, const imagegen::RgbImage& image) {
   return bmp && WriteFile(path, *bmp);
 }
 
+// Draws every set and lists each bitmap under its resource id, so that the
+// sets stand once, in res/StepImages.h.
+bool WriteStepImages(const std::string& folder) {
+  std::string resources;
+  for (int set = 0; set < stepimages::kSetCount; ++set) {
+    const int dpi = stepimages::kSetDpis[set];
+    for (int index = 0; index < stepimages::kCount; ++index) {
+      const std::string name = "step" + std::to_string(dpi) + "_" + std::to_string(index) + ".bmp";
+      if (!WriteBmp16(folder + "/" + name, imagegen::BuildStepButtonImage(index, dpi)))
+        return false;
+      resources += "IDB_STEP(" + std::to_string(set) + ", " + std::to_string(index) +
+                   ") BITMAP \"" + name + "\"\n";
+    }
+  }
+  return WriteFile(folder + "/StepBitmaps.rc",
+                   std::vector<std::uint8_t>(resources.begin(), resources.end()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,10 +55,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
-  for (int index = 0; index < stepimages::kCount; ++index)
-    if (!WriteBmp16(folder + "/step" + std::to_string(index) + ".bmp",
-                    imagegen::BuildStepButtonImage(index)))
-      return 1;
+  if (!WriteStepImages(folder)) return 1;
   if (!WriteBmp16(folder + "/emblems.bmp", imagegen::BuildEmblemStrip())) return 1;
   const auto ico = imagegen::EncodeIco({imagegen::BuildProgramIcon(imagegen::kIconSmallSide),
                                         imagegen::BuildProgramIcon(imagegen::kIconLargeSide)});
