@@ -298,4 +298,46 @@ TEST(OwnedHandleTest, GivesItsHandleBackWhenItGoes) {
   EXPECT_FALSE(GetIconInfo(icon, &info));
 }
 
+// A move to a monitor of another DPI places every control of the template at its rectangle of
+// the 96-DPI dialog times the DPI / 96, and the window at the suggested rectangle; back at 96 DPI
+// the controls stand exactly where the dialog manager put them (the same base units).
+TEST(DialogDpiTest, AMoveToAnotherDpiPlacesTheTemplateScaledAndBackAgain) {
+  HostDialog dialog(IDD_UI_CONTROLS);
+  ASSERT_TRUE(dialog.Open());
+  auto childRects = [&] {
+    std::vector<RECT> rects;
+    for (HWND child = GetWindow(dialog.Hwnd(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      RECT rect;
+      GetWindowRect(child, &rect);
+      MapWindowPoints(nullptr, dialog.Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+      rects.push_back(rect);
+    }
+    return rects;
+  };
+  auto changeDpi = [&](UINT dpi, RECT suggested) {
+    SendMessageA(dialog.Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+  };
+  const std::vector<RECT> designed = childRects();
+  ASSERT_GT(designed.size(), 5u);
+  RECT window;
+  GetWindowRect(dialog.Hwnd(), &window);
+
+  const RECT suggested{window.left + 10, window.top + 20, window.left + 710, window.top + 520};
+  changeDpi(192, suggested);
+  const std::vector<RECT> doubled = childRects();
+  ASSERT_EQ(designed.size(), doubled.size());
+  for (size_t i = 0; i < designed.size(); ++i) {
+    const RECT& d = designed[i];
+    EXPECT_EQ((RECT{2 * d.left, 2 * d.top, 2 * d.right, 2 * d.bottom}), doubled[i]) << i;
+  }
+  RECT moved;
+  GetWindowRect(dialog.Hwnd(), &moved);
+  EXPECT_EQ(suggested, moved);
+
+  changeDpi(96, window);
+  EXPECT_EQ(designed, childRects());
+}
+
 }  // namespace
