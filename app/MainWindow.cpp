@@ -139,7 +139,6 @@ void MainWindow::SetUpControls(HWND dialog) {
   UpdateAttributeBoxes();
   RebuildFromSelection();
   RememberSetButtons();
-  StartTotalTip();
   SyncPlugin();
   StartPlugin();
 }
@@ -152,6 +151,7 @@ void MainWindow::OnDpiChanged(DpiScale scale) {
   for (ControlBase& control : typeButtons) control.SetDpi(scale, true);
   for (ControlBase& control : jobButtons) control.SetDpi(scale, true);
   for (ControlBase& control : attributeBoxes) control.SetDpi(scale, true);
+  StartTotalTip();
   DockPlugin();
 }
 

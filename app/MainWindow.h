@@ -88,7 +88,8 @@ class MainWindow : public DialogBase {
   // The overview of the plan and the About box, modal over the main window.
   void ShowOverview();
   void ShowAbout();
-  // The tip of the TM total: the overview's required level and counts.
+  // The tip of the TM total: the overview's required level and counts, over
+  // the label where it stands; made again at a new DPI.
   void StartTotalTip();
   void AnswerTotalTip(LPARAM request);
   // The skill list's context menu, at a screen point or (-1) at its cursor row.

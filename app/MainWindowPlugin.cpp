@@ -30,6 +30,8 @@ void MainWindow::StartPlugin() const {
 // The pair is centred together: the plug-in's window directly left of the
 // main window, tops level.
 void MainWindow::OnInitDialog() {
+  // Over the label where the dialog base has placed it for the DPI.
+  StartTotalTip();
   RECT rect;
   GetWindowRect(Hwnd(), &rect);
   const int x = (GetSystemMetrics(SM_CXSCREEN) - Width(rect)) / 2;

@@ -206,6 +206,8 @@ void SkillListView::SetAltRowColor(COLORREF color, bool redraw) {
 
 void SkillListView::SetDpi(DpiScale scale, bool redraw) {
   HeaderListView::SetDpi(scale, false);
+  // The tip is made again, at the new DPI, when the mouse comes next.
+  rowTip.Prepare(Hwnd());
   if (imageList) {
     ReleaseImageList();
     LoadStepImages();

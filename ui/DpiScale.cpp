@@ -4,6 +4,7 @@ namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using ParametersForDpiFunction = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
 
 // Windows before 10 (1607) lacks these: looked up, not imported, so that the
 // program still starts there.
@@ -27,6 +28,8 @@ UINT ScreenDpi() {
 
 }  // namespace
 
+DpiScale DpiScale::OfSystem() { return DpiScale(ScreenDpi()); }
+
 DpiScale DpiScale::Of(HWND window) {
   const GetDpiForWindowFunction entry = GetDpiForWindowEntry();
   const UINT dpi = entry && window ? entry(window) : 0;
@@ -39,4 +42,11 @@ void AdjustWindowRectForDpi(RECT& rect, HWND window, DpiScale scale) {
   const DWORD extendedStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
   if (!adjustForDpi || !adjustForDpi(&rect, style, FALSE, extendedStyle, scale.Dpi()))
     AdjustWindowRectEx(&rect, style, FALSE, extendedStyle);
+}
+
+bool SystemMetricsForDpi(NONCLIENTMETRICSW& metrics, DpiScale scale) {
+  static const auto parametersForDpi =
+      User32Entry<ParametersForDpiFunction>("SystemParametersInfoForDpi");
+  return parametersForDpi &&
+         parametersForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, scale.Dpi());
 }

@@ -23,6 +23,8 @@ class DpiScale {
   // The DPI the window is shown at: its monitor's where the system tells it,
   // else the screen's.
   static DpiScale Of(HWND window);
+  // The DPI of the system's own metrics and fonts.
+  static DpiScale OfSystem();
 
  private:
   UINT dpi = display::kDesignDpi;
@@ -31,3 +33,7 @@ class DpiScale {
 // Grows a client rectangle to the window rectangle of the window's styles,
 // with the frame and caption of the DPI where the system has them per DPI.
 void AdjustWindowRectForDpi(RECT& rect, HWND window, DpiScale scale);
+
+// The system's non-client metrics (its fonts) at the DPI; false where the
+// system has them only at its own DPI.
+bool SystemMetricsForDpi(NONCLIENTMETRICSW& metrics, DpiScale scale);

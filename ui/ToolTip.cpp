@@ -1,5 +1,7 @@
 #include "ui/ToolTip.h"
 
+#include "ui/DpiScale.h"
+
 namespace {
 
 // Wide enough for a few names per line; a longer line wraps.
@@ -29,9 +31,21 @@ bool ToolTip::Make() {
                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, nullptr, nullptr);
   if (!hwnd) return false;
-  SendMessageA(hwnd, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+  FollowOwnerDpi();
   for (const Tool& each : tools) Register(each);
   return true;
+}
+
+void ToolTip::FollowOwnerDpi() {
+  const DpiScale scale = DpiScale::Of(owner);
+  SendMessageA(hwnd, TTM_SETMAXTIPWIDTH, 0, scale(kMaxTipWidth));
+  if (scale == DpiScale::OfSystem()) return;
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  // The tip's own font is the system's status font at the system's DPI.
+  if (!SystemMetricsForDpi(metrics, scale)) return;
+  font.Reset(CreateFontIndirectW(&metrics.lfStatusFont));
+  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
 }
 
 void ToolTip::Register(const Tool& added) const {

@@ -7,12 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "ui/GdiObject.h"
+
 // A tooltip window over rectangles of other windows (its tools). A tool's
 // window is asked for the text (TTN_GETDISPINFOA) each time the tip shows, and
 // an empty text shows no tip. The tool windows hand it their mouse messages
 // through Relay, so no window is subclassed for it. The tip window is made on
 // the first relayed message: a top-level window costs dozens of window-server
 // round trips, which a start-up should not pay for a tip that may never show.
+// It is made at its owner's DPI; Prepare it again after the DPI changed.
 class ToolTip {
  public:
   ToolTip() = default;
@@ -46,7 +49,12 @@ class ToolTip {
   bool Make();
   void Register(const Tool& added) const;
 
+  // The system's tip font and width at the owner's DPI, where that is not
+  // the system's own.
+  void FollowOwnerDpi();
+
   HWND owner = nullptr;
   HWND hwnd = nullptr;
+  OwnedFont font;
   std::vector<Tool> tools;
 };
