@@ -1,6 +1,9 @@
 #!/bin/sh
+# Usage: wine-prefix.sh [DPI]
 # Prepares the Wine prefix named by WINEPREFIX once (under a lock, since tests run
-# in parallel) and keeps one wineserver alive for the whole test run.
+# in parallel) and keeps one wineserver alive for the whole test run. With a DPI,
+# the prefix's display has it, set before any program runs there (a process
+# reads it when it starts).
 set -e
 : "${WINEPREFIX:?}"
 mkdir -p "$WINEPREFIX"
@@ -16,6 +19,9 @@ if [ ! -f "$WINEPREFIX/.prepared" ]; then
       /v 'MS UI Gothic' /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+    if [ -n "${1:-}" ]; then
+      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    fi
     wineserver -w
     touch "$WINEPREFIX/.prepared"
   fi

@@ -1,6 +1,4 @@
-// The real MainWindow hosted in the test process: the shipped game data as
-// vexa.dat in a scratch folder, the dialog run modeless, the controls driven
-// with messages.
+// The real MainWindow hosted in the test process (MainWindowHost.h).
 #include <gtest/gtest.h>
 
 #include <JapaneseText.h>
@@ -16,9 +14,7 @@
 #include <iterator>
 #include <memory>
 
-#include "TestSupport.h"
-#include "app/CharacterPlugin.h"
-#include "app/MainWindow.h"
+#include "MainWindowHost.h"
 #include "app/OverviewDialog.h"
 #include "plan/GameDatabase.h"
 #include "plan/Selection.h"
@@ -31,50 +27,13 @@ namespace {
 
 constexpr const char* kBoxNames[] = {"water", "wind", "earth", "fire", "thunder", "light", "dark"};
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected MainWindowHost {
  protected:
-  void TearDown() override {
-    // Undone to the start, the plan is unmodified and closes without a question.
-    while (database.Undo()) {
-    }
-    if (window && window->Hwnd()) SendMessageA(window->Hwnd(), WM_COMMAND, IDCANCEL, 0);
-    PumpMessages();
-    window.reset();
-    ThePlugin().freeLibrary();
-  }
+  void TearDown() override { Close(); }
 
-  // Opens the main window on the shipped data, with a private copy of a
-  // plug-in variant when named.
-  void Open(const char* plugin = nullptr) {
-    folder.Write("vexa.dat", Bytes(VariantPath(PELL_SHIPPED_DATA)));
-    window = std::make_unique<MainWindow>(GetModuleHandleA(nullptr), nullptr);
-    if (plugin) {
-      ASSERT_TRUE(ThePlugin().loadLibrary(folder.AddPlugin(VariantPath(plugin))));
-    }
-    ASSERT_TRUE(LoadDatabaseFrom(folder, database));
-    window->SetDatabase(&database);
-    ASSERT_EQ(0, window->Run(false, true));
-    dialog = window->Hwnd();
-    ASSERT_NE(nullptr, dialog);
-    UpdateWindow(dialog);
-    PumpMessages();
-  }
-
-  HWND Control(int id) const { return GetDlgItem(dialog, id); }
-  HWND TypeButton(int type) const { return Control(IDC_TYPE_FIRST + type); }
-  HWND JobButton(int job) const { return Control(IDC_JOB_FIRST + job); }
   HWND Box(AttributeBox box) const { return Control(IDC_ATTRIBUTE_FIRST + Index(box)); }
   std::string Total() const { return TextOf(Control(IDC_TOTAL_LABEL)); }
 
-  // A mouse click as the button sees it: press and release inside it.
-  void Click(HWND control) {
-    SendMessageA(control, BM_CLICK, 0, 0);
-    PumpMessages();
-  }
-  void Select(int type, int job) {
-    Click(TypeButton(type));
-    Click(JobButton(job));
-  }
   static bool Checked(HWND control) {
     return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
   }
@@ -113,11 +72,6 @@ class MainWindowTest : public ::testing::Test {
     SkillEntry entry;
     return database.CopyRowEntry(row, entry) ? entry.level : -1;
   }
-
-  AppScratchFolder folder;
-  GameDatabase database;
-  std::unique_ptr<MainWindow> window;
-  HWND dialog = nullptr;
 };
 
 }  // namespace
