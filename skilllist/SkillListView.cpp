@@ -373,7 +373,7 @@ void SkillListView::PaintCell(const NMLVCUSTOMDRAW& draw) const {
   std::string text;
   RowCellText(row, column, text);
   PaintTextCell(draw.nmcd.hdc, cell, text.c_str(), kColumnAligns[column], draw.clrText,
-                draw.clrTextBk);
+                draw.clrTextBk, Scale());
 }
 
 bool SkillListView::RowCellText(int row, int column, std::string& text) const {

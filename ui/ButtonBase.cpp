@@ -1,9 +1,9 @@
 #include "ui/ButtonBase.h"
 
 #include "ui/AppMessages.h"
+#include "ui/BlockFill.h"
 #include "ui/ColorShades.h"
 #include "ui/GdiObject.h"
-#include "ui/ScopedSelection.h"
 #include "ui/TextDrawing.h"
 #include "ui/WindowStyles.h"
 
@@ -72,25 +72,31 @@ void ButtonBase::ReadText(char (&text)[256]) const {
   GetWindowTextA(Hwnd(), text, sizeof text);
 }
 
-void ButtonBase::DrawPolyline(HDC dc, const POINT* points, int count, COLORREF color) {
-  OwnedPen pen = MakeSolidPen(color);
-  ScopedSelection selection(dc, pen.Get());
-  MoveToEx(dc, points[0].x, points[0].y, nullptr);
-  for (int i = 1; i < count; ++i) LineTo(dc, points[i].x, points[i].y);
+namespace {
+
+// One ring of a bevel, `line` pixels thick: the bottom and right bands run the
+// whole length, the top and left bands stop where those begin.
+void DrawBevelRing(HDC dc, const RECT& ring, COLORREF bottomRight, COLORREF topLeft, int line) {
+  const LONG l = ring.left, t = ring.top, r = ring.right, b = ring.bottom;
+  const OwnedBrush shade = MakeSolidBrush(bottomRight);
+  FillBlock(dc, {l, b - line, r, b}, shade.Get());
+  FillBlock(dc, {r - line, t, r, b - line}, shade.Get());
+  const OwnedBrush light = MakeSolidBrush(topLeft);
+  FillBlock(dc, {l, t, r - line, t + line}, light.Get());
+  FillBlock(dc, {l, t + line, l + line, b - line}, light.Get());
 }
 
-void ButtonBase::DrawBevel(HDC dc, const RECT& rect, const BevelColors& colors, COLORREF fill) {
+}  // namespace
+
+void ButtonBase::DrawBevel(HDC dc, const RECT& rect, const BevelColors& colors,
+                           COLORREF fill) const {
   OwnedBrush brush = MakeSolidBrush(fill);
   FillRect(dc, &rect, brush.Get());
-  const LONG l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
-  const POINT outerBottomRight[] = {{l, b - 1}, {r - 1, b - 1}, {r - 1, t - 1}};
-  const POINT innerBottomRight[] = {{l + 1, b - 2}, {r - 2, b - 2}, {r - 2, t}};
-  const POINT outerTopLeft[] = {{l, b - 2}, {l, t}, {r - 1, t}};
-  const POINT innerTopLeft[] = {{l + 1, b - 3}, {l + 1, t + 1}, {r - 2, t + 1}};
-  DrawPolyline(dc, outerBottomRight, 3, colors.outerBottomRight);
-  DrawPolyline(dc, innerBottomRight, 3, colors.innerBottomRight);
-  DrawPolyline(dc, outerTopLeft, 3, colors.outerTopLeft);
-  DrawPolyline(dc, innerTopLeft, 3, colors.innerTopLeft);
+  const int line = Scale().Line();
+  DrawBevelRing(dc, rect, colors.outerBottomRight, colors.outerTopLeft, line);
+  RECT inner = rect;
+  InflateRect(&inner, -line, -line);
+  DrawBevelRing(dc, inner, colors.innerBottomRight, colors.innerTopLeft, line);
 }
 
 void ButtonBase::DrawLabel(HDC dc, const char* text, RECT rect, UINT format, bool enabled) const {
@@ -98,5 +104,5 @@ void ButtonBase::DrawLabel(HDC dc, const char* text, RECT rect, UINT format, boo
   if (enabled)
     DrawPlainText(dc, text, rect, format, TextColor());
   else
-    DrawEngravedText(dc, text, rect, format, lightColor, darkColor);
+    DrawEngravedText(dc, text, rect, format, lightColor, darkColor, Scale());
 }

@@ -35,13 +35,10 @@ class ButtonBase : public ControlBase {
   virtual LRESULT Kind() const = 0;
   // Draws the button; always answers true.
   virtual bool DrawItem(const DRAWITEMSTRUCT& item) = 0;
-  // Fills the rectangle and draws two one-pixel bevel lines on each side.
-  static void DrawBevel(HDC dc, const RECT& rect, const BevelColors& colors, COLORREF fill);
+  // Fills the rectangle and draws two bevel lines, each a design line thick, on each side.
+  void DrawBevel(HDC dc, const RECT& rect, const BevelColors& colors, COLORREF fill) const;
   // Single-line, vertically centred, transparent text; engraved when disabled.
   void DrawLabel(HDC dc, const char* text, RECT rect, UINT format, bool enabled) const;
-  // A one-pixel solid line from the first point through the others, the last
-  // point not drawn.
-  static void DrawPolyline(HDC dc, const POINT* points, int count, COLORREF color);
   // The window text, at most 255 characters.
   void ReadText(char (&text)[256]) const;
   void StoreCheck(bool on, bool redraw);

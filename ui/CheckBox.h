@@ -7,4 +7,7 @@ class CheckBox : public CheckableButton {
  protected:
   bool DrawItem(const DRAWITEMSTRUCT& item) override;
   LRESULT Kind() const override;
+
+  // The box's side in design pixels.
+  static constexpr int kBoxSize = 13;
 };

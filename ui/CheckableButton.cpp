@@ -50,13 +50,18 @@ void CheckableButton::ResetColors() {
   ButtonBase::ResetColors();
 }
 
-void CheckableButton::DrawFocus(HDC dc, const RECT& item, const RECT& label, SIZE textSize) {
+void CheckableButton::DrawFocus(HDC dc, const RECT& item, const RECT& label, SIZE textSize) const {
+  const DpiScale scale = Scale();
   RECT focus;
-  focus.left = label.left - 1;
-  focus.top = label.top + (label.bottom - label.top - (textSize.cy + 2)) / 2;
-  focus.bottom = focus.top + textSize.cy + 3;
-  focus.right = std::min(focus.left + textSize.cx + 2, item.right);
+  focus.left = label.left - scale(1);
+  focus.top = label.top + (label.bottom - label.top - (textSize.cy + scale(2))) / 2;
+  focus.bottom = focus.top + textSize.cy + scale(3);
+  focus.right = std::min(focus.left + textSize.cx + scale(2), item.right);
   DrawFocusRect(dc, &focus);
+}
+
+OwnedPen CheckableButton::InkPen(bool enabled) const {
+  return MakeSolidPen(Ink(enabled), Scale().Line());
 }
 
 COLORREF CheckableButton::DrawBackground(const DRAWITEMSTRUCT& item) const {
@@ -73,7 +78,7 @@ void CheckableButton::DrawLabelFocusAndMark(const DRAWITEMSTRUCT& item, const RE
   SIZE textSize{};
   GetTextExtentPoint32A(dc, text, lstrlenA(text), &textSize);
   RECT label = item.rcItem;
-  label.left = item.rcItem.left + kLabelLeft;
+  label.left = item.rcItem.left + Scale()(kLabelLeft);
   DrawLabel(dc, text, label, DT_LEFT, enabled);
   if (item.itemState & ODS_FOCUS) DrawFocus(dc, item.rcItem, label, textSize);
   if (GetCheck()) DrawMark(dc, box, enabled);

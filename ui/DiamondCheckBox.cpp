@@ -1,29 +1,27 @@
 #include "ui/DiamondCheckBox.h"
 
+#include <cstdlib>
+
+#include "ui/BlockFill.h"
+#include "ui/DesignGrid.h"
 #include "ui/GdiObject.h"
-#include "ui/ScopedSelection.h"
 
-namespace {
-
-// A closed diamond inset from the box, outlined with the selected pen.
-void DrawDiamond(HDC dc, const RECT& box, int inset, COLORREF fill) {
-  const int m = (box.bottom - 3 + box.top + 2) / 2;
-  const int n = (box.right - 3 + box.left + 2) / 2;
-  const POINT points[] = {{box.left + inset, m},
-                          {n, box.top + inset},
-                          {box.right - 1 - inset, m},
-                          {n, box.bottom - 1 - inset},
-                          {box.left + inset, m}};
-  OwnedBrush brush = MakeSolidBrush(fill);
-  ScopedSelection brushSelection(dc, brush.Get());
-  Polygon(dc, points, 5);
-}
-
-}  // namespace
-
+// Pixel art of the design, each design pixel a block at the DPI: a wide pen
+// would close the one-pixel gap between the outline and the inner diamond.
 void DiamondCheckBox::DrawMark(HDC dc, const RECT& box, bool enabled) {
-  OwnedPen pen = MakeSolidPen(Ink(enabled));
-  ScopedSelection penSelection(dc, pen.Get());
-  DrawDiamond(dc, box, 2, MarkFill(enabled));
-  DrawDiamond(dc, box, 4, Ink(enabled));
+  // In design pixels from the box's middle (|dx| + |dy|): the outline's
+  // distance and the inner diamond's reach.
+  constexpr int kMiddle = kBoxSize / 2, kOutline = 4, kInner = 2;
+  const OwnedBrush ink = MakeSolidBrush(Ink(enabled)), inside = MakeSolidBrush(MarkFill(enabled));
+  const DesignGrid grid({box.left, box.top}, Scale());
+  const auto row = [&](int y, int reach, HBRUSH brush) {
+    if (reach >= 0)
+      FillBlock(dc, grid.Edges(kMiddle - reach, y, kMiddle + reach + 1, y + 1), brush);
+  };
+  for (int dy = -kOutline; dy <= kOutline; ++dy) {
+    const int y = kMiddle + dy, away = std::abs(dy);
+    row(y, kOutline - away, ink.Get());
+    row(y, kOutline - away - 1, inside.Get());
+    row(y, kInner - away, ink.Get());
+  }
 }

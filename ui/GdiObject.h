@@ -19,4 +19,7 @@ using OwnedFont = GdiObject<HFONT>;
 using OwnedPen = GdiObject<HPEN>;
 
 inline OwnedBrush MakeSolidBrush(COLORREF color) { return OwnedBrush(CreateSolidBrush(color)); }
-inline OwnedPen MakeSolidPen(COLORREF color) { return OwnedPen(CreatePen(PS_SOLID, 1, color)); }
+// A solid pen; wider than a pixel, it draws an ellipse's outline inside its bounds.
+inline OwnedPen MakeSolidPen(COLORREF color, int width) {
+  return OwnedPen(CreatePen(PS_INSIDEFRAME, width, color));
+}

@@ -1,5 +1,6 @@
 #include "ui/GroupBox.h"
 
+#include "ui/BlockFill.h"
 #include "ui/ColorShades.h"
 #include "ui/GdiObject.h"
 #include "ui/ScopedSelection.h"
@@ -65,28 +66,31 @@ bool GroupBox::Paint(HWND window) {
 void GroupBox::DrawFrame(HDC dc, const RECT& client, SIZE caption, bool enabled) const {
   OwnedBrush shadow = MakeSolidBrush(enabled ? frameColor : disabledShadow);
   OwnedBrush highlight = MakeSolidBrush(enabled ? frameHighlight : disabledHighlight);
-  const RECT highlightRect{client.left + 1, client.top + caption.cy / 2 + 2, client.right,
+  const DpiScale scale = Scale();
+  const int line = scale.Line();
+  const RECT shadowRect{client.left, client.top + caption.cy / 2 + scale(1), client.right - line,
+                        client.bottom - line};
+  const RECT highlightRect{shadowRect.left + line, shadowRect.top + line, client.right,
                            client.bottom};
-  const RECT shadowRect{client.left, client.top + caption.cy / 2 + 1, client.right - 1,
-                        client.bottom - 1};
-  FrameRect(dc, &highlightRect, highlight.Get());
-  FrameRect(dc, &shadowRect, shadow.Get());
+  FillFrame(dc, highlightRect, highlight.Get(), line);
+  FillFrame(dc, shadowRect, shadow.Get(), line);
 }
 
 // The caption on the back colour, which cuts the frame's top line out.
 void GroupBox::DrawCaption(HDC dc, const char* text, const RECT& client, SIZE caption, UINT format,
                            bool enabled) const {
   if (!text || !*text) return;
-  const RECT cutOut{client.left + 7, client.top, client.left + caption.cx + 11,
-                    client.top + caption.cy + 2};
+  const DpiScale scale = Scale();
+  const RECT cutOut{client.left + scale(7), client.top, client.left + caption.cx + scale(11),
+                    client.top + caption.cy + scale(2)};
   OwnedBrush back = MakeSolidBrush(BackColor());
   FillRect(dc, &cutOut, back.Get());
 
-  const RECT textRect{client.left + 9, client.top + 1, client.left + caption.cx + 9,
-                      client.top + caption.cy + 1};
+  const RECT textRect{client.left + scale(9), client.top + scale(1),
+                      client.left + caption.cx + scale(9), client.top + caption.cy + scale(1)};
   format |= DT_SINGLELINE | DT_VCENTER;
   if (enabled)
     DrawPlainText(dc, text, textRect, format, TextColor());
   else
-    DrawEngravedText(dc, text, textRect, format, disabledHighlight, disabledShadow);
+    DrawEngravedText(dc, text, textRect, format, disabledHighlight, disabledShadow, scale);
 }

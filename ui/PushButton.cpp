@@ -1,29 +1,32 @@
 #include "ui/PushButton.h"
 
 #include "ui/AppMessages.h"
+#include "ui/BlockFill.h"
 #include "ui/GdiObject.h"
 #include "ui/ScopedSelection.h"
 
 bool PushButton::DrawItem(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   ScopedSelection fontSelection(dc, Font());
+  const DpiScale scale = Scale();
   const bool pushed = (item.itemState & ODS_SELECTED) || GetCheck();
   RECT face = item.rcItem;
   // The button that Enter presses wears a frame, as Windows draws a default button.
   if (IsDialogDefault()) {
     OwnedBrush frame = MakeSolidBrush(TextColor());
-    FrameRect(dc, &face, frame.Get());
-    InflateRect(&face, -1, -1);
+    FillFrame(dc, face, frame.Get(), scale.Line());
+    InflateRect(&face, -scale.Line(), -scale.Line());
   }
   DrawBevel(dc, face, pushed ? SunkenBevel() : RaisedBevel(), BackColor());
 
   RECT label = face;
+  const int shift = scale(1);
   if (pushed) {
-    ++label.left;
-    ++label.top;
+    label.left += shift;
+    label.top += shift;
   } else {
-    --label.right;
-    --label.bottom;
+    label.right -= shift;
+    label.bottom -= shift;
   }
   char text[256];
   ReadText(text);
@@ -31,7 +34,7 @@ bool PushButton::DrawItem(const DRAWITEMSTRUCT& item) {
 
   if (item.itemState & ODS_FOCUS) {
     RECT focus = face;
-    InflateRect(&focus, -4, -4);
+    InflateRect(&focus, -scale(4), -scale(4));
     DrawFocusRect(dc, &focus);
   }
   return true;

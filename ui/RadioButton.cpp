@@ -1,6 +1,8 @@
 #include "ui/RadioButton.h"
 
 #include "ui/AppMessages.h"
+#include "ui/BlockFill.h"
+#include "ui/DesignGrid.h"
 #include "ui/DialogGroup.h"
 #include "ui/GdiObject.h"
 #include "ui/ScopedSelection.h"
@@ -18,11 +20,12 @@ LRESULT KindOf(HWND control) { return SendMessageA(control, WM_APP_CONTROL_KIND,
 bool RadioButton::DrawItem(const DRAWITEMSTRUCT& item) {
   ScopedSelection fontSelection(item.hDC, Font());
   const COLORREF fill = DrawBackground(item);
+  const DpiScale scale = Scale();
   RECT box;
-  box.left = item.rcItem.left + 1;
-  box.top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - 12) / 2;
-  box.right = item.rcItem.left + 12;
-  box.bottom = box.top + 11;
+  box.left = item.rcItem.left + scale(1);
+  box.top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - scale(kBoxSize + 1)) / 2;
+  box.right = box.left + scale(kBoxSize);
+  box.bottom = box.top + scale(kBoxSize);
   DrawRoundFrame(item.hDC, box, SunkenBevel(), fill);
   DrawLabelFocusAndMark(item, box);
   return true;
@@ -70,37 +73,41 @@ bool RadioButton::AnotherIsOn() const {
   return false;
 }
 
-void RadioButton::DrawLine(HDC dc, POINT from, POINT to, COLORREF color) {
-  const POINT points[] = {from, to};
-  DrawPolyline(dc, points, 2, color);
-}
-
+// The sunken round frame as pixel art of the design, from the box's top left
+// corner and one pixel past its right and bottom edges: '0' to '3' are the
+// bevel colours (outer bottom-right, inner bottom-right, outer top-left, inner
+// top-left), '.' the fill.
 void RadioButton::DrawRoundFrame(HDC dc, const RECT& box, const BevelColors& colors,
-                                 COLORREF fill) {
-  const LONG l = box.left, t = box.top, r = box.right, b = box.bottom;
-  const COLORREF c0 = colors.outerBottomRight, c1 = colors.innerBottomRight;
-  const COLORREF c2 = colors.outerTopLeft, c3 = colors.innerTopLeft;
-  const RECT inside{l + 2, t + 2, r - 1, b - 1};
-  OwnedBrush brush = MakeSolidBrush(fill);
-  FillRect(dc, &inside, brush.Get());
-
-  struct Segment {
-    POINT from;
-    POINT to;
-    COLORREF color;
+                                 COLORREF fill) const {
+  constexpr int kSide = kBoxSize + 1;
+  static constexpr char kArt[kSide][kSide + 1] = {
+      "    2222    ",  //
+      "  22333322  ",  //
+      " 233....330 ",  //
+      " 23......10 ",  //
+      "23........10",  //
+      "23........10",  //
+      "23........10",  //
+      "23........10",  //
+      " 23......10 ",  //
+      " 211....110 ",  //
+      "  00111100  ",  //
+      "    0000    ",
   };
-  // Drawn in this order, later lines over earlier ones.
-  const Segment segments[] = {
-      {{r - 1, t + 2}, {r - 1, b - 1}, c0}, {{r, t + 4}, {r, b - 3}, c0},
-      {{l + 2, b - 1}, {r - 1, b - 1}, c0}, {{l + 4, b}, {r - 3, b}, c0},
-      {{l + 2, t + 1}, {r - 1, t + 1}, c2}, {{l + 4, t}, {r - 3, t}, c2},
-      {{l + 1, t + 2}, {l + 1, b - 1}, c2}, {{l, t + 4}, {l, b - 3}, c2},
-      {{r - 2, t + 3}, {r - 2, t + 4}, c1}, {{r - 2, b - 3}, {r - 2, b - 2}, c1},
-      {{r - 1, t + 4}, {r - 1, b - 3}, c1}, {{l + 2, b - 2}, {l + 4, b - 2}, c1},
-      {{r - 2, b - 2}, {r - 4, b - 2}, c1}, {{l + 4, b - 1}, {r - 3, b - 1}, c1},
-      {{l + 2, t + 3}, {l + 2, t + 4}, c3}, {{l + 2, b - 3}, {l + 2, b - 2}, c3},
-      {{l + 1, t + 4}, {l + 1, b - 3}, c3}, {{l + 2, t + 2}, {l + 4, t + 2}, c3},
-      {{r - 2, t + 2}, {r - 4, t + 2}, c3}, {{l + 4, t + 1}, {r - 3, t + 1}, c3},
-  };
-  for (const Segment& segment : segments) DrawLine(dc, segment.from, segment.to, segment.color);
+  const OwnedBrush brushes[] = {MakeSolidBrush(colors.outerBottomRight),
+                                MakeSolidBrush(colors.innerBottomRight),
+                                MakeSolidBrush(colors.outerTopLeft),
+                                MakeSolidBrush(colors.innerTopLeft), MakeSolidBrush(fill)};
+  const DesignGrid grid({box.left, box.top}, Scale());
+  // Each run of one colour on a row is one block; '.' takes the last brush.
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide;) {
+      const char shade = kArt[y][x];
+      int end = x + 1;
+      while (end < kSide && kArt[y][end] == shade) ++end;
+      if (shade != ' ')
+        FillBlock(dc, grid.Edges(x, y, end, y + 1), brushes[shade == '.' ? 4 : shade - '0'].Get());
+      x = end;
+    }
+  }
 }

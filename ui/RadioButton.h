@@ -13,10 +13,11 @@ class RadioButton : public CheckableButton {
   bool DrawItem(const DRAWITEMSTRUCT& item) override;
   LRESULT Kind() const override;
 
+  // The side of the box that holds the mark, in design pixels.
+  static constexpr int kBoxSize = 11;
+
  private:
   void ClearOthers();
   bool AnotherIsOn() const;
-  // A one-pixel solid line, the second point not drawn.
-  static void DrawLine(HDC dc, POINT from, POINT to, COLORREF color);
-  static void DrawRoundFrame(HDC dc, const RECT& box, const BevelColors& colors, COLORREF fill);
+  void DrawRoundFrame(HDC dc, const RECT& box, const BevelColors& colors, COLORREF fill) const;
 };

@@ -8,10 +8,10 @@ void DrawPlainText(HDC dc, const char* text, RECT rect, UINT format, COLORREF co
 }
 
 void DrawEngravedText(HDC dc, const char* text, RECT rect, UINT format, COLORREF highlight,
-                      COLORREF shadow) {
+                      COLORREF shadow, DpiScale scale) {
   ScopedTextStyle style(dc, highlight);
   RECT shifted = rect;
-  OffsetRect(&shifted, 1, 1);
+  OffsetRect(&shifted, scale(1), scale(1));
   DrawTextA(dc, text, -1, &shifted, format);
   style.SetColor(shadow);
   DrawTextA(dc, text, -1, &rect, format);

@@ -43,11 +43,24 @@ void ExpectPixels(const Canvas& canvas, const PixelRules& rules, const char* wha
 }
 
 // On row y, a bevel's outer and inner left line from x left, its inner and outer
-// right line up to x right, in the colours in that order; then more rules.
-PixelRules Bevel(int y, int left, int right, const COLORREF (&colors)[4], PixelRules more = {}) {
-  const int xs[] = {left, left + 1, right - 1, right};
-  for (int i = 0; i < 4; ++i) more.emplace_back(xs[i], y, colors[i]);
+// right line up to x right, in the colours in that order, each `line` pixels
+// thick; then more rules.
+PixelRules Bevel(int y, int left, int right, const COLORREF (&colors)[4], PixelRules more = {},
+                 int line = 1) {
+  for (int k = 0; k < 2 * line; ++k) {
+    more.emplace_back(left + k, y, colors[k / line]);
+    more.emplace_back(right - k, y, colors[3 - k / line]);
+  }
   return more;
+}
+
+// A box's bevel across row y and column x, each line `line` pixels thick; then more rules.
+PixelRules BevelAcross(int x, int y, const RECT& box, const COLORREF (&colors)[4], int line,
+                       PixelRules more) {
+  PixelRules column = Bevel(x, box.top, box.bottom - 1, colors, {}, line);
+  for (auto& [a, b, color] : column) std::swap(a, b);
+  more.insert(more.end(), column.begin(), column.end());
+  return Bevel(y, box.left, box.right - 1, colors, std::move(more), line);
 }
 
 // Draws the whole button into the canvas: its dialog hands WM_DRAWITEM back to it.
@@ -265,6 +278,88 @@ TEST_F(Controls, GroupBoxPaintsItsEtchedFrameAndCaptionAndEndsThePaint) {
   ExpectPixels(shown, frame, "frame cut by the caption");
   const RECT text = shown.Bounds(kTextColor);
   EXPECT_TRUE(text.left >= 9 && text.right <= cx + 9 && text.bottom <= caption.cy + 2);
+}
+
+// At 144 and 192 DPI every length of the design is DPI / 96 times as long, rounded, and
+// every one-pixel line is one and two pixels thick.
+TEST_F(Controls, AtOtherDpisLengthsScaleAndLinesThicken) {
+  dialog.Attach(group, IDC_UI_GROUP);
+  group.SetFrameColor(kFrameColor, false);
+  wind.SetCheck(1), second.SetCheck(1);
+  for (const UINT dpi : {144u, 192u}) {
+    const DpiScale s(dpi);
+    const int w = s.Line(), width = s(80), height = s(20);
+    EXPECT_EQ(w, dpi / 96);
+    ControlBase* const scaled[] = {&push, &water, &wind, &second, &group};
+    for (ControlBase* control : scaled) control->SetDpi(s, false);
+    // The check box's box and middle row; the radio box's corner and the ring's middle row.
+    const int boxTop = (height - s(13)) / 2, boxRow = boxTop + s(6), boxEnd = boxTop + s(13);
+    const int left = s(1), top = (height - s(12)) / 2, ringRow = top + (s(3) + s(9)) / 2;
+    const int focus = s(18) - s(1);  // the label's left edge, less a design pixel
+    const PixelRules box = BevelAcross(s(6), boxRow, {0, boxTop, s(13), boxEnd}, kSunken, w,
+                                       {{s(13), boxRow, kBackColor}, {s(6), boxEnd, kBackColor}});
+    // Design pixels as blocks: the diamond's outline, gap and inner diamond; the round
+    // frame's corner pixels; the ring, its fill and the dot.
+    const PixelRules diamond{{s(2), boxRow, kTextColor},
+                             {s(3), boxRow, kWindow},
+                             {s(4), boxRow, kTextColor},
+                             {s(6), boxRow, kTextColor}};
+    const PixelRules round{
+        {left - 1, top + s(4), kBackColor},     {left, top + s(4), kDark},
+        {left, top + s(4) - 1, kBackColor},     {left + s(11), top + s(4), kLighter},
+        {left + s(12), top + s(4), kBackColor}, {left + s(3) + w - 1, ringRow, kTextColor},
+        {left + s(3) + w, ringRow, kWindow},    {left + s(5), ringRow, kTextColor}};
+    const struct {
+      ButtonBase& button;
+      PixelRules pixels;
+      int focusLeft;
+    } cases[] = {{push, BevelAcross(s(3), height / 2, {0, 0, width, height}, kRaised, w, {}), s(4)},
+                 {water, box, focus},
+                 {wind, diamond, focus},
+                 {second, round, focus}};
+    Canvas plain(width, height), withFocus(width, height);
+    for (const auto& drawn : cases) {
+      Draw(drawn.button, plain, 0);
+      Draw(drawn.button, withFocus, ODS_FOCUS);
+      const int edge = drawn.focusLeft;
+      ExpectPixels(plain, drawn.pixels, std::to_string(dpi).c_str());
+      EXPECT_GT(plain.Differences(withFocus, {edge, 0, edge + 1, height}), 4) << edge;
+      EXPECT_EQ(plain.Differences(withFocus, {0, 0, edge, height}), 0) << edge;
+    }
+    // The label at x = 18 of the design; a pushed one a design pixel right and down.
+    Draw(water, plain, 0);
+    const LONG labelLeft = plain.Bounds(kTextColor).left;
+    EXPECT_TRUE(labelLeft >= s(18) && labelLeft <= s(18) + s(1)) << labelLeft;
+    Draw(push, plain, 0);
+    Draw(push, withFocus, ODS_SELECTED);
+    const RECT raised = plain.Bounds(kTextColor), pushed = withFocus.Bounds(kTextColor);
+    EXPECT_EQ(pushed.left - raised.left, s(1));
+    EXPECT_EQ(pushed.top - raised.top, s(1));
+
+    // The group box's etched frame, its top line cut out by the caption from x = 7 to cx + 11.
+    RedrawWindow(dialog.Hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SIZE caption{};
+    {
+      const ScopedSelection font(plain.dc, group.Font());
+      GetTextExtentPoint32A(plain.dc, "Attributes", 10, &caption);
+    }
+    const Canvas shown(group.Hwnd());
+    const int y = caption.cy / 2 + s(1), cx = caption.cx, x = s(7) - 1;
+    const COLORREF inside = shown.Pixel(shown.width / 2, shown.height / 2);
+    constexpr COLORREF kEtched[] = {kFrameColor, kFrameLit, kFrameColor, kFrameLit};
+    const PixelRules frame =
+        BevelAcross(x, y + s(20), {0, y, shown.width, shown.height}, kEtched, w,
+                    {{x, y - 1, inside},
+                     {x, y + 2 * w, inside},
+                     {2 * w, y + s(20), inside},
+                     {s(7), y, kBackColor},
+                     {cx + s(11) - 1, y, kBackColor},
+                     {cx + s(11), y, kFrameColor}});
+    ExpectPixels(shown, frame, "group");
+    const RECT text = shown.Bounds(kTextColor);
+    EXPECT_TRUE(text.left >= s(9) && text.right <= cx + s(9) && text.top >= s(1)) << dpi;
+  }
 }
 
 TEST_F(Controls, TotalDisplayShowsItsOwnFontAndColoursUntilDetached) {
