@@ -1,5 +1,5 @@
 // Speed of the portable core on data far larger than the game's: reading the
-// data file, building and stepping the plan, totals, plan files.
+// data file, building and stepping the plan, totals, comparisons, plan files.
 #include <benchmark/benchmark.h>
 #include <time.h>
 
@@ -260,6 +260,28 @@ void BM_PlanOverview(benchmark::State& state) {
                                                     benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_PlanOverview)->Unit(benchmark::kMillisecond);
+
+// The plan with every third row raised against pasted plan text whose every
+// other row is mastered: the text read, the other plan built and replayed,
+// and both compared, as the clipboard's comparison does.
+void BM_ComparePlans(benchmark::State& state) {
+  GameDatabase* database = FreshPlan(state, PlanDatabase());
+  if (database == nullptr) return;
+  ChangeList changes;
+  for (int row = 0; row < database->RowCount(); row += 2) database->StepRowLevel(row, Max, changes);
+  const std::string other = database->PlanFileText();
+  database->BuildPlan(SyntheticDataFile::kEveryRowCode);
+  SetSomeLevels(*database);
+  PlanComparison comparison;
+  for (auto _ : state) {
+    if (!database->ComparePastedPlan(other, comparison) || comparison.skills.empty()) {
+      state.SkipWithError("the plans were not compared");
+      break;
+    }
+  }
+  state.counters["differing_rows"] = static_cast<double>(comparison.skills.size());
+}
+BENCHMARK(BM_ComparePlans)->Unit(benchmark::kMillisecond);
 
 void BM_SavePlan(benchmark::State& state) {
   GameDatabase* database = FreshPlan(state, PlanDatabase());

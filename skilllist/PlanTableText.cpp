@@ -13,8 +13,10 @@ constexpr char kLineEnd[] = "\r\n";
 // One line of the list's text columns, a cell each.
 template <typename CellText>
 void AppendLine(std::string& table, CellText cellText) {
+  std::vector<std::string> cells;
   for (int column = kColumnJob; column < kTextColumnCount; ++column)
-    table.append(cellText(column)).append(column + 1 < kTextColumnCount ? kSeparator : kLineEnd);
+    cells.push_back(cellText(column));
+  table += TableLine(cells);
 }
 
 }  // namespace
@@ -32,8 +34,13 @@ std::string PlanTableText(const GameDatabase& plan) {
     const int points = plan.RowPoints(row);
     AppendLine(table, [&](int column) { return SkillCellText(entry, points, column); });
   }
-  return table.append(kTableTotalTitle)
-      .append(kSeparator)
-      .append(std::to_string(plan.TotalPoints()))
-      .append(kLineEnd);
+  table += TableLine({kTableTotalTitle, std::to_string(plan.TotalPoints())});
+  return table;
+}
+
+std::string TableLine(const std::vector<std::string>& cells) {
+  std::string line;
+  for (std::size_t i = 0; i < cells.size(); ++i)
+    line.append(i > 0 ? kSeparator : "").append(cells[i]);
+  return line.append(kLineEnd);
 }

@@ -28,7 +28,7 @@ namespace {
 constexpr DWORD kPatience = 20000;  // milliseconds
 // The system-menu commands a script may send.
 constexpr UINT kUndo = 0x0100, kRedo = 0x0110, kCopyTable = 0x0130, kPaste = 0x0140,
-               kAbout = 0x0160;
+               kAbout = 0x0160, kCompareFile = 0x0190, kCompareClipboard = 0x01A0;
 
 // Input and posted messages reach the program after what is already queued:
 // the test waits until the change shows, with the patience of a busy machine.
@@ -320,6 +320,34 @@ class ProgramTest : public ::testing::Test {
     int count = 0;
     for (HWND window : VisibleWindows()) count += TextOf(window) == caption;
     return count;
+  }
+
+  // What a comparison dialog shows, as its copy puts it: the headings, the
+  // figures, the skills (or the text that none differs) and the items, each
+  // table after an empty line.
+  std::string ComparisonShown(HWND dialog) const {
+    auto text = [dialog](int id) { return TextOf(GetDlgItem(dialog, id)); };
+    auto table = [&](int id, std::vector<std::string> titles) {
+      std::string lines = "\r\n";
+      HWND view = GetDlgItem(dialog, id);
+      const int rows = static_cast<int>(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
+      for (int row = -1; row < rows; ++row)
+        for (std::size_t column = 0; column < titles.size(); ++column)
+          lines += (row < 0 ? titles[column] : CellText(view, row, static_cast<int>(column))) +
+                   (column + 1 < titles.size() ? "\t" : "\r\n");
+      return rows > 0 || id == IDC_COMPARE_ITEMS ? lines
+                                                 : lines + text(IDC_COMPARE_NO_DIFFERENCE) + "\r\n";
+    };
+    std::string shown =
+        text(IDC_COMPARE_HEADING_CURRENT) + "\r\n" + text(IDC_COMPARE_HEADING_OTHER) + "\r\n\r\n";
+    for (int cell = 0; cell < 5 * IDC_COMPARE_GRID_COLUMNS; ++cell)
+      shown += text(IDC_COMPARE_GRID_FIRST + cell) +
+               ((cell + 1) % IDC_COMPARE_GRID_COLUMNS ? "\t" : "\r\n");
+    return shown +
+           table(IDC_COMPARE_SKILLS, {kListTitleJob, kListTitleSkillName, kCompareCurrentLevel,
+                                      kCompareOtherLevel, kComparePointDifference}) +
+           table(IDC_COMPARE_ITEMS,
+                 {kOverviewColumnItem, kCompareCurrent, kCompareOther, kCompareDifference});
   }
 
   // The plug-in's calls, without the GetWnd queries.
@@ -781,6 +809,107 @@ TEST_F(ProgramTest, OverviewAndTheTotalsTipShowTheRequiredLevelCountsAndItems) {
     return false;
   });
   EXPECT_EQ(expectedTip, tip);
+}
+
+// Bunny's first job with atk_slash (row 0) mastered is saved, then atk_vigor
+// (row 2) raised. Each source opens the comparison over the main window with
+// the skills that differ, in the list's texts: the clipboard's basic job
+// (atk_guard, row 1, mastered), a file (atk_charge, row 3, mastered, which
+// raised atk_slash to 3), the saved plan through Alt+Space and its access
+// key. A refused text or file shows its box and no comparison. Ctrl+C puts
+// what the dialog shows; Esc and Enter close it. The plan, its undo step and
+// its modified state stay: undone, it is the saved plan and closes at once.
+TEST_F(ProgramTest, ComparisonsFromEachSourceShowTheDifferencesAndLeaveThePlan) {
+  Start();
+  Click(IDC_TYPE_BUNNY);
+  Click(IDC_JOB_RANK1);
+  ASSERT_TRUE(database.BuildPlan(0x312));
+  Step(0, Max);
+  PostClick(IDC_SAVE_BUTTON);
+  WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, "saved"));
+  Step(2, Up);
+  const std::vector<int> checked = CheckedIds();
+  auto key = [this](int row) { return RowEntry(database, row).key; };
+  auto points = [this](int row, int level) {
+    SkillEntry entry = RowEntry(database, row);
+    entry.level = level;
+    return entry.Points();
+  };
+  using Rows = std::vector<std::vector<std::string>>;
+  auto line = [&](int row, const char* current, const char* other, int difference) {
+    return std::vector<std::string>{RowEntry(database, 0).jobLabel,
+                                    RowEntry(database, row).displayName, current, other,
+                                    (difference > 0 ? "+" : "") + std::to_string(difference)};
+  };
+  // The comparison's skill rows, its copy by Ctrl+C, its other plan's heading.
+  struct Seen {
+    Rows rows;
+    std::string heading;
+  };
+  auto compare = [&](const std::function<void()>& open, WORD closer) {
+    open();
+    HWND dialog = WaitForOwnedDialog(main, kCompareCaption);
+    Seen shown{{}, TextOf(GetDlgItem(dialog, IDC_COMPARE_HEADING_OTHER))};
+    HWND skills = GetDlgItem(dialog, IDC_COMPARE_SKILLS);
+    for (int row = 0; row < SendMessageA(skills, LVM_GETITEMCOUNT, 0, 0); ++row) {
+      shown.rows.emplace_back();
+      for (int column = 0; column < 5; ++column)
+        shown.rows.back().push_back(CellText(skills, row, column));
+    }
+    PutClipboardText(L"before");
+    Keys({VK_CONTROL, 'C'}, dialog);
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardData<char>(CF_TEXT) == ComparisonShown(dialog); }));
+    Keys({closer}, dialog);
+    WaitUntilClosed(dialog);
+    EXPECT_FALSE(IsWindow(dialog));
+    return shown;
+  };
+
+  PutClipboardText(Widened("job 112\r\nskill " + key(0) + " 11\r\nskill " + key(1) + " 1\r\n"));
+  const Seen basic =
+      compare([&] { PostMessageA(main, WM_SYSCOMMAND, kCompareClipboard, 0); }, VK_ESCAPE);
+  EXPECT_EQ((Rows{line(1, "0", "Master!", points(1, 1)), line(2, "1", "0", -points(2, 1))}),
+            basic.rows);
+  std::string type, job;
+  database.typeName(0, type);
+  database.jobName(0, 0, job);
+  EXPECT_EQ(std::string(kCompareOther) + ": " + type + " " + job, basic.heading);
+  PutClipboardText(L"job 312\r\nskill no-such-skill 1\r\n");
+  PostMessageA(main, WM_SYSCOMMAND, kCompareClipboard, 0);
+  EXPECT_EQ(std::vector<std::string>{kPasteRefused}, TakeErrorBox());
+
+  folder.Write("save/other.vx3", "job 312\r\nskill " + key(3) + " 11\r\n");
+  folder.Write("save/bad.vx3", "job 312\r\nskill no-such-skill 1\r\n");
+  PostMessageA(main, WM_SYSCOMMAND, kCompareFile, 0);
+  ChooseFile(kCompareOpenTitle, "bad.vx3");
+  EXPECT_EQ(std::vector<std::string>{kPlanFileLoadError}, TakeErrorBox());
+  EXPECT_EQ(0, Shown(kCompareCaption));
+  const Seen file = compare(
+      [&] {
+        PostMessageA(main, WM_SYSCOMMAND, kCompareFile, 0);
+        ChooseFile(kCompareOpenTitle, "other.vx3");
+      },
+      VK_RETURN);
+  EXPECT_EQ((Rows{line(0, "Master!", "3", points(0, 3) - points(0, 11)),
+                  line(2, "1", "0", -points(2, 1)), line(3, "0", "Master!", points(3, 11))}),
+            file.rows);
+
+  const Seen saved = compare(
+      [&] {
+        Keys({VK_MENU, VK_SPACE});
+        WaitUntil([&] { return InMenu(); });
+        Keys({'L'});
+      },
+      VK_ESCAPE);
+  EXPECT_EQ(Rows{line(2, "1", "0", -points(2, 1))}, saved.rows);
+
+  EXPECT_EQ(checked, CheckedIds());
+  ExpectShowsExpectedPlan();
+  SysCommand(kUndo);
+  database.Undo();
+  ExpectShowsExpectedPlan();
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(0u, WaitForExit());
 }
 
 // The About box names the program and its version as the title does, counts

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/ReportDialog.h"
+#include "plan/PlanComparison.h"
+
+// Two plans compared, modal over the main window: a heading for each, their
+// figures side by side with the difference, the skills whose level differs
+// and the master items whose count differs, each in a list, and a button
+// that copies it all as tab-separated text.
+class CompareDialog : public ReportDialog {
+ public:
+  CompareDialog(HWND owner, PlanComparison comparison);
+
+  LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ protected:
+  std::string ReportText() const override;
+
+ private:
+  void ShowComparison() const;
+
+  PlanComparison comparison;
+};
