@@ -34,13 +34,7 @@ CompareDialog::CompareDialog(HWND owner, PlanComparison comparison)
     : ReportDialog(owner, IDD_COMPARE_DIALOG, kCompareCaption, IDC_COMPARE_COPY),
       comparison(std::move(comparison)) {}
 
-LRESULT CompareDialog::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = ReportDialog::WindowProc(window, msg, wParam, lParam);
-  if (msg == WM_INITDIALOG) ShowComparison();
-  return result;
-}
-
-void CompareDialog::ShowComparison() const {
+void CompareDialog::ShowReport() {
   HWND dialog = Hwnd();
   SetDlgItemTextA(dialog, IDC_COMPARE_HEADING_CURRENT,
                   PlanHeading(kCompareCurrent, comparison.current).c_str());

@@ -15,13 +15,10 @@ class CompareDialog : public ReportDialog {
  public:
   CompareDialog(HWND owner, PlanComparison comparison);
 
-  LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
-
  protected:
+  void ShowReport() override;
   std::string ReportText() const override;
 
  private:
-  void ShowComparison() const;
-
   PlanComparison comparison;
 };

@@ -13,14 +13,11 @@ class OverviewDialog : public ReportDialog {
  public:
   OverviewDialog(HWND owner, PlanOverview overview);
 
-  LRESULT WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
-
  protected:
+  void ShowReport() override;
   std::string ReportText() const override;
 
  private:
-  void ShowFigures() const;
-
   PlanOverview overview;
   OverviewItemList itemList;
 };

@@ -6,6 +6,11 @@ ReportDialog::ReportDialog(HWND owner, WORD templateId, const char* caption, int
     : ThemedDialog(owner, templateId, caption), copyButton(copyButton) {}
 
 LRESULT ReportDialog::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_INITDIALOG) {
+    const LRESULT result = ThemedDialog::WindowProc(window, msg, wParam, lParam);
+    ShowReport();
+    return result;
+  }
   if (msg == WM_COMMAND && LOWORD(wParam) == copyButton && HIWORD(wParam) == BN_CLICKED) {
     Copy();
     return TRUE;

@@ -6,8 +6,8 @@
 
 #include "app/ThemedDialog.h"
 
-// A themed dialog showing a report that its copy button, and Ctrl+C, put on
-// the clipboard as text.
+// A themed dialog showing a report, which it fills once it is initialised,
+// and which its copy button, and Ctrl+C, put on the clipboard as text.
 class ReportDialog : public ThemedDialog {
  public:
   ReportDialog(HWND owner, WORD templateId, const char* caption, int copyButton);
@@ -18,6 +18,8 @@ class ReportDialog : public ThemedDialog {
   void OnShortcutCommand(UINT command) override;
 
  protected:
+  // Fills the dialog's controls, once they have the theme.
+  virtual void ShowReport() = 0;
   // The report as the clipboard gets it.
   virtual std::string ReportText() const = 0;
 

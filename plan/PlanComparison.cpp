@@ -44,15 +44,22 @@ void ForEachSkill(const SkillPlan& plan, Visit visit) {
   }
 }
 
+// The plan's entry of a skill that stands on a row of another plan: plans of
+// one code hold the same skill on the same row, found without a hash.
+const SkillEntry* EntryOf(const SkillPlan& plan, int row, const std::string& key) {
+  const SkillEntry* sameRow = plan.RowEntry(row);
+  return sameRow != nullptr && sameRow->key == key ? sameRow : plan.HeldEntry(key);
+}
+
 std::vector<SkillDifference> SkillDifferences(const SkillPlan& current, const SkillPlan& other) {
   std::vector<SkillDifference> skills;
   ForEachSkill(current, [&](const SkillEntry& entry, const std::string& label) {
-    const SkillEntry* theirs = other.HeldEntry(entry.key);
+    const SkillEntry* theirs = EntryOf(other, entry.rowId, entry.key);
     if ((theirs != nullptr ? theirs->level : 0) != entry.level)
       skills.push_back({label, entry.displayName, LevelIn(&entry), LevelIn(theirs)});
   });
   ForEachSkill(other, [&](const SkillEntry& entry, const std::string& label) {
-    if (entry.level != 0 && current.HeldEntry(entry.key) == nullptr)
+    if (entry.level != 0 && EntryOf(current, entry.rowId, entry.key) == nullptr)
       skills.push_back({label, entry.displayName, ComparedLevel(), LevelIn(&entry)});
   });
   return skills;

@@ -266,6 +266,17 @@ class ProgramTest : public ::testing::Test {
     }
     EXPECT_TRUE(ShowsExpectedTotal()) << Total();
   }
+  // A type and a job clicked, and the plan they build as the expected one.
+  void Choose(int type, int job, JobCode code) {
+    Click(type);
+    Click(job);
+    ASSERT_TRUE(database.BuildPlan(code));
+  }
+  // Saved by the save button under that name.
+  void SaveAs(const std::string& name) const {
+    PostClick(IDC_SAVE_BUTTON);
+    WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, name));
+  }
   // The dragon at rank 2 (S2) with a mastered and a raised skill.
   void ChooseDarkDragonWithLevels() {
     Click(IDC_TYPE_DRAGON);
@@ -392,8 +403,7 @@ TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogAndTheCommandLine) {
   Start();
   EXPECT_EQ(std::string(kMainDialogCaption) + " - Version 2.2.2.1", TextOf(main));
   ASSERT_NO_FATAL_FAILURE(ChooseDarkDragonWithLevels());
-  PostClick(IDC_SAVE_BUTTON);
-  WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, "plan"));
+  SaveAs("plan");
   EXPECT_EQ(database.PlanFileText(), Bytes(PlanFile("plan.vx3")));
   EXPECT_EQ(0u, database.PlanFileText().find("job 412321\r\nskill "));
 
@@ -463,12 +473,9 @@ TEST_F(ProgramTest, FailedCommandsReportAndShowThePlanAsItIs) {
   // Records apply from the last up, so the one after the unknown key is in.
   folder.Write("save/unknown.vx3", "job 312\r\nskill no-such-skill 1\r\nskill " + last + " 11\r\n");
 
-  Click(IDC_TYPE_DRAGON);
-  Click(IDC_JOB_RANK2H);
-  ASSERT_TRUE(database.BuildPlan(0x211321));
+  ASSERT_NO_FATAL_FAILURE(Choose(IDC_TYPE_DRAGON, IDC_JOB_RANK2H, 0x211321));
   Step(1, Max);
-  PostClick(IDC_SAVE_BUTTON);
-  WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, "kept"));
+  SaveAs("kept");
   const std::string kept = Bytes(PlanFile("kept.vx3"));
   ASSERT_EQ(0u, kept.find("job 211321\r\n"));
   // The save's scratch file cannot be made: the save fails after the user
@@ -505,9 +512,7 @@ TEST_F(ProgramTest, FailedCommandsReportAndShowThePlanAsItIs) {
 // atk_guard (row 1) has one level.
 TEST_F(ProgramTest, StepCellsStepRepeatAndEndAsTheMouseDoes) {
   Start();
-  Click(IDC_TYPE_BUNNY);
-  Click(IDC_JOB_RANK1);
-  ASSERT_TRUE(database.BuildPlan(0x312));
+  ASSERT_NO_FATAL_FAILURE(Choose(IDC_TYPE_BUNNY, IDC_JOB_RANK1, 0x312));
   Step(3, Up);  // raises what it requires
   EXPECT_EQ("3", LevelText(0));
   ExpectShowsExpectedPlan();
@@ -663,8 +668,7 @@ TEST_F(ProgramTest, ClosingAModifiedPlanAsksToSaveItFirst) {
   // ends without saving, the plug-in told to close as always.
   ASSERT_NO_FATAL_FAILURE(Restart());
   Click(IDC_TYPE_FOX);
-  PostClick(IDC_SAVE_BUTTON);
-  WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, "fresh"));
+  SaveAs("fresh");
   Keys({VK_ESCAPE});
   EXPECT_EQ(0u, WaitForExit());
   ASSERT_NO_FATAL_FAILURE(Restart());
@@ -821,12 +825,9 @@ TEST_F(ProgramTest, OverviewAndTheTotalsTipShowTheRequiredLevelCountsAndItems) {
 // its modified state stay: undone, it is the saved plan and closes at once.
 TEST_F(ProgramTest, ComparisonsFromEachSourceShowTheDifferencesAndLeaveThePlan) {
   Start();
-  Click(IDC_TYPE_BUNNY);
-  Click(IDC_JOB_RANK1);
-  ASSERT_TRUE(database.BuildPlan(0x312));
+  ASSERT_NO_FATAL_FAILURE(Choose(IDC_TYPE_BUNNY, IDC_JOB_RANK1, 0x312));
   Step(0, Max);
-  PostClick(IDC_SAVE_BUTTON);
-  WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, "saved"));
+  SaveAs("saved");
   Step(2, Up);
   const std::vector<int> checked = CheckedIds();
   auto key = [this](int row) { return RowEntry(database, row).key; };
