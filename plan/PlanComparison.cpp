@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "plan/ClampedInt.h"
 #include "plan/JobCodeLayout.h"
