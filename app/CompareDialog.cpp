@@ -4,7 +4,7 @@
 
 #include <JapaneseText.h>
 
-#include <utility>
+#include <iterator>
 
 #include "app/ComparisonText.h"
 #include "app/ReportList.h"
@@ -13,26 +13,30 @@
 namespace {
 
 // The skill names and the item names take the width the other columns leave.
-const std::vector<ReportColumn> kSkillColumns = {{100, LVCFMT_LEFT},
-                                                 {0, LVCFMT_LEFT},
-                                                 {60, LVCFMT_CENTER},
-                                                 {60, LVCFMT_CENTER},
-                                                 {55, LVCFMT_RIGHT}};
-const std::vector<ReportColumn> kItemColumns = {
-    {0, LVCFMT_LEFT}, {70, LVCFMT_RIGHT}, {70, LVCFMT_RIGHT}, {70, LVCFMT_RIGHT}};
+constexpr ReportColumn kSkillColumns[] = {{kSkillDifferenceTitles[0], 100, LVCFMT_LEFT},
+                                          {kSkillDifferenceTitles[1], 0, LVCFMT_LEFT},
+                                          {kSkillDifferenceTitles[2], 60, LVCFMT_CENTER},
+                                          {kSkillDifferenceTitles[3], 60, LVCFMT_CENTER},
+                                          {kSkillDifferenceTitles[4], 55, LVCFMT_RIGHT}};
+constexpr ReportColumn kItemColumns[] = {{kItemDifferenceTitles[0], 0, LVCFMT_LEFT},
+                                         {kItemDifferenceTitles[1], 70, LVCFMT_RIGHT},
+                                         {kItemDifferenceTitles[2], 70, LVCFMT_RIGHT},
+                                         {kItemDifferenceTitles[3], 70, LVCFMT_RIGHT}};
 
-void ShowGridRow(HWND dialog, int row, const TextRow& cells) {
-  for (int column = 0; column < IDC_COMPARE_GRID_COLUMNS; ++column) {
-    SetDlgItemTextA(dialog, IDC_COMPARE_GRID_FIRST + IDC_COMPARE_GRID_COLUMNS * row + column,
-                    cells[column].c_str());
+// Each column of the figures in one static text: its title, then a line per figure.
+void ShowFigures(HWND dialog, const std::vector<TextRow>& figures) {
+  for (int column = 0; column < IDC_COMPARE_FIGURE_COLUMNS; ++column) {
+    std::string lines = kFigureTitles[column];
+    for (const TextRow& figure : figures) (lines += "\r\n") += figure[column];
+    SetDlgItemTextA(dialog, IDC_COMPARE_FIGURES_FIRST + column, lines.c_str());
   }
 }
 
 }  // namespace
 
-CompareDialog::CompareDialog(HWND owner, PlanComparison comparison)
+CompareDialog::CompareDialog(HWND owner, const PlanComparison& comparison)
     : ReportDialog(owner, IDD_COMPARE_DIALOG, kCompareCaption, IDC_COMPARE_COPY),
-      comparison(std::move(comparison)) {}
+      comparison(comparison) {}
 
 void CompareDialog::ShowReport() {
   HWND dialog = Hwnd();
@@ -40,14 +44,12 @@ void CompareDialog::ShowReport() {
                   PlanHeading(kCompareCurrent, comparison.current).c_str());
   SetDlgItemTextA(dialog, IDC_COMPARE_HEADING_OTHER,
                   PlanHeading(kCompareOther, comparison.other).c_str());
-  ShowGridRow(dialog, 0, FigureTitles());
-  int row = 1;
-  for (const TextRow& figure : FigureRows(comparison)) ShowGridRow(dialog, row++, figure);
+  ShowFigures(dialog, FigureRows(comparison));
   SetDlgItemTextA(dialog, IDC_COMPARE_NO_DIFFERENCE,
                   comparison.skills.empty() ? kCompareNoDifference : "");
-  FillReportList(GetDlgItem(dialog, IDC_COMPARE_SKILLS), SkillDifferenceTitles(), kSkillColumns,
+  FillReportList(GetDlgItem(dialog, IDC_COMPARE_SKILLS), kSkillColumns, std::size(kSkillColumns),
                  SkillDifferenceRows(comparison));
-  FillReportList(GetDlgItem(dialog, IDC_COMPARE_ITEMS), ItemDifferenceTitles(), kItemColumns,
+  FillReportList(GetDlgItem(dialog, IDC_COMPARE_ITEMS), kItemColumns, std::size(kItemColumns),
                  ItemDifferenceRows(comparison));
 }
 

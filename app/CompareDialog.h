@@ -13,12 +13,13 @@
 // that copies it all as tab-separated text.
 class CompareDialog : public ReportDialog {
  public:
-  CompareDialog(HWND owner, PlanComparison comparison);
+  // The comparison must outlive the dialog.
+  CompareDialog(HWND owner, const PlanComparison& comparison);
 
  protected:
   void ShowReport() override;
   std::string ReportText() const override;
 
  private:
-  PlanComparison comparison;
+  const PlanComparison& comparison;
 };

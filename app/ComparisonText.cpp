@@ -1,7 +1,5 @@
 #include "app/ComparisonText.h"
 
-#include <JapaneseText.h>
-
 #include "app/OverviewText.h"
 #include "plan/SelectionText.h"
 #include "skilllist/PlanTableText.h"
@@ -10,19 +8,14 @@
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
-constexpr char kNotHeld[] = "-";
+constexpr char kNone[] = "-";
 
 std::string Signed(std::int32_t value) {
   return value > 0 ? "+" + std::to_string(value) : std::to_string(value);
 }
 
-TextRow Figure(const char* label, std::int32_t current, std::int32_t other) {
-  return {label, std::to_string(current), std::to_string(other),
-          Signed(Difference(current, other))};
-}
-
 std::string LevelText(const ComparedLevel& level) {
-  return level.held ? SkillLevelText(level.level, level.mastered) : kNotHeld;
+  return level.held ? SkillLevelText(level.level, level.mastered) : kNone;
 }
 
 void AppendTable(std::string& text, const TextRow& titles, const std::vector<TextRow>& rows) {
@@ -41,25 +34,26 @@ std::string PlanHeading(const char* label, const ComparedPlan& plan) {
   return heading + AttributeListText(plan.attributes);
 }
 
-TextRow FigureTitles() { return {"", kCompareCurrent, kCompareOther, kCompareDifference}; }
-
 std::vector<TextRow> FigureRows(const PlanComparison& comparison) {
   const PlanOverview& current = comparison.current.overview;
   const PlanOverview& other = comparison.other.overview;
-  const bool bothLearnt = current.requiredLevel >= 0 && other.requiredLevel >= 0;
-  return {
-      {kOverviewRequiredLevel, RequiredLevelText(current.requiredLevel),
-       RequiredLevelText(other.requiredLevel),
-       bothLearnt ? Signed(Difference(current.requiredLevel, other.requiredLevel)) : "-"},
-      Figure(kTableTotalTitle, current.totalPoints, other.totalPoints),
-      Figure(kOverviewLearnt, current.learntCount, other.learntCount),
-      Figure(kOverviewMastered, current.masteredCount, other.masteredCount),
-  };
-}
-
-TextRow SkillDifferenceTitles() {
-  return {kListTitleJob, kListTitleSkillName, kCompareCurrentLevel, kCompareOtherLevel,
-          kComparePointDifference};
+  const struct {
+    const char* label;
+    std::int32_t current;
+    std::int32_t other;
+  } figures[] = {{kOverviewRequiredLevel, current.requiredLevel, other.requiredLevel},
+                 {kTableTotalTitle, current.totalPoints, other.totalPoints},
+                 {kOverviewLearnt, current.learntCount, other.learntCount},
+                 {kOverviewMastered, current.masteredCount, other.masteredCount}};
+  std::vector<TextRow> rows;
+  for (const auto& figure : figures) {
+    // Only the required level is ever below 0: where no skill is learnt.
+    const bool both = figure.current >= 0 && figure.other >= 0;
+    rows.push_back({figure.label, RequiredLevelText(figure.current),
+                    RequiredLevelText(figure.other),
+                    both ? Signed(Difference(figure.current, figure.other)) : kNone});
+  }
+  return rows;
 }
 
 std::vector<TextRow> SkillDifferenceRows(const PlanComparison& comparison) {
@@ -72,12 +66,6 @@ std::vector<TextRow> SkillDifferenceRows(const PlanComparison& comparison) {
   return rows;
 }
 
-TextRow ItemDifferenceTitles() {
-  TextRow titles = FigureTitles();
-  titles.front() = kOverviewColumnItem;
-  return titles;
-}
-
 std::vector<TextRow> ItemDifferenceRows(const PlanComparison& comparison) {
   std::vector<TextRow> rows;
   for (const ItemDifference& item : comparison.items) {
@@ -88,12 +76,12 @@ std::vector<TextRow> ItemDifferenceRows(const PlanComparison& comparison) {
 }
 
 std::string ComparisonCopyText(const PlanComparison& comparison) {
-  std::string text = TableLine({PlanHeading(kCompareCurrent, comparison.current)});
-  text += TableLine({PlanHeading(kCompareOther, comparison.other)});
-  AppendTable(text, FigureTitles(), FigureRows(comparison));
+  std::string text = PlanHeading(kCompareCurrent, comparison.current) + kLineEnd +
+                     PlanHeading(kCompareOther, comparison.other) + kLineEnd;
+  AppendTable(text, TitleRow(kFigureTitles), FigureRows(comparison));
   std::vector<TextRow> skills = SkillDifferenceRows(comparison);
   if (skills.empty()) skills.push_back({kCompareNoDifference});
-  AppendTable(text, SkillDifferenceTitles(), skills);
-  AppendTable(text, ItemDifferenceTitles(), ItemDifferenceRows(comparison));
+  AppendTable(text, TitleRow(kSkillDifferenceTitles), skills);
+  AppendTable(text, TitleRow(kItemDifferenceTitles), ItemDifferenceRows(comparison));
   return text;
 }

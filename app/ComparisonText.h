@@ -1,5 +1,8 @@
 #pragma once
 
+#include <JapaneseText.h>
+
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,19 +17,29 @@ using TextRow = std::vector<std::string>;
 // the attributes that pick its lists; kComparePlanNone for the empty plan.
 std::string PlanHeading(const char* label, const ComparedPlan& plan);
 
-// The figures: a title row ("", 現在, 比較, 差), then the required level ("-"
-// for none, and no difference then), the TM total, the learnt and mastered
-// counts, each with both plans' values and other - current, signed.
-TextRow FigureTitles();
+// The figures: below their titles the required level ("-" for none, and no
+// difference then), the TM total, the learnt and mastered counts, each with
+// both plans' values and other - current, signed.
+inline constexpr const char* kFigureTitles[] = {"", kCompareCurrent, kCompareOther,
+                                                kCompareDifference};
 std::vector<TextRow> FigureRows(const PlanComparison& comparison);
 
 // The report lists: job label, name, both levels as the skill list shows them
 // ("-" where a plan lacks the skill) and the difference in points; item,
 // both counts and their difference.
-TextRow SkillDifferenceTitles();
+inline constexpr const char* kSkillDifferenceTitles[] = {kListTitleJob, kListTitleSkillName,
+                                                         kCompareCurrentLevel, kCompareOtherLevel,
+                                                         kComparePointDifference};
 std::vector<TextRow> SkillDifferenceRows(const PlanComparison& comparison);
-TextRow ItemDifferenceTitles();
+inline constexpr const char* kItemDifferenceTitles[] = {kOverviewColumnItem, kCompareCurrent,
+                                                        kCompareOther, kCompareDifference};
 std::vector<TextRow> ItemDifferenceRows(const PlanComparison& comparison);
+
+// A row of titles as text.
+template <std::size_t N>
+TextRow TitleRow(const char* const (&titles)[N]) {
+  return TextRow(titles, titles + N);
+}
 
 // The whole comparison as the table copy writes tables: both headings, the
 // figures, the skills (or kCompareNoDifference) and the items, each table

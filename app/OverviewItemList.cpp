@@ -9,6 +9,11 @@
 
 namespace {
 
+// The skills column takes the width the others leave.
+constexpr ReportColumn kItemColumns[] = {{kOverviewColumnItem, 130, LVCFMT_LEFT},
+                                         {kOverviewColumnCount, 70, LVCFMT_RIGHT},
+                                         {kOverviewColumnSkills, 0, LVCFMT_LEFT}};
+constexpr int kItemColumnCount = 3;
 constexpr int kSkillsColumn = 2;
 // The list view leaves this much of a cell's width beside its text.
 constexpr int kCellPadding = 12;
@@ -30,15 +35,18 @@ LRESULT OverviewItemList::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
 }
 
 void OverviewItemList::Fill(const std::vector<MasterItemTotal>& items) {
-  std::vector<std::vector<std::string>> rows;
+  HWND list = Hwnd();
+  InsertReportColumns(list, kItemColumns, kItemColumnCount);
   skills.clear();
+  int row = 0;
   for (const MasterItemTotal& item : items) {
     skills.push_back(JoinedNames(item.skills));
-    rows.push_back({item.name, std::to_string(item.count), skills.back()});
+    SetReportCell(list, row, 0, item.name);
+    SetReportCell(list, row, 1, std::to_string(item.count));
+    SetReportCell(list, row, kSkillsColumn, skills.back());
+    ++row;
   }
-  // The skills column takes the width the others leave.
-  FillReportList(Hwnd(), {kOverviewColumnItem, kOverviewColumnCount, kOverviewColumnSkills},
-                 {{130, LVCFMT_LEFT}, {70, LVCFMT_RIGHT}, {0, LVCFMT_LEFT}}, rows);
+  FinishReportList(list, kItemColumns, kItemColumnCount);
 }
 
 std::string OverviewItemList::TipText(int row) const {

@@ -3,7 +3,6 @@
 #include <JapaneseText.h>
 
 #include <string>
-#include <utility>
 
 #include "app/CompareDialog.h"
 #include "app/ErrorBox.h"
@@ -29,13 +28,13 @@ void PlanCompareCommand::Run(UINT id) {
   // Its dialogs take the mouse: a held press ends first, as before a change.
   window.BeginPlanChange();
   PlanComparison comparison;
-  if (Compare(id, comparison)) CompareDialog(window.Hwnd(), std::move(comparison)).Run(true, true);
+  if (Compare(id, comparison)) CompareDialog(window.Hwnd(), comparison).Run(true, true);
 }
 
 // Refused as a load or a paste of the same plan would be, with the same box.
 bool PlanCompareCommand::Compare(UINT id, PlanComparison& comparison) {
   if (id == kCommandCompareSaved) {
-    comparison = plan.CompareSavedPlan();
+    plan.CompareSavedPlan(comparison);
     return true;
   }
   if (id == kCommandCompareClipboard) {

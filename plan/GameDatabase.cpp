@@ -146,30 +146,21 @@ bool GameDatabase::ReadPastedPlan(std::string_view text, JobCode& code,
 bool GameDatabase::ComparePlanFile(const char* path, PlanComparison& comparison) const {
   JobCode code = 0;
   std::vector<PlanRecord> records;
-  return ReadLoadablePlan(path, code, records) && CompareWithRecords(code, records, comparison);
+  if (!ReadLoadablePlan(path, code, records)) return false;
+  const Lock lock(planLock);
+  return CompareWithRecords(plan, code, records, comparison);
 }
 
 bool GameDatabase::ComparePastedPlan(std::string_view text, PlanComparison& comparison) const {
   JobCode code = 0;
   std::vector<PlanRecord> records;
-  return ReadPastedPlan(text, code, records) && CompareWithRecords(code, records, comparison);
+  const Lock lock(planLock);
+  return ReadPastedPlan(text, code, records) && CompareWithRecords(plan, code, records, comparison);
 }
 
-PlanComparison GameDatabase::CompareSavedPlan() const {
+void GameDatabase::CompareSavedPlan(PlanComparison& comparison) const {
   const Lock lock(planLock);
-  SkillPlan saved(tables);
-  saved.Restore(history.SavedPlan());
-  return ComparePlans(plan, saved, tables);
-}
-
-bool GameDatabase::CompareWithRecords(JobCode code, const std::vector<PlanRecord>& records,
-                                      PlanComparison& comparison) const {
-  const Lock lock(planLock);
-  SkillPlan other(tables);
-  other.BuildPlan(code);
-  if (!other.ReplayRecords(records)) return false;
-  comparison = ComparePlans(plan, other, tables);
-  return true;
+  CompareWithLevels(plan, history.SavedPlan(), comparison);
 }
 
 // One step, also when a record fails after the rebuild.

@@ -90,7 +90,7 @@ class GameDatabase {
   bool ComparePlanFile(const char* path, PlanComparison& comparison) const;
   bool ComparePastedPlan(std::string_view text, PlanComparison& comparison) const;
   // With the plan as last saved or loaded (the empty plan before either).
-  PlanComparison CompareSavedPlan() const;
+  void CompareSavedPlan(PlanComparison& comparison) const;
 
   // Undo history. Every change between the outermost BeginStep and its
   // EndStep (or a StepScope's life) is one step; each changing operation
@@ -114,9 +114,6 @@ class GameDatabase {
   bool ReplayPlan(JobCode code, const std::vector<PlanRecord>& records);
   // Checked as PastePlan checks it, without touching the plan.
   bool ReadPastedPlan(std::string_view text, JobCode& code, std::vector<PlanRecord>& records) const;
-  // The plan the code and records make, as a load would, against the current one.
-  bool CompareWithRecords(JobCode code, const std::vector<PlanRecord>& records,
-                          PlanComparison& comparison) const;
 
   GameTables tables;
   SkillPlan plan{tables};

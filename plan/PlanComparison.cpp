@@ -34,9 +34,8 @@ ComparedLevel LevelIn(const SkillEntry* entry) {
 // Each skill of the plan once, at the row its entry stands on (a skill in two
 // lists at its later row), with the job label of that row's block.
 template <typename Visit>
-void ForEachSkill(const SkillPlan& plan, Visit visit) {
-  static const std::string kNoLabel;
-  const std::string* label = &kNoLabel;
+void ForEachSkill(const SkillPlan& plan, const std::string& noLabel, Visit visit) {
+  const std::string* label = &noLabel;
   for (int row = 0; row < plan.RowCount(); ++row) {
     const SkillEntry& entry = *plan.RowEntry(row);
     if (entry.rowId != row) continue;
@@ -54,14 +53,22 @@ const SkillEntry* EntryOf(const SkillPlan& plan, int row, const std::string& key
 
 std::vector<SkillDifference> SkillDifferences(const SkillPlan& current, const SkillPlan& other) {
   std::vector<SkillDifference> skills;
-  ForEachSkill(current, [&](const SkillEntry& entry, const std::string& label) {
+  const std::string noLabel;
+  auto add = [&skills](const std::string& label, const SkillEntry& listed, const SkillEntry* mine,
+                       const SkillEntry* theirs) {
+    SkillDifference& skill = skills.emplace_back();
+    skill.jobLabel = label;
+    skill.name = listed.displayName;
+    skill.current = LevelIn(mine);
+    skill.other = LevelIn(theirs);
+  };
+  ForEachSkill(current, noLabel, [&](const SkillEntry& entry, const std::string& label) {
     const SkillEntry* theirs = EntryOf(other, entry.rowId, entry.key);
-    if ((theirs != nullptr ? theirs->level : 0) != entry.level)
-      skills.push_back({label, entry.displayName, LevelIn(&entry), LevelIn(theirs)});
+    if ((theirs != nullptr ? theirs->level : 0) != entry.level) add(label, entry, &entry, theirs);
   });
-  ForEachSkill(other, [&](const SkillEntry& entry, const std::string& label) {
+  ForEachSkill(other, noLabel, [&](const SkillEntry& entry, const std::string& label) {
     if (entry.level != 0 && EntryOf(current, entry.rowId, entry.key) == nullptr)
-      skills.push_back({label, entry.displayName, ComparedLevel(), LevelIn(&entry)});
+      add(label, entry, nullptr, &entry);
   });
   return skills;
 }
@@ -73,34 +80,55 @@ std::int64_t Size(const ItemDifference& item) {
 
 std::vector<ItemDifference> ItemDifferences(const PlanOverview& current,
                                             const PlanOverview& other) {
-  std::map<std::string, ItemDifference> byName;
-  for (const MasterItemTotal& item : current.items) byName[item.name].current = item.count;
-  for (const MasterItemTotal& item : other.items) byName[item.name].other = item.count;
   std::vector<ItemDifference> items;
-  for (auto& [name, item] : byName) {
-    if (item.current == item.other) continue;
-    item.name = name;
-    items.push_back(std::move(item));
+  std::map<std::string, std::size_t> positions;  // name to index in items
+  for (const MasterItemTotal& item : current.items) {
+    positions.try_emplace(item.name, items.size());
+    items.push_back({item.name, item.count, 0});
   }
-  // Sorted by name already: a stable sort by size keeps that among equals.
-  std::stable_sort(
-      items.begin(), items.end(),
-      [](const ItemDifference& a, const ItemDifference& b) { return Size(a) > Size(b); });
+  for (const MasterItemTotal& item : other.items) {
+    const auto [position, added] = positions.try_emplace(item.name, items.size());
+    if (added) items.push_back({item.name, 0, 0});
+    items[position->second].other = item.count;
+  }
+  items.erase(std::remove_if(items.begin(), items.end(),
+                             [](const ItemDifference& item) { return item.current == item.other; }),
+              items.end());
+  std::sort(items.begin(), items.end(), [](const ItemDifference& a, const ItemDifference& b) {
+    return Size(a) != Size(b) ? Size(a) > Size(b) : a.name < b.name;
+  });
   return items;
 }
 
 }  // namespace
 
-PlanComparison ComparePlans(const SkillPlan& current, const SkillPlan& other,
-                            const GameTables& tables) {
-  PlanComparison comparison;
+PlanComparison::PlanComparison() = default;
+PlanComparison::~PlanComparison() = default;
+
+void ComparePlans(const SkillPlan& current, const SkillPlan& other, const GameTables& tables,
+                  PlanComparison& comparison) {
   comparison.current = ComparedPlanOf(current, tables);
   comparison.other = ComparedPlanOf(other, tables);
   comparison.skills = SkillDifferences(current, other);
   comparison.items = ItemDifferences(comparison.current.overview, comparison.other.overview);
-  return comparison;
 }
 
 std::int32_t Difference(std::int32_t current, std::int32_t other) {
   return ClampToInt32(std::int64_t{other} - current);
+}
+
+bool CompareWithRecords(const SkillPlan& current, JobCode code,
+                        const std::vector<PlanRecord>& records, PlanComparison& comparison) {
+  SkillPlan other(current.Tables());
+  other.BuildPlan(code);
+  if (!other.ReplayRecords(records)) return false;
+  ComparePlans(current, other, current.Tables(), comparison);
+  return true;
+}
+
+void CompareWithLevels(const SkillPlan& current, const PlanLevels& levels,
+                       PlanComparison& comparison) {
+  SkillPlan other(current.Tables());
+  other.Restore(levels);
+  ComparePlans(current, other, current.Tables(), comparison);
 }

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "data/GameTables.h"
+#include "plan/PlanFile.h"
 #include "plan/PlanOverview.h"
+#include "plan/PlanStep.h"
 #include "plan/Selection.h"
 
 class SkillPlan;
@@ -48,6 +50,10 @@ struct ItemDifference {
 // The current plan against another built from the same tables. Both count
 // each skill once, at the row the overview counts it, and match skills by key.
 struct PlanComparison {
+  // Made and dropped in one place; it is filled where it stands.
+  PlanComparison();
+  ~PlanComparison();
+
   ComparedPlan current;
   ComparedPlan other;
   // The current plan's skills in its order, then the other plan's skills
@@ -57,8 +63,16 @@ struct PlanComparison {
   std::vector<ItemDifference> items;
 };
 
-PlanComparison ComparePlans(const SkillPlan& current, const SkillPlan& other,
-                            const GameTables& tables);
+void ComparePlans(const SkillPlan& current, const SkillPlan& other, const GameTables& tables,
+                  PlanComparison& comparison);
+
+// The other plan built in a plan of its own from the current plan's tables:
+// from a code and plan records, replayed as a load replays them (false at a
+// record that names no row), or from a plan kept by value.
+bool CompareWithRecords(const SkillPlan& current, JobCode code,
+                        const std::vector<PlanRecord>& records, PlanComparison& comparison);
+void CompareWithLevels(const SkillPlan& current, const PlanLevels& levels,
+                       PlanComparison& comparison);
 
 // other - current, made in 64 bits and clamped to 32.
 std::int32_t Difference(std::int32_t current, std::int32_t other);

@@ -3,23 +3,10 @@
 #include <JapaneseText.h>
 
 const char* AttributeGlyph(AttributeBox box) {
-  switch (box) {
-    case AttributeBox::kWater:
-      return kDataAttributeWater;
-    case AttributeBox::kWind:
-      return kDataAttributeWind;
-    case AttributeBox::kEarth:
-      return kDataAttributeEarth;
-    case AttributeBox::kFire:
-      return kDataAttributeFire;
-    case AttributeBox::kThunder:
-      return kDataAttributeThunder;
-    case AttributeBox::kLight:
-      return kDataAttributeLight;
-    case AttributeBox::kDark:
-      return kDataAttributeDark;
-  }
-  return "";
+  static constexpr const char* kGlyphs[kAttributeCount] = {
+      kDataAttributeWater,   kDataAttributeWind,  kDataAttributeEarth, kDataAttributeFire,
+      kDataAttributeThunder, kDataAttributeLight, kDataAttributeDark};
+  return kGlyphs[Index(box)];
 }
 
 std::string AttributeListText(const std::array<bool, kAttributeCount>& set) {

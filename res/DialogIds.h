@@ -19,11 +19,10 @@
 #define IDD_COMPARE_DIALOG 122
 #define IDC_COMPARE_HEADING_CURRENT 1301
 #define IDC_COMPARE_HEADING_OTHER 1302
-/* The figures' grid: row r (0 the titles, then a figure each), column c (the
-   label, then both plans and the difference) is
-   IDC_COMPARE_GRID_FIRST + IDC_COMPARE_GRID_COLUMNS * r + c. */
-#define IDC_COMPARE_GRID_FIRST 1310
-#define IDC_COMPARE_GRID_COLUMNS 4
+/* The figures: column c (the labels, both plans' values, the differences) is
+   IDC_COMPARE_FIGURES_FIRST + c, a line for the titles and one per figure. */
+#define IDC_COMPARE_FIGURES_FIRST 1310
+#define IDC_COMPARE_FIGURE_COLUMNS 4
 #define IDC_COMPARE_NO_DIFFERENCE 1330
 #define IDC_COMPARE_SKILLS 1331
 #define IDC_COMPARE_ITEMS 1332

@@ -13,10 +13,8 @@ constexpr char kLineEnd[] = "\r\n";
 // One line of the list's text columns, a cell each.
 template <typename CellText>
 void AppendLine(std::string& table, CellText cellText) {
-  std::vector<std::string> cells;
   for (int column = kColumnJob; column < kTextColumnCount; ++column)
-    cells.push_back(cellText(column));
-  table += TableLine(cells);
+    table.append(cellText(column)).append(column + 1 < kTextColumnCount ? kSeparator : kLineEnd);
 }
 
 }  // namespace
@@ -34,8 +32,10 @@ std::string PlanTableText(const GameDatabase& plan) {
     const int points = plan.RowPoints(row);
     AppendLine(table, [&](int column) { return SkillCellText(entry, points, column); });
   }
-  table += TableLine({kTableTotalTitle, std::to_string(plan.TotalPoints())});
-  return table;
+  return table.append(kTableTotalTitle)
+      .append(kSeparator)
+      .append(std::to_string(plan.TotalPoints()))
+      .append(kLineEnd);
 }
 
 std::string TableLine(const std::vector<std::string>& cells) {

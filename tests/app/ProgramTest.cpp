@@ -351,9 +351,14 @@ class ProgramTest : public ::testing::Test {
     };
     std::string shown =
         text(IDC_COMPARE_HEADING_CURRENT) + "\r\n" + text(IDC_COMPARE_HEADING_OTHER) + "\r\n\r\n";
-    for (int cell = 0; cell < 5 * IDC_COMPARE_GRID_COLUMNS; ++cell)
-      shown += text(IDC_COMPARE_GRID_FIRST + cell) +
-               ((cell + 1) % IDC_COMPARE_GRID_COLUMNS ? "\t" : "\r\n");
+    // The figures stand in a text per column, a line per row.
+    std::vector<std::string> figures(5);
+    for (int column = 0; column < IDC_COMPARE_FIGURE_COLUMNS; ++column) {
+      const std::string lines = text(IDC_COMPARE_FIGURES_FIRST + column) + "\r\n";
+      for (std::size_t row = 0, at = 0; row < figures.size(); ++row, at = lines.find('\n', at) + 1)
+        figures[row] += (column ? "\t" : "") + lines.substr(at, lines.find('\r', at) - at);
+    }
+    for (const std::string& line : figures) shown += line + "\r\n";
     return shown +
            table(IDC_COMPARE_SKILLS, {kListTitleJob, kListTitleSkillName, kCompareCurrentLevel,
                                       kCompareOtherLevel, kComparePointDifference}) +

@@ -97,7 +97,8 @@ TEST_F(PlanCompareTest, AnotherJobCodeIsComparedByKeyEachSkillOnce) {
 TEST_F(PlanCompareTest, SavedPlanAndFilesLeaveThePlanAsItIs) {
   ASSERT_TRUE(database.Undo());
   const std::string before = State();
-  const PlanComparison unsaved = database.CompareSavedPlan();
+  PlanComparison unsaved;
+  database.CompareSavedPlan(unsaved);
   EXPECT_EQ(std::string(kCompareOther) + ": " + kComparePlanNone,
             PlanHeading(kCompareOther, unsaved.other));
   EXPECT_EQ((Names{"J00|A|Master!|-|-15", "J00|D|Master!|-|-15", "J01|C|Master!|-|-15"}),
@@ -116,7 +117,8 @@ TEST_F(PlanCompareTest, SavedPlanAndFilesLeaveThePlanAsItIs) {
   EXPECT_EQ(before, State());
 
   ASSERT_TRUE(database.SavePlan(folder.PathOf("saved.vx3").c_str()));
-  EXPECT_TRUE(database.CompareSavedPlan().skills.empty());
+  database.CompareSavedPlan(comparison);
+  EXPECT_TRUE(comparison.skills.empty());
 }
 
 }  // namespace
