@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <utility>
 
 #include "plan/ClampedInt.h"
 #include "plan/JobCodeLayout.h"
