@@ -13,6 +13,7 @@
 #include "app/OverviewDialog.h"
 #include "app/PlanClipboardCommand.h"
 #include "app/PlanCommands.h"
+#include "app/PlanCompareCommand.h"
 #include "app/PlanFileCommand.h"
 
 void MainWindow::OnReset() {
@@ -47,6 +48,8 @@ void MainWindow::RunCommand(UINT id) {
     OnUndoRedo(id == kCommandRedo);
   else if (database && PlanClipboardCommand::Handles(id))
     PlanClipboardCommand(*this, *database).Run(id);
+  else if (database && PlanCompareCommand::Handles(id))
+    PlanCompareCommand(*this, *database).Run(id);
   else if (id == kCommandOverview)
     ShowOverview();
   else if (id == kCommandAbout)
@@ -61,6 +64,7 @@ bool MainWindow::CanRunCommand(UINT id) const {
   if (id == kCommandUndo) return database->CanUndo();
   if (id == kCommandRedo) return database->CanRedo();
   if (PlanClipboardCommand::Handles(id)) return PlanClipboardCommand::CanRun(id, *database);
+  if (PlanCompareCommand::Handles(id)) return PlanCompareCommand::CanRun(id, *database);
   if (id == kCommandOverview) return database->GetJobCode() != 0;
   return true;
 }

@@ -4,34 +4,20 @@
 
 #include <JapaneseText.h>
 
+#include "app/ReportList.h"
 #include "skilllist/SkillTipText.h"
 #include "ui/DpiScale.h"
 
 namespace {
 
-struct ItemColumn {
-  const char* title;
-  int width;
-  int format;
-};
-constexpr ItemColumn kItemColumns[] = {{kOverviewColumnItem, 130, LVCFMT_LEFT},
-                                       {kOverviewColumnCount, 70, LVCFMT_RIGHT},
-                                       {kOverviewColumnSkills, 0, LVCFMT_LEFT}};
+// The skills column takes the width the others leave.
+constexpr ReportColumn kItemColumns[] = {{kOverviewColumnItem, 130, LVCFMT_LEFT},
+                                         {kOverviewColumnCount, 70, LVCFMT_RIGHT},
+                                         {kOverviewColumnSkills, 0, LVCFMT_LEFT}};
+constexpr int kItemColumnCount = 3;
 constexpr int kSkillsColumn = 2;
 // The list view leaves this much of a cell's width beside its text.
 constexpr int kCellPadding = 12;
-
-void SetCell(HWND list, int row, int column, const std::string& text) {
-  LVITEMA item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = row;
-  item.iSubItem = column;
-  item.pszText = const_cast<char*>(text.c_str());
-  if (column == 0)
-    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  else
-    SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-}
 
 }  // namespace
 
@@ -51,39 +37,17 @@ LRESULT OverviewItemList::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
 
 void OverviewItemList::Fill(const std::vector<MasterItemTotal>& items) {
   HWND list = Hwnd();
-  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-  int index = 0;
-  for (const ItemColumn& column : kItemColumns) {
-    LVCOLUMNA description{};
-    description.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-    description.fmt = column.format;
-    description.cx = DpiScale::Of(list)(column.width);
-    description.pszText = const_cast<char*>(column.title);
-    SendMessageA(list, LVM_INSERTCOLUMNA, index++, reinterpret_cast<LPARAM>(&description));
-  }
+  InsertReportColumns(list, kItemColumns, kItemColumnCount);
   skills.clear();
   int row = 0;
   for (const MasterItemTotal& item : items) {
     skills.push_back(JoinedNames(item.skills));
-    SetCell(list, row, 0, item.name);
-    SetCell(list, row, 1, std::to_string(item.count));
-    SetCell(list, row, kSkillsColumn, skills.back());
+    SetReportCell(list, row, 0, item.name);
+    SetReportCell(list, row, 1, std::to_string(item.count));
+    SetReportCell(list, row, kSkillsColumn, skills.back());
     ++row;
   }
-  LVITEMA focused{};
-  focused.stateMask = focused.state = LVIS_FOCUSED;
-  SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&focused));
-  // Once the rows are in, the client width is net of a vertical scroll bar.
-  FitSkillsColumn();
-}
-
-void OverviewItemList::FitSkillsColumn() const {
-  RECT client{};
-  GetClientRect(Hwnd(), &client);
-  int rest = client.right - client.left;
-  const DpiScale scale = DpiScale::Of(Hwnd());
-  for (int column = 0; column < kSkillsColumn; ++column) rest -= scale(kItemColumns[column].width);
-  SendMessageA(Hwnd(), LVM_SETCOLUMNWIDTH, kSkillsColumn, MAKELPARAM(rest > 0 ? rest : 0, 0));
+  FinishReportList(list, kItemColumns, kItemColumnCount);
 }
 
 std::string OverviewItemList::TipText(int row) const {

@@ -22,7 +22,6 @@ class OverviewItemList : public WindowBase {
   void Fill(const std::vector<MasterItemTotal>& items);
 
  private:
-  void FitSkillsColumn() const;
   // The row's skills when they are wider than their column, else nothing.
   std::string TipText(int row) const;
 

@@ -2,6 +2,7 @@
 
 #include <JapaneseText.h>
 
+#include "skilllist/PlanTableText.h"
 #include "skilllist/SkillTipText.h"
 
 namespace {
@@ -14,10 +15,13 @@ std::string CountOf(int count, int skills) {
 
 }  // namespace
 
+std::string RequiredLevelText(std::int32_t level) {
+  return level >= 0 ? std::to_string(level) : "-";
+}
+
 std::vector<OverviewFigure> OverviewFigures(const PlanOverview& overview) {
-  const bool learnt = overview.requiredLevel >= 0;
   return {
-      {kOverviewRequiredLevel, learnt ? std::to_string(overview.requiredLevel) : "-"},
+      {kOverviewRequiredLevel, RequiredLevelText(overview.requiredLevel)},
       {kTableTotalTitle, std::to_string(overview.totalPoints)},
       {kOverviewLearnt, CountOf(overview.learntCount, overview.skillCount)},
       {kOverviewMastered, CountOf(overview.masteredCount, overview.skillCount)},
@@ -27,13 +31,11 @@ std::vector<OverviewFigure> OverviewFigures(const PlanOverview& overview) {
 std::string OverviewCopyText(const PlanOverview& overview) {
   std::string text;
   for (const OverviewFigure& figure : OverviewFigures(overview))
-    text += figure.label + std::string("\t") + figure.value + kLineEnd;
+    text += TableLine({figure.label, figure.value});
   text += kLineEnd;
-  text += kOverviewColumnItem + std::string("\t") + kOverviewColumnCount + "\t" +
-          kOverviewColumnSkills + kLineEnd;
+  text += TableLine({kOverviewColumnItem, kOverviewColumnCount, kOverviewColumnSkills});
   for (const MasterItemTotal& item : overview.items)
-    text +=
-        item.name + "\t" + std::to_string(item.count) + "\t" + JoinedNames(item.skills) + kLineEnd;
+    text += TableLine({item.name, std::to_string(item.count), JoinedNames(item.skills)});
   return text;
 }
 

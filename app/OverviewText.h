@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,9 @@ struct OverviewFigure {
   const char* label;
   std::string value;
 };
+
+// The required level, "-" for none (-1).
+std::string RequiredLevelText(std::int32_t level);
 
 // Required level ("-" for none), TM total, learnt and mastered skills as
 // "count / skills", in this order.

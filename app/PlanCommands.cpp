@@ -16,11 +16,16 @@ struct MenuCommand {
   int group;
   bool systemMenuOnly = false;
 };
-constexpr MenuCommand kMenuCommands[] = {
-    {kCommandUndo, kMenuUndo, 0},           {kCommandRedo, kMenuRedo, 0},
-    {kCommandCopyPlan, kMenuCopyPlan, 1},   {kCommandCopyTable, kMenuCopyTable, 1},
-    {kCommandPastePlan, kMenuPastePlan, 1}, {kCommandOverview, kMenuOverview, 2},
-    {kCommandAbout, kMenuAbout, 3, true}};
+constexpr MenuCommand kMenuCommands[] = {{kCommandUndo, kMenuUndo, 0},
+                                         {kCommandRedo, kMenuRedo, 0},
+                                         {kCommandCopyPlan, kMenuCopyPlan, 1},
+                                         {kCommandCopyTable, kMenuCopyTable, 1},
+                                         {kCommandPastePlan, kMenuPastePlan, 1},
+                                         {kCommandOverview, kMenuOverview, 2},
+                                         {kCommandCompareFile, kMenuCompareFile, 3},
+                                         {kCommandCompareClipboard, kMenuCompareClipboard, 3},
+                                         {kCommandCompareSaved, kMenuCompareSaved, 3},
+                                         {kCommandAbout, kMenuAbout, 4, true}};
 
 struct Shortcut {
   UINT key;

@@ -14,6 +14,9 @@ inline constexpr UINT kCommandCopyTable = 0x0130;
 inline constexpr UINT kCommandPastePlan = 0x0140;
 inline constexpr UINT kCommandOverview = 0x0150;
 inline constexpr UINT kCommandAbout = 0x0160;
+inline constexpr UINT kCommandCompareFile = 0x0190;
+inline constexpr UINT kCommandCompareClipboard = 0x01A0;
+inline constexpr UINT kCommandCompareSaved = 0x01B0;
 
 // True for an id of the plan commands (a WM_SYSCOMMAND's wParam masked with 0xFFF0).
 bool IsPlanCommand(UINT id);

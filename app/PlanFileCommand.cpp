@@ -43,15 +43,9 @@ PlanFileCommand::PlanFileCommand(MainWindow& window, GameDatabase& plan)
 
 bool PlanFileCommand::Run(bool save) {
   if (save && plan.GetJobCode() == 0) return false;
-  const std::string folder = PlanFolderBeside(ProgramPath());
-  // Usually it exists already; the dialog copes with a folder that is missing.
-  _mkdir(folder.c_str());
-  // Before the dialog, which takes the mouse: no worker steps the plan while
-  // the user chooses or while it is loaded.
-  window.BeginPlanChange();
-  char path[kPathChars] = {};
-  if (!AskPath(save, folder, path, kPathChars)) return false;
-  return save ? Save(path) : Load(path);
+  std::string path;
+  if (!AskPath(save, save ? kPlanFileSaveTitle : kPlanFileOpenTitle, path)) return false;
+  return save ? Save(path.c_str()) : Load(path.c_str());
 }
 
 bool PlanFileCommand::Open(const char* path) {
@@ -59,8 +53,18 @@ bool PlanFileCommand::Open(const char* path) {
   return Load(path);
 }
 
-bool PlanFileCommand::AskPath(bool save, const std::string& folder, char* path,
-                              int pathSize) const {
+bool PlanFileCommand::AskOpenPath(const char* title, std::string& path) {
+  return AskPath(false, title, path);
+}
+
+bool PlanFileCommand::AskPath(bool save, const char* title, std::string& path) {
+  const std::string folder = PlanFolderBeside(ProgramPath());
+  // Usually it exists already; the dialog copes with a folder that is missing.
+  _mkdir(folder.c_str());
+  // Before the dialog, which takes the mouse: no worker steps the plan while
+  // the user chooses or while it is loaded.
+  window.BeginPlanChange();
+  char chosen[kPathChars] = {};
   OPENFILENAMEA dialog{};
   // The structure without the fields added in Windows 2000: 76 bytes.
   dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
@@ -68,14 +72,16 @@ bool PlanFileCommand::AskPath(bool save, const std::string& folder, char* path,
   dialog.hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window.Hwnd(), GWLP_HINSTANCE));
   dialog.lpstrFilter = kFilter;
   dialog.nFilterIndex = 1;
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = static_cast<DWORD>(pathSize);
+  dialog.lpstrFile = chosen;
+  dialog.nMaxFile = kPathChars;
   dialog.lpstrInitialDir = folder.c_str();
-  dialog.lpstrTitle = save ? kPlanFileSaveTitle : kPlanFileOpenTitle;
+  dialog.lpstrTitle = title;
   dialog.Flags = kDialogFlags;
   dialog.lpstrDefExt = kDefaultExtension;
   const FileDialog ask = FileDialogEntry(save);
-  return ask && ask(&dialog) != FALSE;
+  if (!ask || !ask(&dialog)) return false;
+  path = chosen;
+  return true;
 }
 
 // The save writes beside the file and replaces it only when complete, so a

@@ -19,10 +19,14 @@ class PlanFileCommand {
   // Loads the plan file at the path as the open dialog's choice would be
   // (a plan named on the command line, a dropped file).
   bool Open(const char* path);
+  // The open dialog as the load button shows it, under another title, for a
+  // plan file read for another use (a comparison); false when cancelled.
+  bool AskOpenPath(const char* title, std::string& path);
 
  private:
-  // Shows the dialog; false when the user cancelled it.
-  bool AskPath(bool save, const std::string& folder, char* path, int pathSize) const;
+  // Shows the dialog over the plan folder, which it makes first; false when
+  // the user cancelled it.
+  bool AskPath(bool save, const char* title, std::string& path);
   bool Save(const char* path) const;
   bool Load(const char* path);
 

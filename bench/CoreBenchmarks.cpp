@@ -1,8 +1,9 @@
 // Speed of the portable core on data far larger than the game's: reading the
-// data file, building and stepping the plan, totals, plan files.
+// data file, building and stepping the plan, totals, comparisons, plan files.
 #include <benchmark/benchmark.h>
 #include <time.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -13,6 +14,8 @@
 #include "data/TextUtil.h"
 #include "harness/ScratchFolder.h"
 #include "plan/GameDatabase.h"
+#include "plan/PlanComparison.h"
+#include "plan/SkillPlan.h"
 #include "vexacheck/DataFileCheck.h"
 
 namespace {
@@ -260,6 +263,69 @@ void BM_PlanOverview(benchmark::State& state) {
                                                     benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_PlanOverview)->Unit(benchmark::kMillisecond);
+
+// The plan with every third row raised against one whose every other row is
+// mastered, given as the saved plan (argument 0: built from its levels) or as
+// pasted plan text (1: the text read, the plan built and replayed as a paste
+// would), each compared by key with the current plan.
+void BM_ComparePlans(benchmark::State& state) {
+  GameDatabase* database = FreshPlan(state, PlanDatabase());
+  if (database == nullptr) return;
+  ChangeList changes;
+  for (int row = 0; row < database->RowCount(); row += 2) database->StepRowLevel(row, Max, changes);
+  const std::string other = database->PlanFileText();
+  if (!database->SavePlan(Scratch().PathOf("compared.vx3").c_str())) {
+    state.SkipWithError("the plan was not saved");
+    return;
+  }
+  database->ResetLevels();
+  SetSomeLevels(*database);
+  const bool pasted = state.range(0) == 1;
+  PlanComparison comparison;
+  for (auto _ : state) {
+    bool compared = true;
+    if (pasted)
+      compared = database->ComparePastedPlan(other, comparison);
+    else
+      database->CompareSavedPlan(comparison);
+    if (!compared || comparison.skills.empty()) {
+      state.SkipWithError("the plans were not compared");
+      break;
+    }
+  }
+  state.counters["differing_rows"] = static_cast<double>(comparison.skills.size());
+}
+BENCHMARK(BM_ComparePlans)->ArgName("pasted")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The comparison alone: two 20,000-row plans of the synthetic tables, built
+// once (every third row raised in one, every other row mastered in the
+// other), compared by key with both overviews.
+void BM_CompareBuiltPlans(benchmark::State& state) {
+  if (PlanDatabase() == nullptr) {  // which writes the synthetic file
+    state.SkipWithError("the synthetic data file did not load as written");
+    return;
+  }
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(Scratch().path);
+  GameTables tables;
+  const bool loaded = tables.load();
+  std::filesystem::current_path(previous);
+  SkillPlan current(tables), other(tables);
+  if (!loaded || !current.BuildPlan(SyntheticDataFile::kEveryRowCode) ||
+      !other.BuildPlan(SyntheticDataFile::kEveryRowCode) || current.RowCount() != kPlanRows) {
+    state.SkipWithError("the synthetic plans were not built");
+    return;
+  }
+  ChangeList changes;
+  for (int row = 0; row < kPlanRows; row += 3) current.StepRowLevel(row, Up, changes);
+  for (int row = 0; row < kPlanRows; row += 2) other.StepRowLevel(row, Max, changes);
+  PlanComparison comparison;
+  for (auto _ : state) ComparePlans(current, other, tables, comparison);
+  benchmark::DoNotOptimize(comparison);
+  state.counters["rows_per_s"] =
+      benchmark::Counter(2.0 * kPlanRows, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_CompareBuiltPlans)->Unit(benchmark::kMillisecond);
 
 void BM_SavePlan(benchmark::State& state) {
   GameDatabase* database = FreshPlan(state, PlanDatabase());

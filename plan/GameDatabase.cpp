@@ -6,6 +6,16 @@
 #include "plan/PlanFile.h"
 #include "plan/PlanPaste.h"
 
+namespace {
+
+// A plan file as LoadPlan reads it: false for one it would refuse unrebuilt.
+bool ReadLoadablePlan(const char* path, JobCode& code, std::vector<PlanRecord>& records) {
+  // A rebuild for a code without a character type would only empty the plan.
+  return path != nullptr && ReadPlanFile(path, code, records) && JobCodeType(code) >= 0;
+}
+
+}  // namespace
+
 GameDatabase::GameDatabase() { plan.SetLevelObserver(&history); }
 
 bool GameDatabase::load(const std::string& fallbackFolder) {
@@ -107,10 +117,7 @@ bool GameDatabase::LoadPlan(const char* path, bool& rebuilt) {
   rebuilt = false;
   JobCode code = 0;
   std::vector<PlanRecord> records;
-  if (path == nullptr || !ReadPlanFile(path, code, records)) return false;
-  // A rebuild for a code without a character type would only empty the plan.
-  if (JobCodeType(code) < 0) return false;
-
+  if (!ReadLoadablePlan(path, code, records)) return false;
   const Lock lock(planLock);
   rebuilt = true;
   if (!ReplayPlan(code, records)) return false;
@@ -124,12 +131,36 @@ std::string GameDatabase::PlanFileText() const {
 }
 
 bool GameDatabase::PastePlan(std::string_view text) {
-  if (text.size() > kPasteLimit) return false;
   JobCode code = 0;
   std::vector<PlanRecord> records;
-  if (!ParsePastedPlan(text, code, records)) return false;
   const Lock lock(planLock);
-  return PlanHoldsEveryKey(tables, code, records) && ReplayPlan(code, records);
+  return ReadPastedPlan(text, code, records) && ReplayPlan(code, records);
+}
+
+bool GameDatabase::ReadPastedPlan(std::string_view text, JobCode& code,
+                                  std::vector<PlanRecord>& records) const {
+  return text.size() <= kPasteLimit && ParsePastedPlan(text, code, records) &&
+         PlanHoldsEveryKey(tables, code, records);
+}
+
+bool GameDatabase::ComparePlanFile(const char* path, PlanComparison& comparison) const {
+  JobCode code = 0;
+  std::vector<PlanRecord> records;
+  if (!ReadLoadablePlan(path, code, records)) return false;
+  const Lock lock(planLock);
+  return CompareWithRecords(plan, code, records, comparison);
+}
+
+bool GameDatabase::ComparePastedPlan(std::string_view text, PlanComparison& comparison) const {
+  JobCode code = 0;
+  std::vector<PlanRecord> records;
+  const Lock lock(planLock);
+  return ReadPastedPlan(text, code, records) && CompareWithRecords(plan, code, records, comparison);
+}
+
+void GameDatabase::CompareSavedPlan(PlanComparison& comparison) const {
+  const Lock lock(planLock);
+  CompareWithLevels(plan, history.SavedPlan(), comparison);
 }
 
 // One step, also when a record fails after the rebuild.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/GameTables.h"
+#include "plan/PlanComparison.h"
 #include "plan/PlanHistory.h"
 #include "plan/PlanOverview.h"
 #include "plan/PlanTypes.h"
@@ -82,6 +83,15 @@ class GameDatabase {
   static constexpr std::size_t kPasteLimit = std::size_t{1} << 20;
   bool PastePlan(std::string_view text);
 
+  // The current plan against another, built in a plan of its own from the
+  // same tables; the current plan, its history and its modified state stay
+  // as they are. From a plan file: false where LoadPlan would fail. From
+  // pasted text: false where PastePlan would refuse it.
+  bool ComparePlanFile(const char* path, PlanComparison& comparison) const;
+  bool ComparePastedPlan(std::string_view text, PlanComparison& comparison) const;
+  // With the plan as last saved or loaded (the empty plan before either).
+  void CompareSavedPlan(PlanComparison& comparison) const;
+
   // Undo history. Every change between the outermost BeginStep and its
   // EndStep (or a StepScope's life) is one step; each changing operation
   // called outside such a pair is a step of its own.
@@ -102,6 +112,8 @@ class GameDatabase {
   // Rebuilds the plan for the code and replays the records, as one step;
   // false at a record that names no row, the records after it applied.
   bool ReplayPlan(JobCode code, const std::vector<PlanRecord>& records);
+  // Checked as PastePlan checks it, without touching the plan.
+  bool ReadPastedPlan(std::string_view text, JobCode& code, std::vector<PlanRecord>& records) const;
 
   GameTables tables;
   SkillPlan plan{tables};

@@ -36,6 +36,7 @@ class PlanHistory : public LevelObserver {
 
   // The plan as saved or loaded, and whether the plan now differs from it.
   void MarkSaved(PlanLevels saved) { savedPlan = std::move(saved); }
+  const PlanLevels& SavedPlan() const { return savedPlan; }
   bool IsModified() const { return plan.Levels() != savedPlan; }
 
   // Forgets every step and the saved plan: the empty plan of the start.

@@ -67,6 +67,10 @@ bool AttributeEnabled(int type, int job, AttributeBox box) {
   return code > 0 && (AttributesThatCount(static_cast<JobCode>(code)) & BoxBit(box)) != 0;
 }
 
+bool AttributeCounts(JobCode code, AttributeBox box) {
+  return (code & AttributesThatCount(code) & BoxBit(box)) != 0;
+}
+
 bool IsLightOrDark(AttributeBox box) {
   return box == AttributeBox::kLight || box == AttributeBox::kDark;
 }

@@ -50,6 +50,9 @@ int JobButtonOfCode(JobCode code);
 // attribute: the elements for the sheep past the basic job and the dragon at
 // rank 2 (H), light and dark for the dragon past it and the sheep at rank 2 (H).
 bool AttributeEnabled(int type, int job, AttributeBox box);
+// Whether a code holds the box's attribute and that attribute picks a list of
+// its plan: a box the window shows set and enabled for the code.
+bool AttributeCounts(JobCode code, AttributeBox box);
 
 bool IsLightOrDark(AttributeBox box);
 // Whether setting `set` clears `other`: the two elements that are not its

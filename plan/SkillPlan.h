@@ -29,6 +29,7 @@ class SkillPlan {
   explicit SkillPlan(const GameTables& tables) : tables(tables) {}
   SkillPlan(const SkillPlan&) = delete;
   SkillPlan& operator=(const SkillPlan&) = delete;
+  const GameTables& Tables() const { return tables; }
 
   // Rows (SkillPlan.cpp).
   bool BuildPlan(JobCode code);

@@ -2,7 +2,8 @@
 # Linking app_resources puts them into the module and gives <res/ControlIds.h>
 # (through the source root) to the C++ code.
 if(WIN32)
-  add_library(app_resources OBJECT MainDialog.rc OverviewDialog.rc AboutDialog.rc Version.rc Manifest.rc)
+  add_library(app_resources OBJECT MainDialog.rc OverviewDialog.rc CompareDialog.rc AboutDialog.rc
+                                   Version.rc Manifest.rc)
   target_include_directories(app_resources PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PELL_GENERATED_DIR}
                                            INTERFACE ${CMAKE_SOURCE_DIR})
   set_source_files_properties(Manifest.rc PROPERTIES

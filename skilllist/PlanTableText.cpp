@@ -37,3 +37,10 @@ std::string PlanTableText(const GameDatabase& plan) {
       .append(std::to_string(plan.TotalPoints()))
       .append(kLineEnd);
 }
+
+std::string TableLine(const std::vector<std::string>& cells) {
+  std::string line;
+  for (std::size_t i = 0; i < cells.size(); ++i)
+    line.append(i > 0 ? kSeparator : "").append(cells[i]);
+  return line.append(kLineEnd);
+}

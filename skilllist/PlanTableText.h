@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "plan/GameDatabase.h"
 
@@ -9,3 +10,6 @@
 // texts the list shows for it, its block's job label on every line, and last
 // the TM point total.
 std::string PlanTableText(const GameDatabase& plan);
+
+// One line of a copied table: the cells tab-separated, then CR LF.
+std::string TableLine(const std::vector<std::string>& cells);

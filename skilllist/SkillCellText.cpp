@@ -22,10 +22,14 @@ std::string SkillCellText(const SkillEntry& entry, int rowPoints, int column) {
     case kColumnItemCount:
       return entry.masterItemCount > 0 ? std::to_string(entry.masterItemCount) : kNoItem;
     case kColumnSkillLevel:
-      return entry.IsMastered() ? kMastered : std::to_string(entry.level);
+      return SkillLevelText(entry.level, entry.IsMastered());
     case kColumnPoints:
       return std::to_string(rowPoints);
     default:
       return std::string();
   }
+}
+
+std::string SkillLevelText(std::int32_t level, bool mastered) {
+  return mastered ? kMastered : std::to_string(level);
 }

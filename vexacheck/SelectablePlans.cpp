@@ -1,37 +1,16 @@
 #include "vexacheck/SelectablePlans.h"
 
-#include <JapaneseText.h>
-
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <unordered_set>
 
 #include "data/DataFileReader.h"
 #include "plan/JobCodeLayout.h"
 #include "plan/Selection.h"
+#include "plan/SelectionText.h"
 
 namespace {
-
-// The data file's glyph of each attribute box.
-const char* Glyph(AttributeBox box) {
-  switch (box) {
-    case AttributeBox::kWater:
-      return kDataAttributeWater;
-    case AttributeBox::kWind:
-      return kDataAttributeWind;
-    case AttributeBox::kEarth:
-      return kDataAttributeEarth;
-    case AttributeBox::kFire:
-      return kDataAttributeFire;
-    case AttributeBox::kThunder:
-      return kDataAttributeThunder;
-    case AttributeBox::kLight:
-      return kDataAttributeLight;
-    case AttributeBox::kDark:
-      return kDataAttributeDark;
-  }
-  return "";
-}
 
 using BoxSet = std::bitset<kAttributeCount>;  // bit n: box position n set
 
@@ -64,16 +43,9 @@ std::uint64_t ListsOf(const JobCodeLayout& layout) {
 std::string NameOf(int job, const JobCodeLayout& layout, const BoxSet& boxes) {
   const char* key =
       DataFileReader::jobKey(layout.type, layout.rank2Slot >= 0 ? layout.rank2Slot : job);
-  std::string name = key != nullptr ? key : "";
-  const char* separator = kCheckAttributeOpen;
-  for (AttributeBox box : kAttributeBoxes) {
-    if (!boxes[Index(box)]) continue;
-    name += separator;
-    name += Glyph(box);
-    separator = kCheckAttributeSeparator;
-  }
-  if (boxes.any()) name += kCheckAttributeClose;
-  return name;
+  std::array<bool, kAttributeCount> set{};
+  for (int box = 0; box < kAttributeCount; ++box) set[box] = boxes[box];
+  return (key != nullptr ? key : "") + AttributeListText(set);
 }
 
 }  // namespace

@@ -246,8 +246,9 @@ TEST_F(MainWindowTest, PluginIsDockedToldEachSelectionAndClosedInOrder) {
 
 // The system menu starts with the plan commands in their groups, a separator
 // before Windows' own items, no access key that one of those items uses; each
-// is greyed while it has nothing to do (the copies and the overview without a
-// plan), and its command acts on the plan.
+// is greyed while it has nothing to do (the copies, the overview and the
+// comparisons without a plan, the saved plan's while the plan is as saved),
+// and its command acts on the plan.
 TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
   Open();
   HMENU menu = GetSystemMenu(dialog, FALSE);
@@ -255,9 +256,10 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
     UINT id;
     const char* name;
   } items[] = {{0x0100, "undo"},  {0x0110, "redo"},     {0x0120, "copy"}, {0x0130, "table"},
-               {0x0140, "paste"}, {0x0150, "overview"}, {0x0160, "about"}};
-  const std::vector<UINT> layout = {0x0100, 0x0110, 0, 0x0120, 0x0130, 0x0140,
-                                    0,      0x0150, 0, 0x0160, 0};
+               {0x0140, "paste"}, {0x0150, "overview"}, {0x0190, "file"}, {0x01A0, "clip"},
+               {0x01B0, "saved"}, {0x0160, "about"}};
+  const std::vector<UINT> layout = {0x0100, 0x0110, 0,      0x0120, 0x0130, 0x0140, 0, 0x0150,
+                                    0,      0x0190, 0x01A0, 0x01B0, 0,      0x0160, 0};
   for (UINT position = 0; position < layout.size(); ++position) {
     EXPECT_EQ(layout[position], GetMenuItemID(menu, static_cast<int>(position))) << position;
     EXPECT_EQ(layout[position] == 0,
@@ -275,7 +277,7 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
       if (GetMenuState(menu, item.id, MF_BYCOMMAND) & MF_GRAYED) names += item.name;
     return names;
   };
-  EXPECT_EQ("undoredocopytableoverview", greyed());
+  EXPECT_EQ("undoredocopytableoverviewfileclipsaved", greyed());
   Select(4, 1);
   EXPECT_EQ("redo", greyed());
   SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);  // the job click
@@ -284,9 +286,12 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
   SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);
   EXPECT_EQ(0u, database.GetJobCode());
   EXPECT_EQ(0, ListView_GetItemCount(Control(IDC_SKILL_LIST)));
-  EXPECT_EQ("undocopytableoverview", greyed());
+  EXPECT_EQ("undocopytableoverviewfileclipsaved", greyed());
   Click(TypeButton(4));  // still set, and builds the plan again
   EXPECT_EQ(0x142u, database.GetJobCode());
+  ASSERT_TRUE(database.SavePlan(folder.File("plan.vx3").c_str()));
+  EXPECT_EQ("redosaved", greyed());
+  SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // as saved, it closes without a question
 }
 
 // The overview stands centred over the main window wherever that is, kept

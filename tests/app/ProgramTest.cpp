@@ -28,7 +28,7 @@ namespace {
 constexpr DWORD kPatience = 20000;  // milliseconds
 // The system-menu commands a script may send.
 constexpr UINT kUndo = 0x0100, kRedo = 0x0110, kCopyTable = 0x0130, kPaste = 0x0140,
-               kAbout = 0x0160;
+               kAbout = 0x0160, kCompareFile = 0x0190, kCompareClipboard = 0x01A0;
 
 // Input and posted messages reach the program after what is already queued:
 // the test waits until the change shows, with the patience of a busy machine.
@@ -266,6 +266,17 @@ class ProgramTest : public ::testing::Test {
     }
     EXPECT_TRUE(ShowsExpectedTotal()) << Total();
   }
+  // A type and a job clicked, and the plan they build as the expected one.
+  void Choose(int type, int job, JobCode code) {
+    Click(type);
+    Click(job);
+    ASSERT_TRUE(database.BuildPlan(code));
+  }
+  // Saved by the save button under that name.
+  void SaveAs(const std::string& name) const {
+    PostClick(IDC_SAVE_BUTTON);
+    WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, name));
+  }
   // The dragon at rank 2 (S2) with a mastered and a raised skill.
   void ChooseDarkDragonWithLevels() {
     Click(IDC_TYPE_DRAGON);
@@ -322,6 +333,39 @@ class ProgramTest : public ::testing::Test {
     return count;
   }
 
+  // What a comparison dialog shows, as its copy puts it: the headings, the
+  // figures, the skills (or the text that none differs) and the items, each
+  // table after an empty line.
+  std::string ComparisonShown(HWND dialog) const {
+    auto text = [dialog](int id) { return TextOf(GetDlgItem(dialog, id)); };
+    auto table = [&](int id, std::vector<std::string> titles) {
+      std::string lines = "\r\n";
+      HWND view = GetDlgItem(dialog, id);
+      const int rows = static_cast<int>(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
+      for (int row = -1; row < rows; ++row)
+        for (std::size_t column = 0; column < titles.size(); ++column)
+          lines += (row < 0 ? titles[column] : CellText(view, row, static_cast<int>(column))) +
+                   (column + 1 < titles.size() ? "\t" : "\r\n");
+      return rows > 0 || id == IDC_COMPARE_ITEMS ? lines
+                                                 : lines + text(IDC_COMPARE_NO_DIFFERENCE) + "\r\n";
+    };
+    std::string shown =
+        text(IDC_COMPARE_HEADING_CURRENT) + "\r\n" + text(IDC_COMPARE_HEADING_OTHER) + "\r\n\r\n";
+    // The figures stand in a text per column, a line per row.
+    std::vector<std::string> figures(5);
+    for (int column = 0; column < IDC_COMPARE_FIGURE_COLUMNS; ++column) {
+      const std::string lines = text(IDC_COMPARE_FIGURES_FIRST + column) + "\r\n";
+      for (std::size_t row = 0, at = 0; row < figures.size(); ++row, at = lines.find('\n', at) + 1)
+        figures[row] += (column ? "\t" : "") + lines.substr(at, lines.find('\r', at) - at);
+    }
+    for (const std::string& line : figures) shown += line + "\r\n";
+    return shown +
+           table(IDC_COMPARE_SKILLS, {kListTitleJob, kListTitleSkillName, kCompareCurrentLevel,
+                                      kCompareOtherLevel, kComparePointDifference}) +
+           table(IDC_COMPARE_ITEMS,
+                 {kOverviewColumnItem, kCompareCurrent, kCompareOther, kCompareDifference});
+  }
+
   // The plug-in's calls, without the GetWnd queries.
   std::vector<std::string> PluginCalls() const {
     return CallsBesidesGetWnd(folder.ReadLines("VexaChar.log"));
@@ -364,8 +408,7 @@ TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogAndTheCommandLine) {
   Start();
   EXPECT_EQ(std::string(kMainDialogCaption) + " - Version 2.2.2.1", TextOf(main));
   ASSERT_NO_FATAL_FAILURE(ChooseDarkDragonWithLevels());
-  PostClick(IDC_SAVE_BUTTON);
-  WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, "plan"));
+  SaveAs("plan");
   EXPECT_EQ(database.PlanFileText(), Bytes(PlanFile("plan.vx3")));
   EXPECT_EQ(0u, database.PlanFileText().find("job 412321\r\nskill "));
 
@@ -435,12 +478,9 @@ TEST_F(ProgramTest, FailedCommandsReportAndShowThePlanAsItIs) {
   // Records apply from the last up, so the one after the unknown key is in.
   folder.Write("save/unknown.vx3", "job 312\r\nskill no-such-skill 1\r\nskill " + last + " 11\r\n");
 
-  Click(IDC_TYPE_DRAGON);
-  Click(IDC_JOB_RANK2H);
-  ASSERT_TRUE(database.BuildPlan(0x211321));
+  ASSERT_NO_FATAL_FAILURE(Choose(IDC_TYPE_DRAGON, IDC_JOB_RANK2H, 0x211321));
   Step(1, Max);
-  PostClick(IDC_SAVE_BUTTON);
-  WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, "kept"));
+  SaveAs("kept");
   const std::string kept = Bytes(PlanFile("kept.vx3"));
   ASSERT_EQ(0u, kept.find("job 211321\r\n"));
   // The save's scratch file cannot be made: the save fails after the user
@@ -477,9 +517,7 @@ TEST_F(ProgramTest, FailedCommandsReportAndShowThePlanAsItIs) {
 // atk_guard (row 1) has one level.
 TEST_F(ProgramTest, StepCellsStepRepeatAndEndAsTheMouseDoes) {
   Start();
-  Click(IDC_TYPE_BUNNY);
-  Click(IDC_JOB_RANK1);
-  ASSERT_TRUE(database.BuildPlan(0x312));
+  ASSERT_NO_FATAL_FAILURE(Choose(IDC_TYPE_BUNNY, IDC_JOB_RANK1, 0x312));
   Step(3, Up);  // raises what it requires
   EXPECT_EQ("3", LevelText(0));
   ExpectShowsExpectedPlan();
@@ -635,8 +673,7 @@ TEST_F(ProgramTest, ClosingAModifiedPlanAsksToSaveItFirst) {
   // ends without saving, the plug-in told to close as always.
   ASSERT_NO_FATAL_FAILURE(Restart());
   Click(IDC_TYPE_FOX);
-  PostClick(IDC_SAVE_BUTTON);
-  WaitUntilClosed(ChooseFile(kPlanFileSaveTitle, "fresh"));
+  SaveAs("fresh");
   Keys({VK_ESCAPE});
   EXPECT_EQ(0u, WaitForExit());
   ASSERT_NO_FATAL_FAILURE(Restart());
@@ -781,6 +818,104 @@ TEST_F(ProgramTest, OverviewAndTheTotalsTipShowTheRequiredLevelCountsAndItems) {
     return false;
   });
   EXPECT_EQ(expectedTip, tip);
+}
+
+// Bunny's first job with atk_slash (row 0) mastered is saved, then atk_vigor
+// (row 2) raised. Each source opens the comparison over the main window with
+// the skills that differ, in the list's texts: the clipboard's basic job
+// (atk_guard, row 1, mastered), a file (atk_charge, row 3, mastered, which
+// raised atk_slash to 3), the saved plan through Alt+Space and its access
+// key. A refused text or file shows its box and no comparison. Ctrl+C puts
+// what the dialog shows; Esc and Enter close it. The plan, its undo step and
+// its modified state stay: undone, it is the saved plan and closes at once.
+TEST_F(ProgramTest, ComparisonsFromEachSourceShowTheDifferencesAndLeaveThePlan) {
+  Start();
+  ASSERT_NO_FATAL_FAILURE(Choose(IDC_TYPE_BUNNY, IDC_JOB_RANK1, 0x312));
+  Step(0, Max);
+  SaveAs("saved");
+  Step(2, Up);
+  const std::vector<int> checked = CheckedIds();
+  auto key = [this](int row) { return RowEntry(database, row).key; };
+  auto points = [this](int row, int level) {
+    SkillEntry entry = RowEntry(database, row);
+    entry.level = level;
+    return entry.Points();
+  };
+  using Rows = std::vector<std::vector<std::string>>;
+  auto line = [&](int row, const char* current, const char* other, int difference) {
+    return std::vector<std::string>{RowEntry(database, 0).jobLabel,
+                                    RowEntry(database, row).displayName, current, other,
+                                    (difference > 0 ? "+" : "") + std::to_string(difference)};
+  };
+  // The comparison's skill rows, its copy by Ctrl+C, its other plan's heading.
+  struct Seen {
+    Rows rows;
+    std::string heading;
+  };
+  auto compare = [&](const std::function<void()>& open, WORD closer) {
+    open();
+    HWND dialog = WaitForOwnedDialog(main, kCompareCaption);
+    Seen shown{{}, TextOf(GetDlgItem(dialog, IDC_COMPARE_HEADING_OTHER))};
+    HWND skills = GetDlgItem(dialog, IDC_COMPARE_SKILLS);
+    for (int row = 0; row < SendMessageA(skills, LVM_GETITEMCOUNT, 0, 0); ++row) {
+      shown.rows.emplace_back();
+      for (int column = 0; column < 5; ++column)
+        shown.rows.back().push_back(CellText(skills, row, column));
+    }
+    PutClipboardText(L"before");
+    Keys({VK_CONTROL, 'C'}, dialog);
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardData<char>(CF_TEXT) == ComparisonShown(dialog); }));
+    Keys({closer}, dialog);
+    WaitUntilClosed(dialog);
+    EXPECT_FALSE(IsWindow(dialog));
+    return shown;
+  };
+
+  PutClipboardText(Widened("job 112\r\nskill " + key(0) + " 11\r\nskill " + key(1) + " 1\r\n"));
+  const Seen basic =
+      compare([&] { PostMessageA(main, WM_SYSCOMMAND, kCompareClipboard, 0); }, VK_ESCAPE);
+  EXPECT_EQ((Rows{line(1, "0", "Master!", points(1, 1)), line(2, "1", "0", -points(2, 1))}),
+            basic.rows);
+  std::string type, job;
+  database.typeName(0, type);
+  database.jobName(0, 0, job);
+  EXPECT_EQ(std::string(kCompareOther) + ": " + type + " " + job, basic.heading);
+  PutClipboardText(L"job 312\r\nskill no-such-skill 1\r\n");
+  PostMessageA(main, WM_SYSCOMMAND, kCompareClipboard, 0);
+  EXPECT_EQ(std::vector<std::string>{kPasteRefused}, TakeErrorBox());
+
+  folder.Write("save/other.vx3", "job 312\r\nskill " + key(3) + " 11\r\n");
+  folder.Write("save/bad.vx3", "job 312\r\nskill no-such-skill 1\r\n");
+  PostMessageA(main, WM_SYSCOMMAND, kCompareFile, 0);
+  ChooseFile(kCompareOpenTitle, "bad.vx3");
+  EXPECT_EQ(std::vector<std::string>{kPlanFileLoadError}, TakeErrorBox());
+  EXPECT_EQ(0, Shown(kCompareCaption));
+  const Seen file = compare(
+      [&] {
+        PostMessageA(main, WM_SYSCOMMAND, kCompareFile, 0);
+        ChooseFile(kCompareOpenTitle, "other.vx3");
+      },
+      VK_RETURN);
+  EXPECT_EQ((Rows{line(0, "Master!", "3", points(0, 3) - points(0, 11)),
+                  line(2, "1", "0", -points(2, 1)), line(3, "0", "Master!", points(3, 11))}),
+            file.rows);
+
+  const Seen saved = compare(
+      [&] {
+        Keys({VK_MENU, VK_SPACE});
+        WaitUntil([&] { return InMenu(); });
+        Keys({'L'});
+      },
+      VK_ESCAPE);
+  EXPECT_EQ(Rows{line(2, "1", "0", -points(2, 1))}, saved.rows);
+
+  EXPECT_EQ(checked, CheckedIds());
+  ExpectShowsExpectedPlan();
+  SysCommand(kUndo);
+  database.Undo();
+  ExpectShowsExpectedPlan();
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(0u, WaitForExit());
 }
 
 // The About box names the program and its version as the title does, counts

@@ -80,7 +80,8 @@ TEST_F(PlanFileTest, LoadRebuildsAndReplaysEveryRecordFromTheLast) {
 
 // A text that is no plan or names no type is refused by a load and a paste,
 // leaving the plan and its undo and redo steps; a paste is all or nothing. A
-// plan file one byte over kPlanFileLimit is refused by its size alone.
+// plan file one byte over kPlanFileLimit is refused by its size alone. A
+// comparison refuses what a paste or a load refuses and takes what they take.
 TEST_F(PlanFileTest, RefusedTextLeavesThePlanAndItsStepsUntouched) {
   ASSERT_TRUE(database.BuildPlan(kBunnyRank1));
   Steps("c+ b+");
@@ -107,8 +108,12 @@ TEST_F(PlanFileTest, RefusedTextLeavesThePlanAndItsStepsUntouched) {
       {overFileLimit, true},
       {"job 312\r\nskill gone 1\r\nskill r1 3\r\n", false},  // a load keeps r1 at 3
       {"job 112\r\nskill r1 1\r\n", false}};                 // r1 is no skill of the basic job
+  PlanComparison comparison;
   for (const auto& [text, byLoad] : refused) {
     EXPECT_FALSE(database.PastePlan(text)) << text.substr(0, 60);
+    EXPECT_FALSE(database.ComparePastedPlan(text, comparison) ||
+                 database.ComparePlanFile(Write(text).c_str(), comparison))
+        << text.substr(0, 60);
     bool rebuilt = false;  // a load refused unread never touches the plan
     EXPECT_FALSE(byLoad && (database.LoadPlan(Write(text).c_str(), rebuilt) || rebuilt))
         << text.substr(0, 60);
@@ -128,6 +133,7 @@ TEST_F(PlanFileTest, RefusedTextLeavesThePlanAndItsStepsUntouched) {
       {atLimit, {kBunnyBasic, {0, 0, 0, 0, 0}}}};
   for (const auto& [text, state] : pasted) {
     const State before = Now();
+    EXPECT_TRUE(database.ComparePastedPlan(text, comparison));
     ASSERT_TRUE(database.PastePlan(text)) << text.substr(0, 60);
     EXPECT_EQ(state, Now());
     EXPECT_TRUE(database.IsModified());

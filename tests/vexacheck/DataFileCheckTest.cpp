@@ -71,8 +71,8 @@ TEST(DataFileCheckTest, ReportsEachFindingAtItsLineAndTheExitStatus) {
                                   "y" + kCheckCycleArrow + "x"})),
         W(11, FillIn(kCheckCycle, {std::string("self") + kCheckCycleArrow + "self"})),
         W(13, FillIn(kCheckPrerequisiteNotInPlan,
-                     {"f", std::string(kDataJobKeySheepRank1) + kCheckAttributeOpen +
-                               kDataAttributeWater + kCheckAttributeClose}))},
+                     {"f", std::string(kDataJobKeySheepRank1) + kAttributeListOpen +
+                               kDataAttributeWater + kAttributeListClose}))},
        1},
       {"names never set",
        {},
