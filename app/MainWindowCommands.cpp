@@ -14,6 +14,7 @@
 #include "app/PlanClipboardCommand.h"
 #include "app/PlanCommands.h"
 #include "app/PlanFileCommand.h"
+#include "app/PlanPictureCommand.h"
 
 void MainWindow::OnReset() {
   if (!database) return;
@@ -47,6 +48,8 @@ void MainWindow::RunCommand(UINT id) {
     OnUndoRedo(id == kCommandRedo);
   else if (database && PlanClipboardCommand::Handles(id))
     PlanClipboardCommand(*this, *database).Run(id);
+  else if (database && PlanPictureCommand::Handles(id))
+    PlanPictureCommand(*this, *database, skillList, pictureFolder).Run(id, ShownSubject());
   else if (id == kCommandOverview)
     ShowOverview();
   else if (id == kCommandAbout)
@@ -61,6 +64,7 @@ bool MainWindow::CanRunCommand(UINT id) const {
   if (id == kCommandUndo) return database->CanUndo();
   if (id == kCommandRedo) return database->CanRedo();
   if (PlanClipboardCommand::Handles(id)) return PlanClipboardCommand::CanRun(id, *database);
+  if (PlanPictureCommand::Handles(id)) return PlanPictureCommand::CanRun(*database);
   if (id == kCommandOverview) return database->GetJobCode() != 0;
   return true;
 }

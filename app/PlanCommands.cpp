@@ -16,11 +16,15 @@ struct MenuCommand {
   int group;
   bool systemMenuOnly = false;
 };
-constexpr MenuCommand kMenuCommands[] = {
-    {kCommandUndo, kMenuUndo, 0},           {kCommandRedo, kMenuRedo, 0},
-    {kCommandCopyPlan, kMenuCopyPlan, 1},   {kCommandCopyTable, kMenuCopyTable, 1},
-    {kCommandPastePlan, kMenuPastePlan, 1}, {kCommandOverview, kMenuOverview, 2},
-    {kCommandAbout, kMenuAbout, 3, true}};
+constexpr MenuCommand kMenuCommands[] = {{kCommandUndo, kMenuUndo, 0},
+                                         {kCommandRedo, kMenuRedo, 0},
+                                         {kCommandCopyPlan, kMenuCopyPlan, 1},
+                                         {kCommandCopyTable, kMenuCopyTable, 1},
+                                         {kCommandCopyPicture, kMenuCopyPicture, 1},
+                                         {kCommandSavePicture, kMenuSavePicture, 1},
+                                         {kCommandPastePlan, kMenuPastePlan, 1},
+                                         {kCommandOverview, kMenuOverview, 2},
+                                         {kCommandAbout, kMenuAbout, 3, true}};
 
 struct Shortcut {
   UINT key;
@@ -28,9 +32,11 @@ struct Shortcut {
   UINT command;
 };
 constexpr Shortcut kShortcuts[] = {
-    {'Z', false, kCommandUndo},     {'Y', false, kCommandRedo},     {'Z', true, kCommandRedo},
-    {'C', false, kCommandCopyPlan}, {'C', true, kCommandCopyTable}, {'V', false, kCommandPastePlan},
-    {'I', false, kCommandOverview}, {'S', false, IDC_SAVE_BUTTON},  {'O', false, IDC_LOAD_BUTTON}};
+    {'Z', false, kCommandUndo},     {'Y', false, kCommandRedo},
+    {'Z', true, kCommandRedo},      {'C', false, kCommandCopyPlan},
+    {'C', true, kCommandCopyTable}, {'V', false, kCommandPastePlan},
+    {'I', false, kCommandOverview}, {'S', false, IDC_SAVE_BUTTON},
+    {'O', false, IDC_LOAD_BUTTON},  {'G', false, kCommandCopyPicture}};
 
 }  // namespace
 

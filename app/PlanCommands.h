@@ -14,6 +14,8 @@ inline constexpr UINT kCommandCopyTable = 0x0130;
 inline constexpr UINT kCommandPastePlan = 0x0140;
 inline constexpr UINT kCommandOverview = 0x0150;
 inline constexpr UINT kCommandAbout = 0x0160;
+inline constexpr UINT kCommandCopyPicture = 0x0170;
+inline constexpr UINT kCommandSavePicture = 0x0180;
 
 // True for an id of the plan commands (a WM_SYSCOMMAND's wParam masked with 0xFFF0).
 bool IsPlanCommand(UINT id);

@@ -8,6 +8,7 @@
 #include <JapaneseText.h>
 
 #include "app/ErrorBox.h"
+#include "app/FileDialog.h"
 #include "app/MainWindow.h"
 #include "app/OperatingSystem.h"
 #include "plan/GameDatabase.h"
@@ -21,15 +22,6 @@ constexpr char kDefaultExtension[] = "vx3";
 constexpr DWORD kDialogFlags =
     OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
 
-using FileDialog = BOOL(WINAPI*)(OPENFILENAMEA*);
-
-// The common dialogs are loaded when first asked for: linked, they would bring
-// the shell's libraries into every start of the program.
-FileDialog FileDialogEntry(bool save) {
-  static const HMODULE library = LoadSystemLibrary("comdlg32.dll");
-  return LibraryEntry<FileDialog>(library, save ? "GetSaveFileNameA" : "GetOpenFileNameA");
-}
-
 }  // namespace
 
 std::string PlanFolderBeside(const std::string& programPath) {
@@ -38,14 +30,18 @@ std::string PlanFolderBeside(const std::string& programPath) {
   return programPath.substr(0, slash + 1) + kPlanFolderName;
 }
 
+std::string MakePlanFolder() {
+  const std::string folder = PlanFolderBeside(ProgramPath());
+  _mkdir(folder.c_str());
+  return folder;
+}
+
 PlanFileCommand::PlanFileCommand(MainWindow& window, GameDatabase& plan)
     : window(window), plan(plan) {}
 
 bool PlanFileCommand::Run(bool save) {
   if (save && plan.GetJobCode() == 0) return false;
-  const std::string folder = PlanFolderBeside(ProgramPath());
-  // Usually it exists already; the dialog copes with a folder that is missing.
-  _mkdir(folder.c_str());
+  const std::string folder = MakePlanFolder();
   // Before the dialog, which takes the mouse: no worker steps the plan while
   // the user chooses or while it is loaded.
   window.BeginPlanChange();
@@ -61,21 +57,9 @@ bool PlanFileCommand::Open(const char* path) {
 
 bool PlanFileCommand::AskPath(bool save, const std::string& folder, char* path,
                               int pathSize) const {
-  OPENFILENAMEA dialog{};
-  // The structure without the fields added in Windows 2000: 76 bytes.
-  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-  dialog.hwndOwner = window.Hwnd();
-  dialog.hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window.Hwnd(), GWLP_HINSTANCE));
-  dialog.lpstrFilter = kFilter;
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = static_cast<DWORD>(pathSize);
-  dialog.lpstrInitialDir = folder.c_str();
-  dialog.lpstrTitle = save ? kPlanFileSaveTitle : kPlanFileOpenTitle;
-  dialog.Flags = kDialogFlags;
-  dialog.lpstrDefExt = kDefaultExtension;
-  const FileDialog ask = FileDialogEntry(save);
-  return ask && ask(&dialog) != FALSE;
+  const FileDialogKind kind{kFilter, save ? kPlanFileSaveTitle : kPlanFileOpenTitle, kDialogFlags,
+                            kDefaultExtension};
+  return AskFilePath(window.Hwnd(), save, kind, folder, path, pathSize);
 }
 
 // The save writes beside the file and replaces it only when complete, so a

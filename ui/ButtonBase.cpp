@@ -72,6 +72,12 @@ void ButtonBase::ReadText(char (&text)[256]) const {
   GetWindowTextA(Hwnd(), text, sizeof text);
 }
 
+std::string ButtonBase::Label() const {
+  char text[256];
+  ReadText(text);
+  return text;
+}
+
 void ButtonBase::DrawPolyline(HDC dc, const POINT* points, int count, COLORREF color) {
   OwnedPen pen = MakeSolidPen(color);
   ScopedSelection selection(dc, pen.Get());

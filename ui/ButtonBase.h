@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/ControlBase.h"
 
 // The four bevel colours of a bevelled box: outer bottom-right, inner
@@ -29,6 +31,8 @@ class ButtonBase : public ControlBase {
   void SetBackColor(COLORREF color, bool redraw) override;
   virtual void SetCheck(int on);
   virtual bool GetCheck() const;
+  // The window text, at most 255 characters.
+  std::string Label() const;
 
  protected:
   // The answer to WM_APP_CONTROL_KIND.
