@@ -31,9 +31,9 @@ const Codecs& LoadCodecs() {
   return codecs;
 }
 
-// Rows of flat colour compress best unfiltered, and the encoder's adaptive
-// choice costs a pass over every row per filter: a third of the time. An
-// encoder that lacks the option encodes as it chooses.
+// Rows of flat colour compress better unfiltered, and the encoder's adaptive
+// choice costs a pass over every row per filter. An encoder that lacks the
+// option encodes as it chooses.
 void ChooseNoFilter(IPropertyBag2& options) {
   PROPBAG2 option{};
   option.pstrName = const_cast<LPOLESTR>(L"FilterOption");

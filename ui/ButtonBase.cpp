@@ -67,14 +67,9 @@ void ButtonBase::StoreCheck(bool on, bool redraw) {
   Repaint(redraw, true);
 }
 
-void ButtonBase::ReadText(char (&text)[256]) const {
-  text[0] = '\0';
-  GetWindowTextA(Hwnd(), text, sizeof text);
-}
-
 std::string ButtonBase::Label() const {
-  char text[256];
-  ReadText(text);
+  char text[256] = {};
+  GetWindowTextA(Hwnd(), text, sizeof text);
   return text;
 }
 

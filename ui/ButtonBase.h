@@ -46,8 +46,6 @@ class ButtonBase : public ControlBase {
   // A one-pixel solid line from the first point through the others, the last
   // point not drawn.
   static void DrawPolyline(HDC dc, const POINT* points, int count, COLORREF color);
-  // The window text, at most 255 characters.
-  void ReadText(char (&text)[256]) const;
   void StoreCheck(bool on, bool redraw);
 
   BevelColors RaisedBevel() const { return {darkerColor, darkColor, lighterColor, lightColor}; }
