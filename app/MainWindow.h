@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/PictureText.h"
 #include "app/Theme.h"
 #include "plan/GameDatabase.h"
 #include "plan/Selection.h"
@@ -107,6 +108,8 @@ class MainWindow : public DialogBase {
   bool ShowPlanCode();
 
   Selection ReadSelection() const;
+  // The set type, job and attributes that count, as the controls show them.
+  PictureSubject ShownSubject() const;
   int SelectedType() const;
   int SelectedJob() const;
   // The attribute box that has the keyboard focus, if any.
@@ -139,4 +142,6 @@ class MainWindow : public DialogBase {
   int setType = -1;
   int setJob = -1;
   std::string startPlan;
+  // Where the last picture was saved; empty before the first.
+  std::string pictureFolder;
 };

@@ -15,6 +15,7 @@
 #include "app/PlanCommands.h"
 #include "app/PlanCompareCommand.h"
 #include "app/PlanFileCommand.h"
+#include "app/PlanPictureCommand.h"
 
 void MainWindow::OnReset() {
   if (!database) return;
@@ -48,6 +49,8 @@ void MainWindow::RunCommand(UINT id) {
     OnUndoRedo(id == kCommandRedo);
   else if (database && PlanClipboardCommand::Handles(id))
     PlanClipboardCommand(*this, *database).Run(id);
+  else if (database && PlanPictureCommand::Handles(id))
+    PlanPictureCommand(*this, *database, skillList, pictureFolder).Run(id, ShownSubject());
   else if (database && PlanCompareCommand::Handles(id))
     PlanCompareCommand(*this, *database).Run(id);
   else if (id == kCommandOverview)
@@ -64,6 +67,7 @@ bool MainWindow::CanRunCommand(UINT id) const {
   if (id == kCommandUndo) return database->CanUndo();
   if (id == kCommandRedo) return database->CanRedo();
   if (PlanClipboardCommand::Handles(id)) return PlanClipboardCommand::CanRun(id, *database);
+  if (PlanPictureCommand::Handles(id)) return PlanPictureCommand::CanRun(*database);
   if (PlanCompareCommand::Handles(id)) return PlanCompareCommand::CanRun(id, *database);
   if (id == kCommandOverview) return database->GetJobCode() != 0;
   return true;

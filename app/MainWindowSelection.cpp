@@ -136,6 +136,19 @@ Selection MainWindow::ReadSelection() const {
   return selection;
 }
 
+PictureSubject MainWindow::ShownSubject() const {
+  const Selection selection = ReadSelection();
+  PictureSubject subject;
+  if (selection.type < 0) return subject;
+  subject.type = typeButtons[selection.type].Label();
+  if (selection.job >= 0) subject.job = jobButtons[selection.job].Label();
+  for (AttributeBox box : kAttributeBoxes) {
+    if (selection.attributes[Index(box)] && AttributeEnabled(selection.type, selection.job, box))
+      subject.attributes.push_back(attributeBoxes[Index(box)].Label());
+  }
+  return subject;
+}
+
 int MainWindow::SelectedType() const {
   for (int type = 0; type < kTypeCount; ++type) {
     if (typeButtons[type].GetCheck()) return type;

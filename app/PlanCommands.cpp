@@ -20,6 +20,8 @@ constexpr MenuCommand kMenuCommands[] = {{kCommandUndo, kMenuUndo, 0},
                                          {kCommandRedo, kMenuRedo, 0},
                                          {kCommandCopyPlan, kMenuCopyPlan, 1},
                                          {kCommandCopyTable, kMenuCopyTable, 1},
+                                         {kCommandCopyPicture, kMenuCopyPicture, 1},
+                                         {kCommandSavePicture, kMenuSavePicture, 1},
                                          {kCommandPastePlan, kMenuPastePlan, 1},
                                          {kCommandOverview, kMenuOverview, 2},
                                          {kCommandCompareFile, kMenuCompareFile, 3},
@@ -33,9 +35,11 @@ struct Shortcut {
   UINT command;
 };
 constexpr Shortcut kShortcuts[] = {
-    {'Z', false, kCommandUndo},     {'Y', false, kCommandRedo},     {'Z', true, kCommandRedo},
-    {'C', false, kCommandCopyPlan}, {'C', true, kCommandCopyTable}, {'V', false, kCommandPastePlan},
-    {'I', false, kCommandOverview}, {'S', false, IDC_SAVE_BUTTON},  {'O', false, IDC_LOAD_BUTTON}};
+    {'Z', false, kCommandUndo},     {'Y', false, kCommandRedo},
+    {'Z', true, kCommandRedo},      {'C', false, kCommandCopyPlan},
+    {'C', true, kCommandCopyTable}, {'V', false, kCommandPastePlan},
+    {'I', false, kCommandOverview}, {'S', false, IDC_SAVE_BUTTON},
+    {'O', false, IDC_LOAD_BUTTON},  {'G', false, kCommandCopyPicture}};
 
 }  // namespace
 

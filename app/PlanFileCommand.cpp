@@ -8,6 +8,7 @@
 #include <JapaneseText.h>
 
 #include "app/ErrorBox.h"
+#include "app/FileDialog.h"
 #include "app/MainWindow.h"
 #include "app/OperatingSystem.h"
 #include "plan/GameDatabase.h"
@@ -21,21 +22,18 @@ constexpr char kDefaultExtension[] = "vx3";
 constexpr DWORD kDialogFlags =
     OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
 
-using FileDialog = BOOL(WINAPI*)(OPENFILENAMEA*);
-
-// The common dialogs are loaded when first asked for: linked, they would bring
-// the shell's libraries into every start of the program.
-FileDialog FileDialogEntry(bool save) {
-  static const HMODULE library = LoadSystemLibrary("comdlg32.dll");
-  return LibraryEntry<FileDialog>(library, save ? "GetSaveFileNameA" : "GetOpenFileNameA");
-}
-
 }  // namespace
 
 std::string PlanFolderBeside(const std::string& programPath) {
   const std::string::size_type slash = programPath.rfind('\\');
   if (slash == std::string::npos) return programPath;
   return programPath.substr(0, slash + 1) + kPlanFolderName;
+}
+
+std::string MakePlanFolder() {
+  const std::string folder = PlanFolderBeside(ProgramPath());
+  _mkdir(folder.c_str());
+  return folder;
 }
 
 PlanFileCommand::PlanFileCommand(MainWindow& window, GameDatabase& plan)
@@ -58,28 +56,13 @@ bool PlanFileCommand::AskOpenPath(const char* title, std::string& path) {
 }
 
 bool PlanFileCommand::AskPath(bool save, const char* title, std::string& path) {
-  const std::string folder = PlanFolderBeside(ProgramPath());
-  // Usually it exists already; the dialog copes with a folder that is missing.
-  _mkdir(folder.c_str());
+  const std::string folder = MakePlanFolder();
   // Before the dialog, which takes the mouse: no worker steps the plan while
   // the user chooses or while it is loaded.
   window.BeginPlanChange();
   char chosen[kPathChars] = {};
-  OPENFILENAMEA dialog{};
-  // The structure without the fields added in Windows 2000: 76 bytes.
-  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-  dialog.hwndOwner = window.Hwnd();
-  dialog.hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window.Hwnd(), GWLP_HINSTANCE));
-  dialog.lpstrFilter = kFilter;
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = chosen;
-  dialog.nMaxFile = kPathChars;
-  dialog.lpstrInitialDir = folder.c_str();
-  dialog.lpstrTitle = title;
-  dialog.Flags = kDialogFlags;
-  dialog.lpstrDefExt = kDefaultExtension;
-  const FileDialog ask = FileDialogEntry(save);
-  if (!ask || !ask(&dialog)) return false;
+  const FileDialogKind kind{kFilter, title, kDialogFlags, kDefaultExtension};
+  if (!AskFilePath(window.Hwnd(), save, kind, folder, chosen, kPathChars)) return false;
   path = chosen;
   return true;
 }

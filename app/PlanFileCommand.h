@@ -37,3 +37,7 @@ class PlanFileCommand {
 // The folder "save" beside the program file: everything after the path's last
 // backslash replaced. A path without a backslash is answered as it is.
 std::string PlanFolderBeside(const std::string& programPath);
+
+// The plan folder beside the running program, made when it is missing (a
+// failure is left to the dialog, which copes with a missing folder).
+std::string MakePlanFolder();

@@ -3,6 +3,7 @@
 #include "plan/GameDatabase.h"
 
 #include "plan/JobCodeLayout.h"
+#include "plan/MoveFileOver.h"
 #include "plan/PlanFile.h"
 #include "plan/PlanPaste.h"
 
@@ -107,7 +108,7 @@ bool GameDatabase::SavePlan(const char* path) {
     text = PlanText(plan.GetJobCode(), plan.Records());
     written = plan.Levels();
   }
-  if (!WritePlanFile(path, text)) return false;
+  if (!ReplaceFileBytes(path, text)) return false;
   const Lock lock(planLock);
   history.MarkSaved(std::move(written));
   return true;

@@ -1,11 +1,8 @@
 #include "plan/PlanFile.h"
 
-#include <cstdio>
-
 #include "data/FileBytes.h"
 #include "data/ReadLimits.h"
 #include "data/TextUtil.h"
-#include "plan/MoveFileOver.h"
 #include "plan/PlanNumber.h"
 
 namespace {
@@ -13,7 +10,6 @@ namespace {
 constexpr std::string_view kJobKeyword = "job";
 constexpr std::string_view kSkillKeyword = "skill";
 constexpr char kLineEnd[] = "\r\n";
-constexpr char kTemporarySuffix[] = ".tmp";
 
 }  // namespace
 
@@ -56,12 +52,4 @@ bool ReadPlanFile(const std::string& path, JobCode& code, std::vector<PlanRecord
   std::string text;
   // A read error is no end of file: the plan would be cut short.
   return ReadFileBytes(path, text, kPlanFileLimit) && ParsePlanText(text, code, records);
-}
-
-bool WritePlanFile(const std::string& path, std::string_view text) {
-  const std::string temporary = path + kTemporarySuffix;
-  if (!WriteFileBytes(temporary, text)) return false;
-  if (MoveFileOver(temporary, path)) return true;
-  std::remove(temporary.c_str());
-  return false;
 }

@@ -25,8 +25,3 @@ bool ParsePlanText(std::string_view text, JobCode& code, std::vector<PlanRecord>
 // Reads the whole file, then parses it; false also when it is no file on a
 // disk, is larger than kPlanFileLimit, or cannot be read.
 bool ReadPlanFile(const std::string& path, JobCode& code, std::vector<PlanRecord>& records);
-
-// Writes the text beside the file first and replaces the file only when every
-// byte is written, so a failure never destroys a plan file already there; the
-// file beside it is removed again.
-bool WritePlanFile(const std::string& path, std::string_view text);

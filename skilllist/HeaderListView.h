@@ -23,6 +23,9 @@ class HeaderListView : public ControlBase {
   void SetBackColor(COLORREF color, bool redraw) override;
   // The font and every column's width at the DPI.
   void SetDpi(DpiScale scale, bool redraw) override;
+  // A column's width at the list's DPI. The counter column is exactly as wide
+  // as the four step columns under it.
+  virtual int ColumnWidth(int column) const;
 
  protected:
   // LVN_GETDISPINFOA: the title of the requested column.
@@ -30,9 +33,6 @@ class HeaderListView : public ControlBase {
   // Columns 0 to 8 and the one row.
   virtual void SetUpColumns();
   virtual int ColumnCount() const { return kTitleColumnCount; }
-  // A column's width at the list's DPI. The counter column is exactly as wide
-  // as the four step columns under it.
-  virtual int ColumnWidth(int column) const;
 
   // Inserts the column at ColumnWidth (index).
   void InsertColumn(int index, const char* title, ColumnAlign align) const;

@@ -3,6 +3,7 @@
 #include <JapaneseText.h>
 
 #include "skilllist/ColumnTable.h"
+#include "skilllist/LearntRows.h"
 #include "skilllist/SkillCellText.h"
 
 namespace {
@@ -22,16 +23,8 @@ void AppendLine(std::string& table, CellText cellText) {
 std::string PlanTableText(const GameDatabase& plan) {
   std::string table;
   AppendLine(table, [](int column) { return std::string(kColumnTitles[column]); });
-  // The list labels a block on its first row only; a line taken alone needs it.
-  std::string label;
-  SkillEntry entry;
-  for (int row = 0; plan.CopyRowEntry(row, entry); ++row) {
-    if (!entry.jobLabel.empty()) label = entry.jobLabel;
-    if (entry.level < 1) continue;
-    entry.jobLabel = label;
-    const int points = plan.RowPoints(row);
-    AppendLine(table, [&](int column) { return SkillCellText(entry, points, column); });
-  }
+  for (const LearntRow& row : LearntRows(plan))
+    AppendLine(table, [&](int column) { return SkillCellText(row.entry, row.points, column); });
   return table.append(kTableTotalTitle)
       .append(kSeparator)
       .append(std::to_string(plan.TotalPoints()))

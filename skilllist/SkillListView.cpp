@@ -351,15 +351,23 @@ POINT SkillListView::CursorRowPoint() const {
 
 void SkillListView::ColorCell(NMLVCUSTOMDRAW& draw) const {
   const int row = static_cast<int>(draw.nmcd.dwItemSpec);
-  draw.clrTextBk = row % 2 == 0 ? altRowColor : BackColor();
-  draw.clrText = TextColor();
-  if (draw.iSubItem != kColumnSkillLevel && draw.iSubItem != kColumnPoints) return;
   bool mastered = false;
-  const int level = RowLevel(row, mastered);
-  if (level == 0)
-    draw.clrText = unlearntColor;
-  else if (draw.iSubItem == kColumnSkillLevel && mastered)
-    draw.clrText = masterColor;
+  // Only the level's columns ask the plan for the row.
+  const int level = FollowsLevel(draw.iSubItem) ? RowLevel(row, mastered) : 0;
+  const CellColors colors = CellColorsOf(Colors(), row, draw.iSubItem, level, mastered);
+  draw.clrText = colors.text;
+  draw.clrTextBk = colors.back;
+}
+
+ListColors SkillListView::Colors() const {
+  return ListColors{TextColor(), BackColor(), altRowColor, unlearntColor, masterColor};
+}
+
+int SkillListView::RowHeight() const {
+  RECT row{};
+  row.left = LVIR_BOUNDS;
+  if (!SendMessageA(Hwnd(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row))) return 0;
+  return row.bottom - row.top;
 }
 
 void SkillListView::PaintCell(const NMLVCUSTOMDRAW& draw) const {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "plan/GameDatabase.h"
+#include "skilllist/CellColors.h"
 #include "skilllist/HeaderListView.h"
 #include "ui/ListRowTip.h"
 #include "ui/OwnedHandle.h"
@@ -45,6 +46,11 @@ class SkillListView : public HeaderListView {
   void SetAltRowColor(COLORREF color, bool redraw);
   // Also the step images of the DPI, once they are loaded.
   void SetDpi(DpiScale scale, bool redraw) override;
+  // The colours its cells are drawn in.
+  ListColors Colors() const;
+  // The height of its rows in pixels; 0 while it shows none.
+  int RowHeight() const;
+  int ColumnWidth(int column) const override;
 
  protected:
   // Back colour COLOR_BTNFACE; text, unlearnt and master colours COLOR_WINDOWTEXT.
@@ -57,7 +63,6 @@ class SkillListView : public HeaderListView {
   // Columns 0 to 11.
   void SetUpColumns() override;
   int ColumnCount() const override { return kSkillColumnCount; }
-  int ColumnWidth(int column) const override;
 
   // Shows the pressed image in one step cell (column 8 to 11) of a row.
   void PressCell(int row, int column);

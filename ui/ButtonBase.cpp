@@ -67,9 +67,10 @@ void ButtonBase::StoreCheck(bool on, bool redraw) {
   Repaint(redraw, true);
 }
 
-void ButtonBase::ReadText(char (&text)[256]) const {
-  text[0] = '\0';
+std::string ButtonBase::Label() const {
+  char text[256] = {};
   GetWindowTextA(Hwnd(), text, sizeof text);
+  return text;
 }
 
 namespace {

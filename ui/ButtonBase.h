@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/ControlBase.h"
 
 // The four bevel colours of a bevelled box: outer bottom-right, inner
@@ -29,6 +31,8 @@ class ButtonBase : public ControlBase {
   void SetBackColor(COLORREF color, bool redraw) override;
   virtual void SetCheck(int on);
   virtual bool GetCheck() const;
+  // The window text, at most 255 characters.
+  std::string Label() const;
 
  protected:
   // The answer to WM_APP_CONTROL_KIND.
@@ -39,8 +43,6 @@ class ButtonBase : public ControlBase {
   void DrawBevel(HDC dc, const RECT& rect, const BevelColors& colors, COLORREF fill) const;
   // Single-line, vertically centred, transparent text; engraved when disabled.
   void DrawLabel(HDC dc, const char* text, RECT rect, UINT format, bool enabled) const;
-  // The window text, at most 255 characters.
-  void ReadText(char (&text)[256]) const;
   void StoreCheck(bool on, bool redraw);
 
   BevelColors RaisedBevel() const { return {darkerColor, darkColor, lighterColor, lightColor}; }

@@ -73,13 +73,12 @@ COLORREF CheckableButton::DrawBackground(const DRAWITEMSTRUCT& item) const {
 void CheckableButton::DrawLabelFocusAndMark(const DRAWITEMSTRUCT& item, const RECT& box) {
   HDC dc = item.hDC;
   const bool enabled = !(item.itemState & ODS_DISABLED);
-  char text[256];
-  ReadText(text);
+  const std::string text = Label();
   SIZE textSize{};
-  GetTextExtentPoint32A(dc, text, lstrlenA(text), &textSize);
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &textSize);
   RECT label = item.rcItem;
   label.left = item.rcItem.left + Scale()(kLabelLeft);
-  DrawLabel(dc, text, label, DT_LEFT, enabled);
+  DrawLabel(dc, text.c_str(), label, DT_LEFT, enabled);
   if (item.itemState & ODS_FOCUS) DrawFocus(dc, item.rcItem, label, textSize);
   if (GetCheck()) DrawMark(dc, box, enabled);
 }

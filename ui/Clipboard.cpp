@@ -21,16 +21,19 @@ bool Open(HWND owner) {
   return false;
 }
 
-// Movable global memory holding the bytes, as SetClipboardData wants it.
-HGLOBAL GlobalCopy(const void* bytes, std::size_t size) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+// Movable global memory holding the bytes, then the tail's, as
+// SetClipboardData wants it.
+HGLOBAL GlobalCopy(const void* bytes, std::size_t size, const void* tail = nullptr,
+                   std::size_t tailSize = 0) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size + tailSize);
   if (!memory) return nullptr;
-  void* target = GlobalLock(memory);
+  auto* target = static_cast<char*>(GlobalLock(memory));
   if (!target) {
     GlobalFree(memory);
     return nullptr;
   }
   std::memcpy(target, bytes, size);
+  if (tailSize > 0) std::memcpy(target + size, tail, tailSize);
   GlobalUnlock(memory);
   return memory;
 }
@@ -94,6 +97,11 @@ bool ReadFormat(UINT format, std::size_t maxBytes, std::string& text) {
   return read;
 }
 
+UINT PngFormat() {
+  static const UINT format = RegisterClipboardFormatA("PNG");
+  return format;
+}
+
 }  // namespace
 
 namespace clipboard {
@@ -106,6 +114,17 @@ bool PutText(HWND owner, const std::string& text) {
   bool put = SetData(CF_TEXT, GlobalCopy(text.c_str(), text.size() + 1));
   put = SetData(CF_UNICODETEXT, GlobalCopy(wide.data(), wide.size() * sizeof(wchar_t))) && put;
   put = SetData(CF_LOCALE, GlobalCopy(&locale, sizeof locale)) && put;
+  CloseClipboard();
+  return put;
+}
+
+bool PutPicture(HWND owner, const std::string& png, const BITMAPINFOHEADER& header,
+                const void* pixels, std::size_t pixelBytes) {
+  if (!Open(owner)) return false;
+  EmptyClipboard();
+  // The richer format first: programs that take several look at them in order.
+  bool put = png.empty() || SetData(PngFormat(), GlobalCopy(png.data(), png.size()));
+  put = SetData(CF_DIB, GlobalCopy(&header, sizeof header, pixels, pixelBytes)) && put;
   CloseClipboard();
   return put;
 }

@@ -28,9 +28,7 @@ bool PushButton::DrawItem(const DRAWITEMSTRUCT& item) {
     label.right -= shift;
     label.bottom -= shift;
   }
-  char text[256];
-  ReadText(text);
-  DrawLabel(dc, text, label, DT_CENTER, !(item.itemState & ODS_DISABLED));
+  DrawLabel(dc, Label().c_str(), label, DT_CENTER, !(item.itemState & ODS_DISABLED));
 
   if (item.itemState & ODS_FOCUS) {
     RECT focus = face;

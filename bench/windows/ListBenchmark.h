@@ -32,12 +32,13 @@ inline double Microseconds(LONGLONG ticks) {
   return 1e6 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
 }
 
-// Times `measured` in each run; pending messages are handled before it and
-// `settle` runs after it, both untimed.
+// Times `measured` in each of `runs` runs; pending messages are handled
+// before it and `settle` runs after it, both untimed.
 inline Figures Measure(
-    const std::function<void(int)>& measured, const std::function<void()>& settle = [] {}) {
+    const std::function<void(int)>& measured, const std::function<void()>& settle = [] {},
+    int runs = kRuns) {
   std::vector<double> times;
-  for (int run = 0; run < kRuns; ++run) {
+  for (int run = 0; run < runs; ++run) {
     PumpMessages();
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
@@ -47,7 +48,7 @@ inline Figures Measure(
     settle();
   }
   std::sort(times.begin(), times.end());
-  return {times[kRuns / 2], times[kRuns * 95 / 100]};
+  return {times[runs / 2], times[runs * 95 / 100]};
 }
 
 inline void Print(const char* what, const Figures& figures) {

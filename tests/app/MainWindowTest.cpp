@@ -20,6 +20,7 @@
 #include "plan/Selection.h"
 #include "res/ControlIds.h"
 #include "res/DialogIds.h"
+#include "skilllist/ColumnTable.h"
 #include "skilllist/ListMessages.h"
 #include "skilllist/SkillTipText.h"
 
@@ -255,11 +256,12 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
   const struct {
     UINT id;
     const char* name;
-  } items[] = {{0x0100, "undo"},  {0x0110, "redo"},     {0x0120, "copy"}, {0x0130, "table"},
-               {0x0140, "paste"}, {0x0150, "overview"}, {0x0190, "file"}, {0x01A0, "clip"},
-               {0x01B0, "saved"}, {0x0160, "about"}};
-  const std::vector<UINT> layout = {0x0100, 0x0110, 0,      0x0120, 0x0130, 0x0140, 0, 0x0150,
-                                    0,      0x0190, 0x01A0, 0x01B0, 0,      0x0160, 0};
+  } items[] = {{0x0100, "undo"},    {0x0110, "redo"},    {0x0120, "copy"},  {0x0130, "table"},
+               {0x0170, "picture"}, {0x0180, "picsave"}, {0x0140, "paste"}, {0x0150, "overview"},
+               {0x0190, "file"},    {0x01A0, "clip"},    {0x01B0, "saved"}, {0x0160, "about"}};
+  const std::vector<UINT> layout = {0x0100, 0x0110, 0, 0x0120, 0x0130, 0x0170,
+                                    0x0180, 0x0140, 0, 0x0150, 0,      0x0190,
+                                    0x01A0, 0x01B0, 0, 0x0160, 0};
   for (UINT position = 0; position < layout.size(); ++position) {
     EXPECT_EQ(layout[position], GetMenuItemID(menu, static_cast<int>(position))) << position;
     EXPECT_EQ(layout[position] == 0,
@@ -277,7 +279,7 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
       if (GetMenuState(menu, item.id, MF_BYCOMMAND) & MF_GRAYED) names += item.name;
     return names;
   };
-  EXPECT_EQ("undoredocopytableoverviewfileclipsaved", greyed());
+  EXPECT_EQ("undoredocopytablepicturepicsaveoverviewfileclipsaved", greyed());
   Select(4, 1);
   EXPECT_EQ("redo", greyed());
   SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);  // the job click
@@ -286,12 +288,92 @@ TEST_F(MainWindowTest, SystemMenuPlanCommandsAreGreyedUntilTheyCanAct) {
   SendMessageA(dialog, WM_SYSCOMMAND, 0x0100, 0);
   EXPECT_EQ(0u, database.GetJobCode());
   EXPECT_EQ(0, ListView_GetItemCount(Control(IDC_SKILL_LIST)));
-  EXPECT_EQ("undocopytableoverviewfileclipsaved", greyed());
+  EXPECT_EQ("undocopytablepicturepicsaveoverviewfileclipsaved", greyed());
   Click(TypeButton(4));  // still set, and builds the plan again
   EXPECT_EQ(0x142u, database.GetJobCode());
   ASSERT_TRUE(database.SavePlan(folder.File("plan.vx3").c_str()));
   EXPECT_EQ("redosaved", greyed());
   SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // as saved, it closes without a question
+}
+
+// Copied, the plan's picture is on the clipboard as a 24-bit DIB and as the
+// same pixels in a 24-bit PNG. Under a title band in the frame colour, the
+// learnt rows stand as the list shows them, pixel for pixel, in its widths,
+// row height and row colours, a mastered skill's level red; the figures and
+// the version follow. It is drawn offscreen: the list's scroll position and a
+// hidden window change nothing. A row at level 0 is left out, and the first
+// learnt row of a block takes the block's job label and the first row's colour.
+TEST_F(MainWindowTest, CopiedPictureShowsTheLearntRowsAsTheListDoes) {
+  Open();
+  Select(3, 2);
+  HWND list = Control(IDC_SKILL_LIST);
+  const int rows = database.RowCount();
+  ChangeList changes;
+  for (int row = 0; row < rows; ++row) database.StepRowLevel(row, Up, changes);
+  database.StepRowLevel(2, Max, changes);
+  InvalidateRect(list, nullptr, TRUE);
+  UpdateWindow(list);
+  const Canvas shown(list);
+  RECT first{};
+  ListView_GetItemRect(list, 0, &first, LVIR_BOUNDS);
+  const int rowHeight = first.bottom - first.top;
+  std::vector<int> left = {0};  // of each text column from the job's on, and the end
+  for (int column = 1; column < 8; ++column)
+    left.push_back(left.back() + ListView_GetColumnWidth(list, column));
+  auto copy = [&] {
+    SendMessageA(dialog, WM_SYSCOMMAND, 0x0170, 0);
+    std::unique_ptr<Canvas> dib = DibCanvas(ClipboardBytes(CF_DIB));
+    const std::unique_ptr<Canvas> png = PngCanvas(ClipboardBytes(RegisterClipboardFormatA("PNG")));
+    EXPECT_TRUE(dib && png && SamePixels(*dib, *png));
+    return dib;
+  };
+  const std::unique_ptr<Canvas> picture = copy();
+  ASSERT_TRUE(picture);
+  const int width = left.back();
+  EXPECT_EQ(width, picture->width);
+  // The rows start where the first row's colour first shows beside the texts.
+  const int top = picture->Bounds(palette::kAltRowColor, true, {1, 0, 2, picture->height}).top;
+  const RECT band{0, 0, width, top - rowHeight};
+  EXPECT_EQ(palette::kFrameColor, picture->Pixel(1, 0));
+  EXPECT_EQ(palette::kFrameColor, picture->Pixel(1, band.bottom - 1));
+  EXPECT_GT(picture->Count(kBackColor, band), 0);  // the title
+  int mismatches = 0;
+  for (int y = 0; y < std::min(rows, ListView_GetCountPerPage(list)) * rowHeight; ++y)
+    for (int x = 0; x < width; ++x)
+      mismatches += picture->Pixel(x, top + y) != shown.Pixel(x, first.top + y);
+  EXPECT_EQ(0, mismatches);
+  int red = 0;
+  for (int row = 0; row < rows; ++row) {
+    const int rowTop = top + row * rowHeight;
+    EXPECT_EQ(row % 2 == 0 ? palette::kAltRowColor : kBackColor, picture->Pixel(1, rowTop)) << row;
+    SkillEntry entry;
+    database.CopyRowEntry(row, entry);
+    const int cellRed = picture->Count(
+        palette::kMasterColor,
+        {left[kColumnSkillLevel - 1], rowTop, left[kColumnSkillLevel], rowTop + rowHeight});
+    EXPECT_EQ(entry.IsMastered(), cellRed > 0) << row;
+    red += cellRed;
+  }
+  EXPECT_EQ(red, picture->Count(palette::kMasterColor));
+  const RECT below{0, top + rows * rowHeight, width, picture->height};
+  EXPECT_GT(picture->Count(kTextColor, below), 0);               // the figures
+  EXPECT_GT(picture->Count(palette::kUnlearntColor, below), 0);  // the version
+
+  database.StepRowLevel(0, Zero, changes);
+  int learnt = 0;
+  for (int row = 0; row < rows; ++row) learnt += RowLevel(row) > 0;
+  ASSERT_LT(learnt, rows);
+  ListView_EnsureVisible(list, rows - 1, FALSE);
+  ShowWindow(dialog, SW_HIDE);
+  const std::unique_ptr<Canvas> fewer = copy();
+  ShowWindow(dialog, SW_SHOW);
+  ASSERT_TRUE(fewer);
+  EXPECT_EQ(picture->height - (rows - learnt) * rowHeight, fewer->height);
+  // The first row's job cell: the same label on the same colour.
+  mismatches = 0;
+  for (int y = top; y < top + rowHeight; ++y)
+    for (int x = 0; x < left[1]; ++x) mismatches += fewer->Pixel(x, y) != picture->Pixel(x, y);
+  EXPECT_EQ(0, mismatches);
 }
 
 // The overview stands centred over the main window wherever that is, kept

@@ -28,7 +28,8 @@ namespace {
 constexpr DWORD kPatience = 20000;  // milliseconds
 // The system-menu commands a script may send.
 constexpr UINT kUndo = 0x0100, kRedo = 0x0110, kCopyTable = 0x0130, kPaste = 0x0140,
-               kAbout = 0x0160, kCompareFile = 0x0190, kCompareClipboard = 0x01A0;
+               kAbout = 0x0160, kCopyPicture = 0x0170, kSavePicture = 0x0180, kCompareFile = 0x0190,
+               kCompareClipboard = 0x01A0;
 
 // Input and posted messages reach the program after what is already queued:
 // the test waits until the change shows, with the patience of a busy machine.
@@ -66,14 +67,9 @@ void PutClipboardText(const std::wstring& wide) {
 // What the clipboard holds in a format, as it is, up to the first NUL.
 template <typename Char>
 std::basic_string<Char> ClipboardData(UINT format) {
-  std::basic_string<Char> data;
-  if (!OpenClipboard(nullptr)) return data;
-  HANDLE handle = GetClipboardData(format);
-  if (const auto* begin = handle ? static_cast<const Char*>(GlobalLock(handle)) : nullptr) {
-    data.assign(begin, GlobalSize(handle) / sizeof(Char));
-    GlobalUnlock(handle);
-  }
-  CloseClipboard();
+  const std::string bytes = ClipboardBytes(format);
+  const std::basic_string<Char> data(reinterpret_cast<const Char*>(bytes.data()),
+                                     bytes.size() / sizeof(Char));
   return data.substr(0, data.find(Char{}));
 }
 
@@ -988,6 +984,74 @@ TEST_F(ProgramTest, ShortcutKeysRunOnceAndTheirWindowsCloseByKey) {
   Keys({VK_CONTROL, 'Y'});
   Keys({VK_CONTROL, 'Y'});
   EXPECT_TRUE(WaitUntil([&] { return checked(IDC_JOB_RANK1) && checked(IDC_ATTRIBUTE_WIND); }));
+}
+
+// Ctrl+G copies the plan's picture. Saved, it decodes to the copy's pixels;
+// the save dialog offers "<type>_<job>.png", at first in the plan folder, then
+// where the last picture went. A save that fails says so and leaves the file
+// there whole.
+TEST_F(ProgramTest, PicturesAreSavedAsCopiedWhereTheLastOneWent) {
+  Start();
+  ASSERT_NO_FATAL_FAILURE(ChooseDarkDragonWithLevels());
+  PutClipboardText(L"before");
+  Keys({VK_CONTROL, 'G'});
+  ASSERT_TRUE(WaitUntil([] { return IsClipboardFormatAvailable(CF_DIB) != FALSE; }));
+  const std::unique_ptr<Canvas> copied = DibCanvas(ClipboardBytes(CF_DIB));
+  ASSERT_TRUE(copied);
+  std::string type, job;
+  database.typeName(3, type);
+  database.jobName(3, 4, job);
+  const std::string name = type + "_" + job + ".png";
+  std::filesystem::create_directories(PlanFile("pictures"));
+  auto saveAs = [&](const std::string& typed) {
+    PostMessageA(main, WM_SYSCOMMAND, kSavePicture, 0);
+    HWND dialog = WaitForOwnedDialog(main, kPictureSaveTitle);
+    HWND nameBox = GetDlgItem(dialog, 0x47C);  // the name combo box
+    char shown[MAX_PATH] = {};  // another process's control: its text only through the message
+    SendMessageA(nameBox, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(name, shown);
+    if (!typed.empty())
+      SendMessageA(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+    Answer(dialog, IDOK);
+    return dialog;
+  };
+  auto savedAsCopied = [&](const std::string& file) {
+    const std::unique_ptr<Canvas> saved = PngCanvas(Bytes(PlanFile(file)));
+    return saved && SamePixels(*saved, *copied);
+  };
+  WaitUntilClosed(saveAs("pictures\\first"));
+  EXPECT_TRUE(savedAsCopied("pictures\\first.png"));
+  WaitUntilClosed(saveAs(""));
+  EXPECT_TRUE(savedAsCopied("pictures\\" + name));
+
+  const std::string kept = Bytes(PlanFile("pictures\\first.png"));
+  std::filesystem::create_directory(PlanFile("pictures\\first.png.tmp"));
+  HWND replace = WaitForOwnedDialog(saveAs("first.png"), "");
+  ASSERT_NE(nullptr, replace);
+  Answer(replace, IDYES);
+  EXPECT_EQ(std::vector<std::string>{kPictureSaveError}, TakeErrorBox());
+  EXPECT_EQ(kept, Bytes(PlanFile("pictures\\first.png")));
+}
+
+// A plan of more than 2,000 learnt rows makes no picture: a box says it is
+// too large, the clipboard keeps what it held and no save dialog opens.
+TEST_F(ProgramTest, PlansTooLargeForAPictureAreRefused) {
+  std::string rows, plan = "job 112\r\n";
+  for (int row = 0; row < 2001; ++row) {
+    rows += "big" + std::to_string(row) + " n 1 1 - -\r\n";
+    plan += "skill big" + std::to_string(row) + " 1\r\n";
+  }
+  Start(std::string("[") + kDataSectionAttackBasic + "]\r\n" + rows);
+  PutClipboardText(Widened(plan));
+  SysCommand(kPaste);
+  ASSERT_GT(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 2000);
+  for (UINT command : {kCopyPicture, kSavePicture}) {
+    PostMessageA(main, WM_SYSCOMMAND, command, 0);
+    EXPECT_EQ(std::vector<std::string>{kPictureTooLarge}, TakeErrorBox()) << command;
+  }
+  EXPECT_EQ(Widened(plan), ClipboardData<wchar_t>(CF_UNICODETEXT));
+  EXPECT_FALSE(IsClipboardFormatAvailable(CF_DIB));
+  EXPECT_EQ(0, Shown(kPictureSaveTitle));
 }
 
 // Named on the command line, a device whose read waits for ever, a FIFO in the

@@ -6,16 +6,21 @@
 
 #include <windows.h>
 
+#include <objbase.h>
+#include <wincodec.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "harness/ScratchFolder.h"
 #include "harness/WindowTestSupport.h"
+#include "ui/ComPointer.h"
 
 // The test program's folder, with a trailing backslash.
 inline std::string TestProgramFolder() {
@@ -93,3 +98,73 @@ class AppScratchFolder : public ScratchFolder {
     return lines;
   }
 };
+
+// What the clipboard holds in a format: its whole block, empty for none.
+inline std::string ClipboardBytes(UINT format) {
+  std::string bytes;
+  if (!OpenClipboard(nullptr)) return bytes;
+  HANDLE handle = GetClipboardData(format);
+  if (const auto* begin = handle ? static_cast<const char*>(GlobalLock(handle)) : nullptr) {
+    bytes.assign(begin, GlobalSize(handle));
+    GlobalUnlock(handle);
+  }
+  CloseClipboard();
+  return bytes;
+}
+
+// A picture's pixels on a canvas: a DIB as CF_DIB carries it (a header, then
+// the rows); null for less than a header.
+inline std::unique_ptr<Canvas> DibCanvas(const std::string& dib) {
+  if (dib.size() < sizeof(BITMAPINFOHEADER)) return nullptr;
+  const auto* info = reinterpret_cast<const BITMAPINFO*>(dib.data());
+  const LONG width = info->bmiHeader.biWidth, height = std::abs(info->bmiHeader.biHeight);
+  auto canvas = std::make_unique<Canvas>(width, height);
+  StretchDIBits(canvas->dc, 0, 0, width, height, 0, 0, width, height,
+                dib.data() + info->bmiHeader.biSize, info, DIB_RGB_COLORS, SRCCOPY);
+  return canvas;
+}
+
+// A PNG file's pixels, decoded by the imaging component; null unless it
+// holds 24-bit pixels (no alpha).
+inline std::unique_ptr<Canvas> PngCanvas(const std::string& png) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  ComPointer<IWICImagingFactory> factory;
+  ComPointer<IWICStream> stream;
+  ComPointer<IWICBitmapDecoder> decoder;
+  ComPointer<IWICBitmapFrameDecode> frame;
+  WICPixelFormatGUID format{};
+  UINT width = 0, height = 0;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IWICImagingFactory,
+                              reinterpret_cast<void**>(factory.Receive()))) ||
+      FAILED(factory->CreateStream(stream.Receive())) ||
+      FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
+                                          static_cast<DWORD>(png.size()))) ||
+      FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                              decoder.Receive())) ||
+      FAILED(decoder->GetFrame(0, frame.Receive())) || FAILED(frame->GetPixelFormat(&format)) ||
+      !IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) || FAILED(frame->GetSize(&width, &height)))
+    return nullptr;
+  BITMAPINFOHEADER header{sizeof header,
+                          static_cast<LONG>(width),
+                          -static_cast<LONG>(height),
+                          1,
+                          24,
+                          BI_RGB,
+                          0,
+                          0,
+                          0,
+                          0,
+                          0};
+  const UINT stride = (width * 3 + 3) & ~3u;
+  std::string dib(reinterpret_cast<const char*>(&header), sizeof header);
+  dib.resize(sizeof header + stride * height);
+  if (FAILED(frame->CopyPixels(nullptr, stride, stride * height,
+                               reinterpret_cast<BYTE*>(&dib[sizeof header]))))
+    return nullptr;
+  return DibCanvas(dib);
+}
+
+inline bool SamePixels(const Canvas& a, const Canvas& b) {
+  return a.width == b.width && a.height == b.height && a.Differences(b) == 0;
+}
