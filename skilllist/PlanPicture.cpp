@@ -41,7 +41,8 @@ void PaintTableLine(HDC dc, const SkillListView& list, int top, int height, Cell
   for (int column = kColumnJob; column < kTextColumnCount; ++column) {
     rect.right = rect.left + list.ColumnWidth(column);
     const auto [text, colors] = cell(column);
-    PaintTextCell(dc, rect, text.c_str(), kColumnAligns[column], colors.text, colors.back);
+    PaintTextCell(dc, rect, text.c_str(), kColumnAligns[column], colors.text, colors.back,
+                  list.Scale());
     rect.left = rect.right;
   }
 }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Usage: check-shipped-sizes.sh OBJDUMP PROGRAM PLUGIN CHECKER
 # What ships stays small: stripped of debug sections, the program under
-# 460 KB (its step images at five display scales are some 60 KB of it), the
+# 500 KB (its step images at five display scales are some 60 KB of it, the
+# comparison and the picture commands with their PNG encoding some 30 KB), the
 # plug-in under 100 KB and the data file checker under 300 KB.
 set -u
 export LC_ALL=C
@@ -22,7 +23,7 @@ check() {
 }
 
 OBJDUMP=$1
-check "$2" 471040
+check "$2" 512000
 check "$3" 102400
 check "$4" 307200
 exit $status
