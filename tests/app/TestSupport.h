@@ -17,11 +17,14 @@
 #include "harness/ScratchFolder.h"
 #include "harness/WindowTestSupport.h"
 
-// The test program's folder, with a trailing backslash.
-inline std::string TestProgramFolder() {
+inline std::string TestProgram() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string program(path);
+  return path;
+}
+// The test program's folder, with a trailing backslash.
+inline std::string TestProgramFolder() {
+  const std::string program = TestProgram();
   return program.substr(0, program.find_last_of('\\') + 1);
 }
 
