@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -45,19 +44,12 @@ int ScreenDpi() { return static_cast<int>(DpiScale::OfSystem().Dpi()); }
 
 std::string MeasuresFile(int dpi) { return "display-" + std::to_string(dpi) + "dpi.txt"; }
 
-std::string Numbers(const std::vector<long>& values) {
-  std::string text;
-  for (long value : values) text += ' ' + std::to_string(value);
-  return text;
-}
-
+// The measures kept in a file, a line "name<TAB>value" for each value.
 Measures Load(int dpi) {
   Measures measures;
   std::ifstream in(MeasuresFile(dpi));
-  for (std::string name, values; std::getline(in, name, '\t') && std::getline(in, values);) {
-    std::istringstream numbers(values);
-    for (long value; numbers >> value;) measures[name].push_back(value);
-  }
+  for (std::string name; std::getline(in, name, '\t'); in >> std::ws)
+    in >> measures[name].emplace_back();
   return measures;
 }
 
@@ -72,7 +64,8 @@ std::string Mismatches(const Measures& reference, const Measures& actual, double
       for (long value : reference.at(name)) expected.push_back(std::lround(value * factor));
     if (!std::equal(expected.begin(), expected.end(), values.begin(), values.end(),
                     [&](long a, long b) { return std::labs(a - b) <= tolerance; }))
-      lines += name + ": expected" + Numbers(expected) + ", got" + Numbers(values) + "\n";
+      lines += name + ": expected " + testing::PrintToString(expected) + ", got " +
+               testing::PrintToString(values) + "\n";
   }
   return lines;
 }
@@ -130,10 +123,8 @@ SIZE TextSize(HWND window, const std::string& text) {
 
 // Measures the window and its dialogs shown at a DPI, and notes every text
 // that does not fit its control or list cell.
-class DisplayScaleTest : public ::testing::Test, protected MainWindowHost {
+class DisplayScaleTest : public MainWindowHost {
  protected:
-  void TearDown() override { Close(); }
-
   // The main window as it stands, shown at dpi: every plan's texts fitted,
   // then the measured plan's layout with the skill list's row height, first
   // step cell and step images.
@@ -237,7 +228,8 @@ class DisplayScaleTest : public ::testing::Test, protected MainWindowHost {
       SendMessageA(box->Hwnd(), WM_COMMAND, IDOK, 0);
     }
     std::ofstream out(MeasuresFile(dpi));
-    for (const auto& [name, values] : measures) out << name << '\t' << Numbers(values) << '\n';
+    for (const auto& [name, values] : measures)
+      for (long value : values) out << name << '\t' << value << '\n';
   }
   // Every measure is the reference's times factor within tolerance pixels,
   // and no text is cut.

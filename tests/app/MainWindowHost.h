@@ -16,7 +16,7 @@
 #include "plan/GameDatabase.h"
 #include "res/ControlIds.h"
 
-class MainWindowHost {
+class MainWindowHost : public ::testing::Test {
  protected:
   // Opens the main window on the shipped data, with a private copy of a
   // plug-in variant when named.
@@ -34,7 +34,7 @@ class MainWindowHost {
     UpdateWindow(dialog);
     PumpMessages();
   }
-  void Close() {
+  void TearDown() override {
     // Undone to the start, the plan is unmodified and closes without a question.
     while (database.Undo()) {
     }

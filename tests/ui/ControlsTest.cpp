@@ -205,15 +205,15 @@ TEST_F(Controls, ClicksSpaceArrowsAndSetCheckFollowTheRules) {
 }
 
 // At 96, 144 and 192 DPI every length of the design is DPI / 96 times as long, rounded, and
-// every one-pixel line Line() thick. Forty rounds of draws at each, a font rebuilt for each,
-// leave no GDI object behind: the handle numbers, which the system hands out again once freed,
-// would keep growing.
+// every one-pixel line one, one and two pixels thick. Forty rounds of draws at each, a font rebuilt
+// for each, leave no GDI object behind: the handle numbers, which the system hands out again once
+// freed, would keep growing.
 TEST_F(Controls, EveryStateDrawsItsBevelsMarkLabelAndFocusAndLeavesNoObject) {
   auto nextHandle = [] { return LOWORD(reinterpret_cast<UINT_PTR>(MakeSolidBrush(0).Get())); };
   const int before = nextHandle();
   for (const UINT dpi : {96u, 144u, 192u}) {
     const DpiScale s(dpi);
-    const int w = s.Line(), width = s(80), height = s(20);  // an item 80 x 20 of the design
+    const int w = dpi / 96, width = s(80), height = s(20);  // an item 80 x 20 of the design
     Canvas canvas(width, height), focused(width, height);
     for (ButtonBase* button :
          std::initializer_list<ButtonBase*>{&push, &water, &wind, &first, &second})
@@ -308,7 +308,7 @@ TEST_F(Controls, GroupBoxPaintsItsEtchedFrameAndCaptionAndEndsThePaint) {
   group.SetFrameColor(kFrameColor, false);
   for (const UINT dpi : {96u, 144u, 192u}) {
     const DpiScale s(dpi);
-    const int w = s.Line();
+    const int w = dpi / 96;
     group.SetDpi(s, false);
     dialog.colorRequests.clear();
     RedrawWindow(dialog.Hwnd(), nullptr, nullptr,
