@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <iterator>
-#include <memory>
 
 #include "MainWindowHost.h"
 #include "app/OverviewDialog.h"
