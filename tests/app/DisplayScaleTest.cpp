@@ -1,9 +1,8 @@
-// The main window in proportion at the display's DPI. The window with a plan
-// is measured: its client size, every control's rectangle and font, the
-// lists' columns, row and step cell, the step images, the overview's and
-// About box's layout; and every text its control or cell cuts. Fresh starts
-// at 96 and 192 DPI keep their measures in files, which the tests in other
-// prefixes (tests/app/CMakeLists.txt) compare against.
+// The main window in proportion at the display's DPI. The window with a plan is measured: its
+// client size, every control's rectangle and font, the lists' columns and row, the step images,
+// the overview's and About box's layout; and every text its control or cell cuts. Fresh starts at
+// 96 and 192 DPI keep their measures in files, which the tests in other prefixes
+// (tests/app/CMakeLists.txt) compare against.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -23,7 +22,6 @@
 #include "app/AboutDialog.h"
 #include "app/OverviewDialog.h"
 #include "res/ControlIds.h"
-#include "skilllist/ColumnTable.h"
 #include "ui/AppMessages.h"
 #include "ui/DpiScale.h"
 #include "ui/ScopedSelection.h"
@@ -33,8 +31,8 @@ namespace {
 // Named lengths in pixels, as "main 1001 rect": left, top, right, bottom.
 using Measures = std::map<std::string, std::vector<long>>;
 
-// Where texts are cut (a control, or a list's column), with the first cut
-// text's size and the room it had.
+// Where texts are cut (a control, or a list's column), with the first cut text's size and the room
+// it had.
 using Cuts = std::map<std::string, std::string>;
 
 // The plan whose window is measured: the dragon at rank 2 (S).
@@ -53,8 +51,8 @@ Measures Load(int dpi) {
   return measures;
 }
 
-// The measures that differ from the reference's times factor by more than
-// tolerance pixels, or that the reference lacks, one line each.
+// The measures that differ from the reference's times factor by more than tolerance pixels, or that
+// the reference lacks, one line each.
 std::string Mismatches(const Measures& reference, const Measures& actual, double factor,
                        long tolerance) {
   std::string lines;
@@ -102,9 +100,8 @@ bool IsGroupBox(HWND control) {
          (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
-// The width of a control that its caption may not use, in 96-DPI pixels: a
-// check box's or radio button's mark, a group box's frame with the gaps
-// round its caption, a push button's bevels.
+// The width of a control that its caption may not use, in 96-DPI pixels: a check box's or radio
+// button's mark, a group box's frame with the gaps round its caption, a push button's bevels.
 int CaptionRoom(HWND control) {
   if (IsGroupBox(control)) return kGroupCaptionLeft + 3;
   if (ClassOf(control) != "Button") return 0;
@@ -121,13 +118,13 @@ SIZE TextSize(HWND window, const std::string& text) {
   return size;
 }
 
-// Measures the window and its dialogs shown at a DPI, and notes every text
-// that does not fit its control or list cell.
+// Measures the window and its dialogs shown at a DPI, and notes every text that does not fit its
+// control or list cell.
 class DisplayScaleTest : public MainWindowHost {
  protected:
-  // The main window as it stands, shown at dpi: every plan's texts fitted,
-  // then the measured plan's layout with the skill list's row height, first
-  // step cell and step images.
+  // The main window as it stands, shown at dpi: every plan's texts fitted, then the measured plan's
+  // layout with the skill list's row height and step images (its step cells are its columns by its
+  // rows).
   void Measure(int dpi) {
     scale = DpiScale(dpi);
     measures.clear();
@@ -145,17 +142,15 @@ class DisplayScaleTest : public MainWindowHost {
     UpdateWindow(dialog);
     MeasureDialog("main", dialog);
     FitCells(Control(IDC_HEADER_LIST));
-    RECT row{}, cell{};
+    RECT row{};
     ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
-    ListView_GetSubItemRect(list, 0, kColumnFirstStep, LVIR_BOUNDS, &cell);
     int width = 0, height = 0;
     ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_SMALL), &width, &height);
     measures["skill list row"] = {row.bottom - row.top};
-    measures["skill list step cell"] = {cell.right - cell.left, cell.bottom - cell.top};
     measures["skill list step images"] = {width, height};
   }
-  // The client size; each control's rectangle in client coordinates, font
-  // height and, for a list, column widths; each caption's fit.
+  // The client size; each control's rectangle in client coordinates, font height and, for a list,
+  // column widths; each caption's fit.
   void MeasureDialog(const std::string& name, HWND shown) {
     RECT client{};
     GetClientRect(shown, &client);
@@ -195,9 +190,9 @@ class DisplayScaleTest : public MainWindowHost {
               cell.right - cell.left - 2 * scale(3), cell.bottom - cell.top);
       }
   }
-  // A caption's size. A group box draws its caption in a font of its own,
-  // which WM_GETFONT does not answer: its caption is read from the screen, up
-  // to the last pixel of the text colour on the caption's line.
+  // A caption's size. A group box draws its caption in a font of its own, which WM_GETFONT does not
+  // answer: its caption is read from the screen, up to the last pixel of the text colour on the
+  // caption's line.
   SIZE CaptionSize(HWND control) const {
     if (!IsGroupBox(control)) return TextSize(control, TextOf(control));
     const Canvas canvas(control);
@@ -209,8 +204,8 @@ class DisplayScaleTest : public MainWindowHost {
       cut.emplace(where, std::to_string(size.cx) + "x" + std::to_string(size.cy) + " in " +
                              std::to_string(width) + "x" + std::to_string(height));
   }
-  // A fresh window's measures at the screen's DPI with the overview's and
-  // About box's, kept in a file, and a screenshot of the window.
+  // A fresh window's measures at the screen's DPI with the overview's and About box's, kept in a
+  // file, and a screenshot of the window.
   void MeasureFreshWindow() {
     Open();
     const int dpi = ScreenDpi();
@@ -231,8 +226,7 @@ class DisplayScaleTest : public MainWindowHost {
     for (const auto& [name, values] : measures)
       for (long value : values) out << name << '\t' << value << '\n';
   }
-  // Every measure is the reference's times factor within tolerance pixels,
-  // and no text is cut.
+  // Every measure is the reference's times factor within tolerance pixels, and no text is cut.
   void ExpectInProportion(const Measures& reference, double factor, long tolerance) const {
     ASSERT_FALSE(reference.empty()) << "the reference is measured first";
     const std::string mismatches = Mismatches(reference, measures, factor, tolerance);
@@ -254,9 +248,8 @@ TEST_F(DisplayScaleTest, FreshWindowIsMeasured) {
   EXPECT_GT(measures.at("skill list step images")[0], 0);
 }
 
-// Every length of a fresh start at 144 DPI is one and a half times the one at
-// 96 (within the rounding of each), the step images are the 150 % set, and no
-// text is cut.
+// Every length of a fresh start at 144 DPI is one and a half times the one at 96 (within the
+// rounding of each), the step images are the 150 % set, and no text is cut.
 TEST_F(DisplayScaleTest, At144DpiEveryLengthGrowsByHalfAndNoTextIsCut) {
   ASSERT_EQ(144, ScreenDpi()) << "run with PELL_DPI=144";
   const Measures atDesign = Load(96);
@@ -266,11 +259,10 @@ TEST_F(DisplayScaleTest, At144DpiEveryLengthGrowsByHalfAndNoTextIsCut) {
   EXPECT_EQ((std::vector<long>{45, 23}), measures.at("skill list step images"));
 }
 
-// A move to a 200 % monitor: the window takes the suggested rectangle and then
-// lays out as a fresh start at 192 DPI does (the frame stays the system's
-// under Wine, so the client size is not compared); moved back, as before. The
-// edges of the template's controls are mapped before they are scaled, so they
-// may stand a pixel off the dialog manager's.
+// A move to a 200 % monitor: the window takes the suggested rectangle and then lays out as a fresh
+// start at 192 DPI does (the frame stays the system's under Wine, so the client size is not
+// compared); moved back, as before. The edges of the template's controls are mapped before they are
+// scaled, so they may stand a pixel off the dialog manager's.
 TEST_F(DisplayScaleTest, DpiChangeTo192LaysOutAsAFreshStartThereAndBackAsBefore) {
   ASSERT_EQ(96, ScreenDpi());
   Open();

@@ -1,5 +1,4 @@
-// The program's resources, which this test program carries too: the file
-// version and the manifest.
+// The program's resources, which this test program carries too: the file version and the manifest.
 #include <gtest/gtest.h>
 
 #include <windows.h>

@@ -1,8 +1,7 @@
 #pragma once
 
-// Shared pieces of the program's tests: where the built variants are, scratch
-// folders (a plug-in copy logs beside itself) and window texts; the pumps and
-// pixels of the window tests.
+// Shared pieces of the program's tests: where the built variants are, scratch folders (a plug-in
+// copy logs beside itself) and window texts; the pumps and pixels of the window tests.
 
 #include <windows.h>
 
@@ -67,8 +66,7 @@ inline std::string LoggedHandle(HWND window) {
   return text;
 }
 
-// The logged calls without the GetWnd queries, whose number depends on how
-// often the window moved.
+// The logged calls without the GetWnd queries, whose number depends on how often the window moved.
 inline std::vector<std::string> CallsBesidesGetWnd(const std::vector<std::string>& lines) {
   std::vector<std::string> calls;
   for (const std::string& line : lines)
@@ -76,8 +74,8 @@ inline std::vector<std::string> CallsBesidesGetWnd(const std::vector<std::string
   return calls;
 }
 
-// The shared scratch folder with Windows paths, into which a test copies the
-// program and a plug-in (a recording plug-in logs beside itself).
+// The shared scratch folder with Windows paths, into which a test copies the program and a plug-in
+// (a recording plug-in logs beside itself).
 class AppScratchFolder : public ScratchFolder {
  public:
   std::string Folder() const { return path.string(); }

@@ -1,5 +1,5 @@
-// The step images as the skill list loads them from this module's resources
-// for a window's DPI: which set, and its design drawn to the set's scale.
+// The step images as the skill list loads them from this module's resources for a window's DPI:
+// which set, and its design drawn to the set's scale.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -30,11 +30,10 @@ std::pair<int, int> SizeOf(const OwnedImageList& images) {
 
 }  // namespace
 
-// A window between two sets shows the nearest, the smaller one halfway (108,
-// 132), the 192 set above 192; every set is whole, its mask rows transparent,
-// its two bevel rings each a design line thick with the pressed image's sides
-// swapped, its faces the rows' colours and its chevron scaled in position, rows,
-// slope and stroke, sunk by a scaled pixel when pressed: crisp, not stretched.
+// A window between two sets shows the nearest, the smaller one halfway (108, 132), the 192 set
+// above 192; every set is whole, its mask rows transparent, its two bevel rings each a design line
+// thick with the pressed image's sides swapped, its faces the rows' colours and its chevron scaled
+// in position, rows, slope and stroke, sunk by a scaled pixel when pressed: crisp, not stretched.
 TEST(StepImageListTest, EachDpiLoadsTheNearestSetDrawnToItsScale) {
   const HINSTANCE module = GetModuleHandleA(nullptr);
   const std::pair<UINT, std::pair<int, int>> choices[] = {

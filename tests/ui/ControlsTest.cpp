@@ -1,5 +1,5 @@
-// The framework's controls in a real dialog: binding; check states after clicks, the space
-// bar, arrow keys and BM_SETCHECK by the radio group rule; drawing read back pixel by pixel.
+// The framework's controls in a real dialog: binding; check states after clicks, the space bar,
+// arrow keys and BM_SETCHECK by the radio group rule; drawing read back pixel by pixel.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -28,8 +28,8 @@ const COLORREF kWindow = GetSysColor(COLOR_WINDOW);
 constexpr COLORREF kRaised[] = {kLighter, kLight, kDark, kDarker},
                    kSunken[] = {kDark, kDarker, kLight, kLighter};
 
-// The controls whose states are read: the radio group (first, second, hidden, a
-// standard radio button, a check box, third), the solo radio button, two check boxes.
+// The controls whose states are read: the radio group (first, second, hidden, a standard radio
+// button, a check box, third), the solo radio button, two check boxes.
 constexpr int kStateIds[] = {
     IDC_UI_RADIO_FIRST,    IDC_UI_RADIO_SECOND,         IDC_UI_RADIO_HIDDEN,
     IDC_UI_RADIO_STANDARD, IDC_UI_CHECK_IN_RADIO_GROUP, IDC_UI_RADIO_THIRD,
@@ -42,9 +42,8 @@ void ExpectPixels(const Canvas& canvas, const PixelRules& rules, const char* wha
     EXPECT_EQ(canvas.Pixel(x, y), color) << what << " " << x << "," << y;
 }
 
-// On row y, a bevel's outer and inner left line from x left, its inner and outer
-// right line up to x right, in the colours in that order, each `line` pixels
-// thick; then more rules.
+// On row y, a bevel's outer and inner left line from x left, its inner and outer right line up to x
+// right, in the colours in that order, each `line` pixels thick; then more rules.
 PixelRules Bevel(int y, int left, int right, const COLORREF (&colors)[4], PixelRules more = {},
                  int line = 1) {
   for (int k = 0; k < 2 * line; ++k) {
@@ -101,8 +100,8 @@ class Controls : public ::testing::Test {
     Space(id, WM_KEYDOWN);
     Space(id, WM_KEYUP);
   }
-  // The buttons answer DLGC_BUTTON, not DLGC_RADIOBUTTON, on which the dialog manager
-  // of Windows (not Wine's, for owner-drawn ones) clicks on arrow keys.
+  // The buttons answer DLGC_BUTTON, not DLGC_RADIOBUTTON, on which the dialog manager of Windows
+  // (not Wine's, for owner-drawn ones) clicks on arrow keys.
   void Arrow(WPARAM key, int focus) {
     MSG msg{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
     EXPECT_TRUE(IsDialogMessageA(dialog.Hwnd(), &msg));
@@ -160,8 +159,8 @@ TEST_F(Controls, ClicksSpaceArrowsAndSetCheckFollowTheRules) {
       {[&] { boxInGroup.SetCheck(1), first.SetCheck(1); }, "100010 0 00", 0},
       {[&] { SendMessageA(Item(IDC_UI_RADIO_STANDARD), BM_SETCHECK, BST_CHECKED, 0); },
        "100110 0 00", 0},
-      // Setting one clears the group's framework and standard radio buttons,
-      // and nothing else; a group runs from one WS_GROUP to the next.
+      // Setting one clears the group's framework and standard radio buttons, and nothing else; a
+      // group runs from one WS_GROUP to the next.
       {[&] { solo.SetCheck(1); }, "100110 1 00", 0},
       {[&] { Click(IDC_UI_RADIO_SECOND); }, "010010 1 00", IDC_UI_RADIO_SECOND},
       // Nothing switches the last one that is on off.
@@ -169,8 +168,8 @@ TEST_F(Controls, ClicksSpaceArrowsAndSetCheckFollowTheRules) {
       // A hidden button takes part: set, it clears the visible one; the next one set clears it.
       {[&] { hidden.SetCheck(1); }, "001010 1 00", 0},
       {[&] { Click(IDC_UI_RADIO_THIRD); }, "000011 1 00", IDC_UI_RADIO_THIRD},
-      // Only a press and a release inside click; so does the space bar, but
-      // not a release without a press or after the focus moved.
+      // Only a press and a release inside click; so does the space bar, but not a release without a
+      // press or after the focus moved.
       {[&] { Click(kWater, -30, 3); }, "000011 1 00", 0},
       {[&] { Click(kWater); }, "000011 1 10", kWater},
       {[&] { FocusAndSpace(kWater); }, "000011 1 00", kWater},
@@ -204,9 +203,9 @@ TEST_F(Controls, ClicksSpaceArrowsAndSetCheckFollowTheRules) {
   }
 }
 
-// At 96, 144 and 192 DPI every length of the design is DPI / 96 times as long, rounded, and
-// every one-pixel line one, one and two pixels thick. Forty rounds of draws at each, a font rebuilt
-// for each, leave no GDI object behind: the handle numbers, which the system hands out again once
+// At 96, 144 and 192 DPI every length of the design is DPI / 96 times as long, rounded, and every
+// one-pixel line one, one and two pixels thick. Forty rounds of draws at each, a font rebuilt for
+// each, leave no GDI object behind: the handle numbers, which the system hands out again once
 // freed, would keep growing.
 TEST_F(Controls, EveryStateDrawsItsBevelsMarkLabelAndFocusAndLeavesNoObject) {
   auto nextHandle = [] { return LOWORD(reinterpret_cast<UINT_PTR>(MakeSolidBrush(0).Get())); };
@@ -218,9 +217,9 @@ TEST_F(Controls, EveryStateDrawsItsBevelsMarkLabelAndFocusAndLeavesNoObject) {
     for (ButtonBase* button :
          std::initializer_list<ButtonBase*>{&push, &water, &wind, &first, &second})
       button->SetDpi(s, false);
-    // The check box's top T and middle M (its diamond's centre at x = 6 of the design); the
-    // radio box's corner L, R, a row Y through the middle of its ring and dot, and where its
-    // design column and row d start: design pixel d from a box's corner fills [s(d), s(d + 1)).
+    // The check box's top T and middle M (its diamond's centre at x = 6 of the design); the radio
+    // box's corner L, R, a row Y through the middle of its ring and dot, and where its design
+    // column and row d start: design pixel d from a box's corner fills [s(d), s(d + 1)).
     const int t = (height - s(13)) / 2, m = t + s(6), l = s(1), r = (height - s(12)) / 2;
     const int y = r + (s(3) + s(9)) / 2, sunkRow = height / 2;
     auto x = [&](int d) { return l + s(d); };
@@ -269,10 +268,9 @@ TEST_F(Controls, EveryStateDrawsItsBevelsMarkLabelAndFocusAndLeavesNoObject) {
         if (round < 39) continue;
         SCOPED_TRACE(std::to_string(dpi) + " " + what);
         ExpectPixels(canvas, pixels, "");
-        // The label in the text colour; disabled, engraved: a light copy a design pixel right
-        // of and below the dark one. The focus rectangle, dotted along its left edge with
-        // nothing left of it: 4 px in on the push button, at the label's left less a design
-        // pixel on the others.
+        // The label in the text colour; disabled, engraved: a light copy a design pixel right of
+        // and below the dark one. The focus rectangle, dotted along its left edge with nothing left
+        // of it: 4 px in on the push button, at the label's left less a design pixel on the others.
         const int edge = &button == &push ? s(4) : s(18) - s(1);
         const RECT label{edge + 1, s(2), s(76), s(18)};
         const RECT light = canvas.Bounds(kLight, true, label),
@@ -299,10 +297,10 @@ TEST_F(Controls, EveryStateDrawsItsBevelsMarkLabelAndFocusAndLeavesNoObject) {
   EXPECT_LT(nextHandle() - before, 100);
 }
 
-// The etched frame's top line runs through the middle of the caption, which cuts it out from
-// x = 7 to cx + 11 of the design; at 144 and 192 DPI every length scales and the lines
-// thicken. Painted whole by the object: the control's own painting, which would ask the dialog
-// for the box's colours and paint its background again, never runs.
+// The etched frame's top line runs through the middle of the caption, which cuts it out from x = 7
+// to cx + 11 of the design; at 144 and 192 DPI every length scales and the lines thicken. Painted
+// whole by the object: the control's own painting, which would ask the dialog for the box's colours
+// and paint its background again, never runs.
 TEST_F(Controls, GroupBoxPaintsItsEtchedFrameAndCaptionAndEndsThePaint) {
   dialog.Attach(group, IDC_UI_GROUP);
   group.SetFrameColor(kFrameColor, false);
