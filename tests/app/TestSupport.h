@@ -23,8 +23,7 @@ inline std::string TestProgram() {
 }
 // The test program's folder, with a trailing backslash.
 inline std::string TestProgramFolder() {
-  const std::string program = TestProgram();
-  return program.substr(0, program.find_last_of('\\') + 1);
+  return TestProgram().substr(0, TestProgram().find_last_of('\\') + 1);
 }
 
 // A built file, from its path relative to the test program's folder.
