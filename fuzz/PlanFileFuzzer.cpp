@@ -1,6 +1,6 @@
-// Arbitrary bytes as a plan file of a small fixed data file: a file that does
-// not read leaves the plan untouched, a loaded plan saves and loads back the
-// same, a paste is all or nothing, and undo goes back past the load.
+// Arbitrary bytes as a plan file of a small fixed data file: a file that does not read leaves the
+// plan untouched, a loaded plan saves and loads back the same, a paste is all or nothing, and undo
+// goes back past the load.
 #include <JapaneseText.h>
 
 #include <cstddef>
@@ -16,8 +16,8 @@
 
 namespace {
 
-// A plan with some levels set, so that an untouched plan is told from a reset
-// one; made in one undo step.
+// A plan with some levels set, so that an untouched plan is told from a reset one; made in one undo
+// step.
 void StartPlan(GameDatabase& database) {
   FUZZ_CHECK(LoadDatabaseFrom(RunScratchFolder(), database));
   database.BeginStep();
@@ -33,8 +33,8 @@ std::string SavedText(GameDatabase& database, const char* name) {
   return RunScratchFolder().Read(name);
 }
 
-// True when a paste's tidying of blanks leaves the text as it is: no tab, no
-// ideographic space, no run of spaces, no line that starts or ends with one.
+// True when a paste's tidying of blanks leaves the text as it is: no tab, no ideographic space, no
+// run of spaces, no line that starts or ends with one.
 bool HasOnlySingleInnerSpaces(std::string_view text) {
   if (text.find_first_of('\t') != std::string_view::npos ||
       text.find("\x81\x40") != std::string_view::npos || text.find("  ") != std::string_view::npos)
@@ -49,9 +49,9 @@ bool HasOnlySingleInnerSpaces(std::string_view text) {
 
 }  // namespace
 
-// Bunny and buffalo with prerequisite chains, masterable and one-level skills
-// and a prerequisite without a row in the buffalo plan; no cycles, shared keys or
-// required levels above a maximum, so saving and loading reproduce any plan.
+// Bunny and buffalo with prerequisite chains, masterable and one-level skills and a prerequisite
+// without a row in the buffalo plan; no cycles, shared keys or required levels above a maximum, so
+// saving and loading reproduce any plan.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   const std::string colon = kDataFullWidthColon;
   auto header = [](const std::string& name) { return "[" + name + "]\r\n"; };
@@ -81,9 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool loaded = database.LoadPlan(RunScratchFolder().Write("input.vx3", text).c_str());
   if (!readable) FUZZ_CHECK(!loaded && SavedText(database, "after.vx3") == before);
 
-  // A paste is all or nothing: refused, the plan and its history stay as they
-  // were; a text that loads whole as a file pastes to the same plan, unless
-  // the paste's tidying of blanks changed it.
+  // A paste is all or nothing: refused, the plan and its history stay as they were; a text that
+  // loads whole as a file pastes to the same plan, unless the paste's tidying of blanks changed it.
   GameDatabase pasting;
   StartPlan(pasting);
   const std::size_t history = pasting.HistoryBytes();

@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <map>
-#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -21,14 +20,6 @@
 inline constexpr COLORREF kTextColor = palette::kTextColor, kBackColor = palette::kBackColor;
 
 // Handles every message that is waiting, so that painting is done.
-// Rectangles compare and print as their four edges.
-inline bool operator==(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-inline void PrintTo(const RECT& rect, std::ostream* out) {
-  *out << "(" << rect.left << ", " << rect.top << ")-(" << rect.right << ", " << rect.bottom << ")";
-}
-
 inline void PumpMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

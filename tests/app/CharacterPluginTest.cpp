@@ -25,8 +25,8 @@ struct OwnerWindow {
   const HWND handle;
 };
 
-// Makes every call the program may make, then Create without a point; the
-// answers in call order, GetWnd's as W (a window) or 0.
+// Makes every call the program may make, then Create without a point; the answers in call order,
+// GetWnd's as W (a window) or 0.
 std::string CallEverything(const CharacterPlugin& plugin, HWND owner) {
   const POINT position = {30, 40};
   char answers[64];
@@ -131,8 +131,7 @@ HWND Child(HWND window, int index) {
 
 // A child's place in its parent's client area.
 RECT ChildArea(HWND window, int index) {
-  RECT area{};
-  GetWindowRect(Child(window, index), &area);
+  RECT area = WindowRect(Child(window, index));
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
   return area;
 }
@@ -150,11 +149,10 @@ std::string RankOf(const char* jobKey) {
   return key.substr(key.find(kDataFullWidthColon) + std::strlen(kDataFullWidthColon));
 }
 
-// The quiet plug-in's own window: a hidden top-level tool window at the
-// point, one at a time, gone with Delete or with its owner; then a new one
-// can be made. It shows nothing but the program's back colour until told a
-// type; then its title (the program's name for the type) large, the rank as
-// the data file names it and the type's emblem beside them.
+// The quiet plug-in's own window: a hidden top-level tool window at the point, one at a time, gone
+// with Delete or with its owner; then a new one can be made. It shows nothing but the program's
+// back colour until told a type; then its title (the program's name for the type) large, the rank
+// as the data file names it and the type's emblem beside them.
 TEST(PluginWindowTest, OneToolWindowShowsTheToldTypeAndEndsWithDeleteOrItsOwner) {
   CharacterPlugin plugin;
   ASSERT_TRUE(plugin.loadLibrary(VariantPath(PELL_VEXACHAR)));
@@ -170,10 +168,8 @@ TEST(PluginWindowTest, OneToolWindowShowsTheToldTypeAndEndsWithDeleteOrItsOwner)
     EXPECT_EQ(GetDesktopWindow(), GetAncestor(window, GA_PARENT));
     EXPECT_EQ(WS_CAPTION, GetWindowLongA(window, GWL_STYLE) & (WS_CAPTION | WS_CHILD));
     EXPECT_NE(0, GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-    RECT frame;
-    GetWindowRect(window, &frame);
-    EXPECT_EQ(120, frame.left);
-    EXPECT_EQ(90, frame.top);
+    const RECT frame = WindowRect(window);
+    EXPECT_EQ(std::make_pair(120L, 90L), std::make_pair(frame.left, frame.top));
     EXPECT_EQ(0, plugin.Create(&elsewhere, 0));
     EXPECT_EQ(window, plugin.GetWnd());
     if (byOwner) {

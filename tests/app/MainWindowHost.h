@@ -1,8 +1,7 @@
 #pragma once
 
-// The real MainWindow hosted in the test process: the shipped game data as
-// vexa.dat in a scratch folder, the dialog run modeless, the controls driven
-// with messages.
+// The real MainWindow hosted in the test process: the shipped game data as vexa.dat in a scratch
+// folder, the dialog run modeless, the controls driven with messages.
 
 #include <gtest/gtest.h>
 
@@ -16,10 +15,9 @@
 #include "plan/GameDatabase.h"
 #include "res/ControlIds.h"
 
-class MainWindowHost {
+class MainWindowHost : public ::testing::Test {
  protected:
-  // Opens the main window on the shipped data, with a private copy of a
-  // plug-in variant when named.
+  // Opens the main window on the shipped data, with a private copy of a plug-in variant when named.
   void Open(const char* plugin = nullptr) {
     folder.Write("vexa.dat", Bytes(VariantPath(PELL_SHIPPED_DATA)));
     window = std::make_unique<MainWindow>(GetModuleHandleA(nullptr), nullptr);
@@ -34,7 +32,7 @@ class MainWindowHost {
     UpdateWindow(dialog);
     PumpMessages();
   }
-  void Close() {
+  void TearDown() override {
     // Undone to the start, the plan is unmodified and closes without a question.
     while (database.Undo()) {
     }

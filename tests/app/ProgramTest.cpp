@@ -1,7 +1,6 @@
-// The real PellgrovePlanner.exe with the recording plug-in, started from a
-// scratch folder laid out as a user has it and driven from this process
-// through its windows: buttons clicked, file dialogs filled in, step cells
-// pressed, keys typed. The test's own database replays the same steps as the
+// The real PellgrovePlanner.exe with the recording plug-in, started from a scratch folder laid out
+// as a user has it and driven from this process through its windows: buttons clicked, file dialogs
+// filled in, step cells pressed, keys typed. The test's own database replays the same steps as the
 // expected plan.
 #include <gtest/gtest.h>
 
@@ -95,19 +94,18 @@ class ProgramTest : public ::testing::Test {
     process = PROCESS_INFORMATION{};
   }
 
-  // The arguments follow the program's quoted path; the working directory is
-  // the program's folder unless another is given.
-  void Launch(const std::string& arguments = "", std::string directory = "") {
-    if (directory.empty()) directory = folder.Folder();
+  // The arguments follow the program's quoted path; the working directory is the program's folder
+  // unless another is given.
+  void Launch(const std::string& arguments = "", const std::string& directory = "") {
     std::string commandLine = "\"" + folder.File("PellgrovePlanner.exe") + "\"" + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               directory.c_str(), &startup, &process));
+                               (directory.empty() ? folder.Folder() : directory).c_str(), &startup,
+                               &process));
     CloseHandle(process.hThread);
   }
-  // The program on the shipped data and any lines after it, which the
-  // expected plan reads too.
+  // The program on the shipped data and any lines after it, which the expected plan reads too.
   void Start(const std::string& addedLines = "") {
     ASSERT_NO_FATAL_FAILURE(LoadData(addedLines));
     ASSERT_NO_FATAL_FAILURE(Restart());
@@ -171,8 +169,8 @@ class ProgramTest : public ::testing::Test {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
   }
-  // Waits for the file dialog with that title, checks that it starts with an
-  // empty name, enters the name and presses OK; answers the dialog.
+  // Waits for the file dialog with that title, checks that it starts with an empty name, enters the
+  // name and presses OK; answers the dialog.
   HWND ChooseFile(const char* title, const std::string& name) const {
     HWND dialog = WaitForOwnedDialog(main, title);
     EXPECT_NE(nullptr, dialog) << title;
@@ -228,9 +226,9 @@ class ProgramTest : public ::testing::Test {
     ReadProcessMemory(process.hProcess, remote, &cell, sizeof cell, nullptr);
     return POINT{cell.left + 5, (cell.top + cell.bottom) / 2};
   }
-  // Both return once the program has handled them (the press with its
-  // immediate step, the release with its worker stopped). The pointer is put
-  // on the pressed point first, so that no real mouse move ends the press.
+  // Both return once the program has handled them (the press with its immediate step, the release
+  // with its worker stopped). The pointer is put on the pressed point first, so that no real mouse
+  // move ends the press.
   void Press(POINT point) const {
     POINT screen = point;
     ClientToScreen(list, &screen);
@@ -283,22 +281,17 @@ class ProgramTest : public ::testing::Test {
     Step(3, Up);
   }
 
-  // Real key input to the program's focused control: each key of the chord
-  // pressed in order, then released in reverse.
+  // Real key input to the program's focused control: each key of the chord pressed in order, then
+  // released in reverse.
   void Keys(std::initializer_list<WORD> chord, HWND target = nullptr) const {
     // Keys reach only the active window, which a fresh start may not be yet.
     HWND window = target ? target : main;
     SetForegroundWindow(window);
     WaitUntil([window] { return GetForegroundWindow() == window; });
-    std::vector<WORD> keys(chord);
-    keys.insert(keys.end(), std::rbegin(chord), std::rend(chord));
-    std::vector<INPUT> inputs;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wVk = keys[i];
-      input.ki.dwFlags = i < chord.size() ? 0 : KEYEVENTF_KEYUP;
-      inputs.push_back(input);
+    std::vector<INPUT> inputs(2 * chord.size(), INPUT{INPUT_KEYBOARD, {}});
+    for (std::size_t i = 0; i < chord.size(); ++i) {
+      inputs[i].ki.wVk = inputs[inputs.size() - 1 - i].ki.wVk = std::data(chord)[i];
+      inputs[chord.size() + i].ki.dwFlags = KEYEVENTF_KEYUP;
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   }
@@ -309,8 +302,7 @@ class ProgramTest : public ::testing::Test {
     WaitUntil([this] { return GetForegroundWindow() == main; });
     const RECT rect = WindowRect(control);
     SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    INPUT inputs[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, inputs, sizeof(INPUT));
@@ -394,11 +386,10 @@ TEST_F(ProgramTest, WithoutDataFileOneMessageBoxAndExitCodeZero) {
   EXPECT_FALSE(std::filesystem::exists(folder.File("VexaChar.log")));
 }
 
-// A whole run: the dark dragon saved under a name without extension (the
-// dialog adds ".vx3"), another type chosen, the file loaded back, the program
-// closed; the plug-in started, told the loaded plan, and ended. Then Explorer
-// opens the plan, named quoted on the command line, with the plan's folder as
-// the working directory: the data file beside the program serves, further
+// A whole run: the dark dragon saved under a name without extension (the dialog adds ".vx3"),
+// another type chosen, the file loaded back, the program closed; the plug-in started, told the
+// loaded plan, and ended. Then Explorer opens the plan, named quoted on the command line, with the
+// plan's folder as the working directory: the data file beside the program serves, further
 // arguments are ignored, and the plan shows as loaded.
 TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogAndTheCommandLine) {
   Start();
@@ -413,9 +404,6 @@ TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogAndTheCommandLine) {
   PostClick(IDC_LOAD_BUTTON);
   WaitUntilClosed(ChooseFile(kPlanFileOpenTitle, "plan.vx3"));
   EXPECT_EQ(kDarkDragonIds, CheckedIds());
-  std::string darkJob;
-  database.jobName(3, 4, darkJob);
-  EXPECT_EQ(darkJob, TextOf(Control(IDC_JOB_RANK2S)));
   ExpectShowsExpectedPlan();
   // Closed as loaded: no question; the plug-in told the loaded plan last.
   auto closeAsLoaded = [this] {
@@ -449,10 +437,9 @@ TEST_F(ProgramTest, SavedPlanComesBackThroughTheFileDialogAndTheCommandLine) {
   closeAsLoaded();
 }
 
-// A save before any plan shows no dialog; the load makes the folder before
-// the user chooses, even if he cancels; a save that fails says so and keeps
-// the file there; a load that fails while reading changes nothing, one that
-// fails after rebuilding the plan has the window follow it.
+// A save before any plan shows no dialog; the load makes the folder before the user chooses, even
+// if he cancels; a save that fails says so and keeps the file there; a load that fails while
+// reading changes nothing, one that fails after rebuilding the plan has the window follow it.
 TEST_F(ProgramTest, FailedCommandsReportAndShowThePlanAsItIs) {
   Start();
   DWORD_PTR ignored = 0;
@@ -479,8 +466,8 @@ TEST_F(ProgramTest, FailedCommandsReportAndShowThePlanAsItIs) {
   SaveAs("kept");
   const std::string kept = Bytes(PlanFile("kept.vx3"));
   ASSERT_EQ(0u, kept.find("job 211321\r\n"));
-  // The save's scratch file cannot be made: the save fails after the user
-  // agreed to replace the file.
+  // The save's scratch file cannot be made: the save fails after the user agreed to replace the
+  // file.
   Step(0, Max);
   std::filesystem::create_directory(PlanFile("kept.vx3.tmp"));
   PostClick(IDC_SAVE_BUTTON);
@@ -518,8 +505,8 @@ TEST_F(ProgramTest, StepCellsStepRepeatAndEndAsTheMouseDoes) {
   EXPECT_EQ("3", LevelText(0));
   ExpectShowsExpectedPlan();
 
-  // Held ">": the immediate step, then one every 300 ms, none after the
-  // release; held at a one-level skill's maximum, it stays there.
+  // Held ">": the immediate step, then one every 300 ms, none after the release; held at a
+  // one-level skill's maximum, it stays there.
   const POINT up = CellPoint(2, kColumnFirstStep + Up),
               single = CellPoint(1, kColumnFirstStep + Up);
   const DWORD pressed = GetTickCount();
@@ -540,17 +527,15 @@ TEST_F(ProgramTest, StepCellsStepRepeatAndEndAsTheMouseDoes) {
   Expect(1, Up);
   ExpectShowsExpectedPlan();
 
-  // ">>" steps on its release; "<" on the prerequisite clears the skill that
-  // needs more of it.
+  // ">>" steps on its release; "<" on the prerequisite clears the skill that needs more of it.
   Step(3, Max);
   EXPECT_EQ("Master!", LevelText(3));
   Step(0, Down);
   EXPECT_EQ("0", LevelText(3));
   ExpectShowsExpectedPlan();
 
-  // A lost capture ends a held ">", and so does a command that arrives
-  // meanwhile (as from the keyboard): the load before its dialog opens, the
-  // reset before it resets.
+  // A lost capture ends a held ">", and so does a command that arrives meanwhile (as from the
+  // keyboard): the load before its dialog opens, the reset before it resets.
   const POINT vigor = CellPoint(2, kColumnFirstStep + Up);
   Press(vigor);
   SendMessageA(list, WM_CANCELMODE, 0, 0);
@@ -572,10 +557,9 @@ TEST_F(ProgramTest, StepCellsStepRepeatAndEndAsTheMouseDoes) {
   ExpectShowsExpectedPlan();
 }
 
-// A type click wipes the levels; Ctrl+Z brings back every level and the
-// controls, Ctrl+Y and Ctrl+Shift+Z go forward again, the system menu's
-// commands do the same as the keys, and a key press on the list's cursor row
-// steps it, one undo step each.
+// A type click wipes the levels; Ctrl+Z brings back every level and the controls, Ctrl+Y and
+// Ctrl+Shift+Z go forward again, the system menu's commands do the same as the keys, and a key
+// press on the list's cursor row steps it, one undo step each.
 TEST_F(ProgramTest, UndoRedoAndTheKeyboardCursorRow) {
   Start();
   ASSERT_NO_FATAL_FAILURE(ChooseDarkDragonWithLevels());
@@ -607,8 +591,8 @@ TEST_F(ProgramTest, UndoRedoAndTheKeyboardCursorRow) {
   database.Undo();
   ExpectShowsExpectedPlan();
 
-  // A press puts the cursor on its row and the focus in the list; Right
-  // and + step it up, Left and - down, Shift to the ends.
+  // A press puts the cursor on its row and the focus in the list; Right and + step it up, Left and
+  // - down, Shift to the ends.
   Step(0, Down);
   Keys({VK_DOWN});
   const struct {
@@ -628,9 +612,8 @@ TEST_F(ProgramTest, UndoRedoAndTheKeyboardCursorRow) {
   ExpectShowsExpectedPlan();
 }
 
-// Closing a modified plan asks first: Cancel keeps the program, Yes saves
-// (a cancelled save keeps it too) and ends, No ends without saving; a plan
-// just saved ends at once.
+// Closing a modified plan asks first: Cancel keeps the program, Yes saves (a cancelled save keeps
+// it too) and ends, No ends without saving; a plan just saved ends at once.
 TEST_F(ProgramTest, ClosingAModifiedPlanAsksToSaveItFirst) {
   Start();
   Click(IDC_TYPE_FOX);
@@ -665,8 +648,8 @@ TEST_F(ProgramTest, ClosingAModifiedPlanAsksToSaveItFirst) {
   EXPECT_EQ(0u, WaitForExit());
   EXPECT_EQ(database.PlanFileText(), Bytes(PlanFile("closing.vx3")));
 
-  // Started again: saved right away ends without a question; changed, No
-  // ends without saving, the plug-in told to close as always.
+  // Started again: saved right away ends without a question; changed, No ends without saving, the
+  // plug-in told to close as always.
   ASSERT_NO_FATAL_FAILURE(Restart());
   Click(IDC_TYPE_FOX);
   SaveAs("fresh");
@@ -681,11 +664,10 @@ TEST_F(ProgramTest, ClosingAModifiedPlanAsksToSaveItFirst) {
             std::vector<std::string>(calls.end() - 2, calls.end()));
 }
 
-// Ctrl+C puts the bytes a save writes, the table command what the lists show,
-// both in Shift-JIS and Unicode with a Japanese locale. Text that would not
-// load whole is refused with the error box and changes nothing, not even the
-// undo steps. Pasted with Ctrl+V into a fresh start, where Ctrl+C without a
-// plan does nothing, the copy is the same plan, also with the blanks a chat adds.
+// Ctrl+C puts the bytes a save writes, the table command what the lists show, both in Shift-JIS and
+// Unicode with a Japanese locale. Text that would not load whole is refused with the error box and
+// changes nothing, not even the undo steps. Pasted with Ctrl+V into a fresh start, where Ctrl+C
+// without a plan does nothing, the copy is the same plan, also with the blanks a chat adds.
 TEST_F(ProgramTest, PlansTravelThroughTheClipboard) {
   Start();
   ASSERT_NO_FATAL_FAILURE(ChooseDarkDragonWithLevels());
@@ -700,8 +682,8 @@ TEST_F(ProgramTest, PlansTravelThroughTheClipboard) {
   ASSERT_TRUE(WaitUntil([&] { return ClipboardData<char>(CF_TEXT) == plan; }));
   EXPECT_EQ(Widened(plan), ClipboardData<wchar_t>(CF_UNICODETEXT));
   EXPECT_EQ(std::string("\x11\x04", 2), ClipboardData<char>(CF_LOCALE).substr(0, 2));
-  // The table as the lists show it: the title list's texts, each row above
-  // level 0 with its block's job label, then the total.
+  // The table as the lists show it: the title list's texts, each row above level 0 with its block's
+  // job label, then the total.
   auto line = [this](HWND view, int row, const std::string& job) {
     std::string text = job;
     for (int column = kColumnSkillName; column < kColumnFirstStep; ++column)
@@ -734,13 +716,10 @@ TEST_F(ProgramTest, PlansTravelThroughTheClipboard) {
 
   // Indented, tabbed, with ideographic and no-break spaces, as a chat gives it.
   std::wstring chatted;
-  for (wchar_t unit : Widened(plan)) {
-    if (unit == L' ')
-      chatted += L"\u00a0\t\u3000 ";
-    else
-      chatted += unit;
-    if (unit == L'\n') chatted += L"\u3000\u00a0\t ";
-  }
+  for (wchar_t unit : Widened(plan))
+    chatted += unit == L' '    ? L"\u00a0\t\u3000 "
+               : unit == L'\n' ? L"\n\u3000\u00a0\t "
+                               : std::wstring(1, unit);
   PutClipboardText(chatted);
   ASSERT_NO_FATAL_FAILURE(Restart());
   Keys({VK_CONTROL, 'C'});
@@ -750,9 +729,9 @@ TEST_F(ProgramTest, PlansTravelThroughTheClipboard) {
   ExpectShowsExpectedPlan();
 }
 
-// Bunny's basic job with atk_slash, atk_cleave and atk_vigor mastered: the overview
-// (Ctrl+I) shows the figures and the item list and copies both; Esc closes
-// it; the TM total's tip shows the same figures.
+// Bunny's basic job with atk_slash, atk_cleave and atk_vigor mastered: the overview (Ctrl+I) shows
+// the figures and the item list and copies both; Esc closes it; the TM total's tip shows the same
+// figures.
 TEST_F(ProgramTest, OverviewAndTheTotalsTipShowTheRequiredLevelCountsAndItems) {
   Start();
   Click(IDC_TYPE_BUNNY);
@@ -789,11 +768,9 @@ TEST_F(ProgramTest, OverviewAndTheTotalsTipShowTheRequiredLevelCountsAndItems) {
   EXPECT_EQ(expected, ClipboardData<char>(CF_TEXT));
   Keys({VK_ESCAPE}, dialog);
   WaitUntilClosed(dialog);
-  EXPECT_FALSE(IsWindow(dialog));
 
   // The TM total's tip shows the overview's level and counts.
-  RECT label{};
-  GetWindowRect(Control(IDC_TOTAL_LABEL), &label);
+  const RECT label = WindowRect(Control(IDC_TOTAL_LABEL));
   POINT onTotal{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
   SetCursorPos(onTotal.x, onTotal.y);
   ScreenToClient(main, &onTotal);
@@ -932,11 +909,10 @@ TEST_F(ProgramTest, AboutBoxShowsVersionSkillsAndDroppedLines) {
   EXPECT_FALSE(IsWindow(box));
 }
 
-// Each shortcut runs its command once, from the main window's queue, and the
-// window it opens closes by its keys: the overview with Esc or Enter, the file
-// dialogs with Esc, the refused paste's box with Enter. A pasted plan enables
-// the attribute boxes as its own job does; the keys still work after an undo
-// disabled the focused attribute box.
+// Each shortcut runs its command once, from the main window's queue, and the window it opens closes
+// by its keys: the overview with Esc or Enter, the file dialogs with Esc, the refused paste's box
+// with Enter. A pasted plan enables the attribute boxes as its own job does; the keys still work
+// after an undo disabled the focused attribute box.
 TEST_F(ProgramTest, ShortcutKeysRunOnceAndTheirWindowsCloseByKey) {
   Start();
   Click(IDC_TYPE_SHEEP);
@@ -1060,8 +1036,7 @@ TEST_F(ProgramTest, PlansTooLargeForAPictureAreRefused) {
 // the screen; the program goes on as after any failed load.
 TEST_F(ProgramTest, CommandLineDevicesAndPipesAreRefusedOverTheShownWindow) {
   ASSERT_NO_FATAL_FAILURE(LoadData());
-  // Made by the CTest fixture program_fifo: no Windows call makes a FIFO, and
-  // Wine deletes none.
+  // Made by the CTest fixture program_fifo: no Windows call makes a FIFO, and Wine deletes none.
   const std::string fifoFolder = VariantPath("fifo");
   WIN32_FIND_DATAA found{};
   const HANDLE search = FindFirstFileA((fifoFolder + "\\pipe.vx3").c_str(), &found);

@@ -1,5 +1,4 @@
-// The program's resources, which this test program carries too: the file
-// version and the manifest.
+// The program's resources, which this test program carries too: the file version and the manifest.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,23 +6,13 @@
 #include "TestSupport.h"
 #include "app/VersionInfoReader.h"
 
-namespace {
-
-std::string ThisProgram() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return path;
-}
-
-}  // namespace
-
 TEST(VersionInfoReaderTest, FileVersionOnlyFromAVersionResource) {
   std::string version = "untouched";
   // A missing file, and the plug-in, which has no version resource.
   EXPECT_FALSE(VersionInfoReader().FileVersionString(TestProgramFolder() + "missing.exe", version));
   EXPECT_FALSE(VersionInfoReader().FileVersionString(VariantPath(PELL_VEXACHAR), version));
   EXPECT_EQ("untouched", version);
-  EXPECT_TRUE(VersionInfoReader().FileVersionString(ThisProgram(), version));
+  EXPECT_TRUE(VersionInfoReader().FileVersionString(TestProgram(), version));
   EXPECT_EQ("2, 2, 2, 1", version);
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-// Shared pieces of the program's tests: where the built variants are, scratch
-// folders (a plug-in copy logs beside itself) and window texts; the pumps and
-// pixels of the window tests.
+// Shared pieces of the program's tests: where the built variants are, scratch folders (a plug-in
+// copy logs beside itself) and window texts; the pumps and pixels of the window tests.
 
 #include <windows.h>
 
@@ -22,12 +21,14 @@
 #include "harness/WindowTestSupport.h"
 #include "ui/ComPointer.h"
 
-// The test program's folder, with a trailing backslash.
-inline std::string TestProgramFolder() {
+inline std::string TestProgram() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string program(path);
-  return program.substr(0, program.find_last_of('\\') + 1);
+  return path;
+}
+// The test program's folder, with a trailing backslash.
+inline std::string TestProgramFolder() {
+  return TestProgram().substr(0, TestProgram().find_last_of('\\') + 1);
 }
 
 // A built file, from its path relative to the test program's folder.
@@ -69,8 +70,7 @@ inline std::string LoggedHandle(HWND window) {
   return text;
 }
 
-// The logged calls without the GetWnd queries, whose number depends on how
-// often the window moved.
+// The logged calls without the GetWnd queries, whose number depends on how often the window moved.
 inline std::vector<std::string> CallsBesidesGetWnd(const std::vector<std::string>& lines) {
   std::vector<std::string> calls;
   for (const std::string& line : lines)
@@ -78,8 +78,8 @@ inline std::vector<std::string> CallsBesidesGetWnd(const std::vector<std::string
   return calls;
 }
 
-// The shared scratch folder with Windows paths, into which a test copies the
-// program and a plug-in (a recording plug-in logs beside itself).
+// The shared scratch folder with Windows paths, into which a test copies the program and a plug-in
+// (a recording plug-in logs beside itself).
 class AppScratchFolder : public ScratchFolder {
  public:
   std::string Folder() const { return path.string(); }

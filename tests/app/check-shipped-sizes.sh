@@ -6,24 +6,13 @@
 # plug-in under 100 KB and the data file checker under 300 KB.
 set -u
 export LC_ALL=C
-status=0
-
-check() {
-  file=$1 limit=$2
-  size=$(wc -c <"$file")
-  problem=""
+objdump=$1 status=0
+shift
+for limit in 512000 102400 307200; do
+  file=$1 size=$(wc -c <"$1") problem=""
+  shift
   [ "$size" -lt "$limit" ] || problem="$size bytes, limit $limit"
-  ! "$OBJDUMP" -h "$file" | grep -q '\.debug' || problem="$problem debug sections"
-  if [ -n "$problem" ]; then
-    echo "FAIL $file: $problem"
-    status=1
-  else
-    echo "ok   $file: $size bytes"
-  fi
-}
-
-OBJDUMP=$1
-check "$2" 512000
-check "$3" 102400
-check "$4" 307200
+  ! "$objdump" -h "$file" | grep -q '\.debug' || problem="$problem debug sections"
+  if [ -n "$problem" ]; then echo "FAIL $file: $problem"; status=1; else echo "ok   $file: $size bytes"; fi
+done
 exit $status

@@ -23,8 +23,8 @@ std::string Describe(const SkillDefinition& skill) {
   return text;
 }
 
-// Numbers read leniently and saturate; a line with a missing or bad field is
-// dropped (the data checker's tests name each fault); no field has a fixed size.
+// Numbers read leniently and saturate; a line with a missing or bad field is dropped (the data
+// checker's tests name each fault); no field has a fixed size.
 TEST(DataFileReaderTest, SkillLineFieldsFollowTheirRulesOrTheLineIsDropped) {
   std::string longLine = "long " + std::string(1 << 20, 'n') + " 1 1 5 item:2";
   for (int i = 0; i < 5000; ++i) longLine += " p" + std::to_string(i) + ":" + std::to_string(i);
@@ -47,10 +47,9 @@ TEST(DataFileReaderTest, SkillLineFieldsFollowTheirRulesOrTheLineIsDropped) {
   EXPECT_EQ(4999, skill.prerequisites.back().level);
 }
 
-// Lines end at LF, with or without CR, the last at none; a lone CR and 0x1A are
-// ordinary bytes. Lines before any section, and headers with an outer blank or a
-// comment, are data lines; a section may come again; the last name wins. Each
-// dropped line counts once, however many faults it has.
+// Lines end at LF, with or without CR, the last at none; a lone CR and 0x1A are ordinary bytes.
+// Lines before any section, and headers with an outer blank or a comment, are data lines; a section
+// may come again; the last name wins. Each dropped line counts once, however many faults it has.
 TEST(DataFileReaderTest, SectionsAndNamesReadAlikeWhateverTheLineEnds) {
   const std::string bunny = kTypeGlyphBunny, magic = HeaderLine(kDataSectionMagicBasic);
   const std::string bytes =
@@ -73,14 +72,14 @@ TEST(DataFileReaderTest, SectionsAndNamesReadAlikeWhateverTheLineEnds) {
   EXPECT_TRUE(database.typeName(0, names[0]) && database.typeName(4, names[1]) &&
               database.jobName(0, 1, names[2]));
   EXPECT_EQ((Strings{"New", "Ki\rtsu\x1Ane", "Knight"}), names);
-  // The stray line, "bad", both magic headers and the job names header with a
-  // tab (each with two faults), two unknown names.
+  // The stray line, "bad", both magic headers and the job names header with a tab (each with two
+  // faults), two unknown names.
   EXPECT_EQ(7, database.droppedLineCount());
 }
 
-// A missing file, a read error or a header naming no section fails the load,
-// keeping the lines before it in tables emptied first. The working directory's
-// vexa.dat wins, broken or not, over the fallback folder's (beside the program).
+// A missing file, a read error or a header naming no section fails the load, keeping the lines
+// before it in tables emptied first. The working directory's vexa.dat wins, broken or not, over the
+// fallback folder's (beside the program).
 TEST(DataFileReaderTest, LoadFailsOnAMissingFileOrBadHeaderKeepingEarlierLines) {
   const ScratchFolder folder, program;
   program.Write("vexa.dat", CrLfLines({AttackBasicHeader(), "beside n 1 1 - -"}));

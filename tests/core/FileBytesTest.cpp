@@ -15,8 +15,8 @@
 
 namespace {
 
-// Names that are no file on a disk; reading each as a file would wait for
-// ever, never end, or read as an empty file.
+// Names that are no file on a disk; reading each as a file would wait for ever, never end, or read
+// as an empty file.
 std::vector<std::string> NoDiskFiles(const ScratchFolder& folder) {
   std::vector<std::string> names = {folder.path.string(), folder.PathOf("missing.vx3")};
 #ifdef _WIN32
@@ -29,10 +29,9 @@ std::vector<std::string> NoDiskFiles(const ScratchFolder& folder) {
   return names;
 }
 
-// A file of exactly the limit is read whole; one byte over is refused before
-// any read, and one that grew past the limit once open stops a byte past it,
-// adding nothing either way. Folders, devices, FIFOs and missing names never
-// open.
+// A file of exactly the limit is read whole; one byte over is refused before any read, and one that
+// grew past the limit once open stops a byte past it, adding nothing either way. Folders, devices,
+// FIFOs and missing names never open.
 TEST(FileBytesTest, OnlyDiskFilesWithinTheLimitAreRead) {
   const ScratchFolder folder;
   const std::string path = folder.Write("plan.vx3", std::string(100, 'x'));

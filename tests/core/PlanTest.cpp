@@ -1,5 +1,4 @@
-// The code a selection composes, building a plan from it, its level rules
-// and its overview.
+// The code a selection composes, building a plan from it, its level rules and its overview.
 #include <chrono>
 #include <functional>
 
@@ -32,10 +31,9 @@ std::string Boxes(const std::function<bool(AttributeBox)>& holds) {
   return boxes;
 }
 
-// Each type and job: the code it builds (water and light set, which count for
-// the sheep and the dragon only) and the boxes it enables; no type or no job
-// builds nothing. Setting an element clears the two that are not its
-// neighbours in the cycle; light and dark clear each other.
+// Each type and job: the code it builds (water and light set, which count for the sheep and the
+// dragon only) and the boxes it enables; no type or no job builds nothing. Setting an element
+// clears the two that are not its neighbours in the cycle; light and dark clear each other.
 TEST(SelectionTest, EachTypeAndJobBuildsItsCodeAndEnablesTheBoxesThatCount) {
   constexpr JobCode kTypeBits[8] = {0x12, 0x11, 0x22, 0x21, 0x42, 0x41, 0x82, 0x81};
   constexpr JobCode kJobBits[4] = {0x100, 0x300, 0x1300, 0x2300};
@@ -85,9 +83,8 @@ TEST(SelectionTest, LoadedCodesGiveTheirPluginSlotAndJobButton) {
   }
 }
 
-// Every list that the codes below select holds skills named after its index,
-// except the fox's basic list (35) and the sheep's rank-2 base list (17). Job
-// labels are "J<type><slot>" (NameLines).
+// Every list that the codes below select holds skills named after its index, except the fox's basic
+// list (35) and the sheep's rank-2 base list (17). Job labels are "J<type><slot>" (NameLines).
 TEST(PlanBuilderTest, CodeSelectsListsLabelsAndLearnLevels) {
   const char *const sheep = kTypeGlyphSheep, *const dragon = kTypeGlyphDragon;
   const std::string colon = kDataFullWidthColon;
@@ -168,8 +165,8 @@ class LevelRulesTest : public ::testing::Test {
   ChangeList changes;
 };
 
-// Each case builds a plan of its skills, makes the steps before, then one step,
-// and checks what it answers and reports, every row's level and the total.
+// Each case builds a plan of its skills, makes the steps before, then one step, and checks what it
+// answers and reports, every row's level and the total.
 TEST_F(LevelRulesTest, StepsRaisePrerequisitesAndClearDependents) {
   using Skills = std::vector<std::string>;
   const Skills deep = {"s n 1 1 - - a:3 b:1", "a n 1 1 5 -", "b n 1 1 5 - c:2", "c n 1 1 5 -"};
@@ -189,8 +186,8 @@ TEST_F(LevelRulesTest, StepsRaisePrerequisitesAndClearDependents) {
     std::vector<int> changes, levels;
     int total;
   } cases[] = {
-      // Raising from 0 raises the unmet prerequisites, depth first; a shared
-      // one ends at the highest requirement.
+      // Raising from 0 raises the unmet prerequisites, depth first; a shared one ends at the
+      // highest requirement.
       {deep, "a+ a+ a+ a+ a+", "s+", 1, {0, 2, 3}, {1, 5, 1, 2}, 9},
       {twice, "", "a+", 1, {0, 1, 3, 2, 3}, {1, 1, 1, 3}, 6},
       // Max from 0 raises like Up, past a prerequisite's maximum, where Up stops.
@@ -222,8 +219,8 @@ TEST_F(LevelRulesTest, StepsRaisePrerequisitesAndClearDependents) {
   }
 }
 
-// The walks keep their own stack; the list redraws every changed row and asks
-// for the total after each, which must not recount it per row (minutes here).
+// The walks keep their own stack; the list redraws every changed row and asks for the total after
+// each, which must not recount it per row (minutes here).
 TEST_F(LevelRulesTest, HundredThousandDeepChainStepsAndRedrawsInBoundedWork) {
   constexpr int kDepth = 100000;
   std::vector<std::string> lines{"c0 n 1 1 - -"};
@@ -251,8 +248,8 @@ TEST_F(LevelRulesTest, HundredThousandDeepChainStepsAndRedrawsInBoundedWork) {
   EXPECT_EQ(database.TotalPoints(), 0);
 }
 
-// "s" stands in lists 0 and 1; list 4 is the H block. The overview counts
-// each skill once, at its later row; the total counts every row.
+// "s" stands in lists 0 and 1; list 4 is the H block. The overview counts each skill once, at its
+// later row; the total counts every row.
 TEST(PlanOverviewTest, CountsEachSkillOnceAndItemsOfMasteredSkills) {
   ScratchFolder folder;
   GameDatabase database;
@@ -279,8 +276,8 @@ TEST(PlanOverviewTest, CountsEachSkillOnceAndItemsOfMasteredSkills) {
   EXPECT_EQ(7, overview.skillCount);      // eight rows, "s" twice
   EXPECT_EQ(7, overview.learntCount);
   EXPECT_EQ(6, overview.masteredCount);
-  // Two counts of 2^31-1 clamp; equal counts go by name; "Z" asks for none,
-  // "N" for a nameless item.
+  // Two counts of 2^31-1 clamp; equal counts go by name; "Z" asks for none, "N" for a nameless
+  // item.
   Names items;
   for (const MasterItemTotal& item : overview.items) {
     items.push_back(item.name + " " + std::to_string(item.count));
