@@ -68,6 +68,30 @@ std::string Mismatches(const Measures& reference, const Measures& actual, double
   return lines;
 }
 
+// The window as the screen shows it, as a 32-bit BMP file.
+void SaveScreenshot(HWND window, const std::string& path) {
+  const RECT area = WindowRect(window);
+  const Canvas shot(area.right - area.left, area.bottom - area.top);
+  HDC screen = GetDC(nullptr);
+  BitBlt(shot.dc, 0, 0, shot.width, shot.height, screen, area.left, area.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  GdiFlush();
+  DIBSECTION section{};
+  GetObjectA(GetCurrentObject(shot.dc, OBJ_BITMAP), sizeof section, &section);
+  const BITMAPINFOHEADER header{
+      sizeof header, shot.width, -shot.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  const DWORD size = 4 * shot.width * shot.height,
+              offset = sizeof(BITMAPFILEHEADER) + sizeof header;
+  const BITMAPFILEHEADER file{0x4D42, offset + size, 0, 0, offset};
+  auto* bits = static_cast<char*>(section.dsBm.bmBits);
+  for (DWORD alpha = 3; alpha < size; alpha += 4)
+    bits[alpha] = '\xFF';  // opaque, as viewers read it
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(bits, size);
+}
+
 // Where a group box's caption starts, in 96-DPI pixels.
 constexpr int kGroupCaptionLeft = 9;
 
@@ -181,11 +205,14 @@ class DisplayScaleTest : public MainWindowHost {
                              std::to_string(width) + "x" + std::to_string(height));
   }
   // A fresh window's measures at the screen's DPI with the overview's and About box's, kept in a
-  // file.
+  // file, and a screenshot of the window.
   void MeasureFreshWindow() {
     Open();
     const int dpi = ScreenDpi();
     Measure(dpi);
+    const std::string screenshots = VariantPath(PELL_SCREENSHOTS);
+    CreateDirectoryA(screenshots.c_str(), nullptr);
+    SaveScreenshot(dialog, screenshots + "\\main-" + std::to_string(dpi) + "dpi.bmp");
     OverviewDialog overview(dialog, database.Overview());
     AboutDialog about(dialog, database.skillCount(), database.droppedLineCount());
     for (auto [name, box] :
