@@ -42,7 +42,8 @@ void ToolTip::FollowOwnerDpi() {
   if (scale == DpiScale::OfSystem()) return;
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  // The tip's own font is the system's status font at the system's DPI.
+  // The tip's own font is the system's status font at the system's DPI; the system
+  // gives it for another DPI only in the wide form.
   if (!SystemMetricsForDpi(metrics, scale)) return;
   font.Reset(CreateFontIndirectW(&metrics.lfStatusFont));
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
