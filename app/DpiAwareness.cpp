@@ -22,15 +22,12 @@ bool Taken(BOOL done) { return done || GetLastError() == ERROR_ACCESS_DENIED; }
 }  // namespace
 
 void DeclareDpiAwareness() {
-  HMODULE user32 = GetModuleHandleA("user32.dll");
   // Windows 10 (1703) and later know v2; 1607 and Wine know only the others.
-  if (const auto setContext =
-          LibraryEntry<SetContextFunction>(user32, "SetProcessDpiAwarenessContext"))
+  if (const auto setContext = User32Entry<SetContextFunction>("SetProcessDpiAwarenessContext"))
     if (Taken(setContext(kPerMonitorV2)) || Taken(setContext(kPerMonitor))) return;
   // Windows 8.1: loaded only there, since later systems answered above.
   if (const auto setAwareness = LibraryEntry<SetAwarenessFunction>(LoadSystemLibrary("shcore.dll"),
                                                                    "SetProcessDpiAwareness"))
     if (SUCCEEDED(setAwareness(kProcessPerMonitorAware))) return;
-  if (const auto setAware = LibraryEntry<SetAwareFunction>(user32, "SetProcessDPIAware"))
-    setAware();
+  if (const auto setAware = User32Entry<SetAwareFunction>("SetProcessDPIAware")) setAware();
 }

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "ui/LibraryEntry.h"
+
 // What the program asks of the operating system itself: its own file, the
 // libraries it loads only when first used (so that starting it loads none of
 // them), and the first file of a drop.
@@ -20,14 +22,6 @@ std::string ProgramFolder();
 // in the working directory (the folder of an opened plan) or beside the
 // program is never taken. Null when it cannot be loaded.
 HMODULE LoadSystemLibrary(const char* fileName);
-
-// An entry point as the function type it has; null for a null library or an
-// entry it lacks.
-template <typename Function>
-Function LibraryEntry(HMODULE library, const char* name) {
-  if (!library) return nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
 
 // The first file of a drop on the window (WM_DROPFILES), in the system's code
 // page; false when the drop holds none. The drop is released either way. The

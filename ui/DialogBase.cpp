@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/DialogTemplateLayout.h"
+#include "ui/LibraryEntry.h"
 
 namespace {
 

@@ -1,19 +1,14 @@
 #include "ui/DpiScale.h"
 
+#include "ui/LibraryEntry.h"
+
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using ParametersForDpiFunction = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
 
-// Windows before 10 (1607) lacks these: looked up, not imported, so that the
-// program still starts there.
-template <typename Function>
-Function User32Entry(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
-}
-
+// Windows before 10 (1607) lacks these.
 GetDpiForWindowFunction GetDpiForWindowEntry() {
   static const auto entry = User32Entry<GetDpiForWindowFunction>("GetDpiForWindow");
   return entry;
