@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr int kPathChars = 1024;
+
 using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
 
 FileDialogFunction FileDialogEntry(bool save) {
@@ -16,7 +18,9 @@ FileDialogFunction FileDialogEntry(bool save) {
 }  // namespace
 
 bool AskFilePath(HWND owner, bool save, const FileDialogKind& kind, const std::string& folder,
-                 char* path, int pathSize) {
+                 std::string& path) {
+  char chosen[kPathChars] = {};
+  lstrcpynA(chosen, path.c_str(), kPathChars);
   OPENFILENAMEA dialog{};
   // The structure without the fields added in Windows 2000: 76 bytes.
   dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
@@ -24,12 +28,14 @@ bool AskFilePath(HWND owner, bool save, const FileDialogKind& kind, const std::s
   dialog.hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
   dialog.lpstrFilter = kind.filter;
   dialog.nFilterIndex = 1;
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = static_cast<DWORD>(pathSize);
+  dialog.lpstrFile = chosen;
+  dialog.nMaxFile = kPathChars;
   dialog.lpstrInitialDir = folder.c_str();
   dialog.lpstrTitle = kind.title;
   dialog.Flags = kind.flags;
   dialog.lpstrDefExt = kind.defaultExtension;
   const FileDialogFunction ask = FileDialogEntry(save);
-  return ask && ask(&dialog) != FALSE;
+  if (!ask || !ask(&dialog)) return false;
+  path = chosen;
+  return true;
 }

@@ -13,9 +13,9 @@ struct FileDialogKind {
 };
 
 // The open or the save dialog, owned by the window, in the folder, with the
-// name that path holds at first (pathSize bytes in all); the user's choice
-// replaces it. False when the user cancelled or no dialog could be shown.
+// name that path holds at first; the user's choice replaces it. False when
+// the user cancelled or no dialog could be shown.
 // The common dialogs are loaded when first asked for: linked, they would
 // bring the shell's libraries into every start of the program.
 bool AskFilePath(HWND owner, bool save, const FileDialogKind& kind, const std::string& folder,
-                 char* path, int pathSize);
+                 std::string& path);

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kPathChars = 1024;
 constexpr char kPlanFolderName[] = "save";
 constexpr char kFilter[] = "Vexa save files (*.vx3)\0*.vx3\0All files(*.*)\0*.*\0";
 constexpr char kDefaultExtension[] = "vx3";
@@ -60,11 +59,9 @@ bool PlanFileCommand::AskPath(bool save, const char* title, std::string& path) {
   // Before the dialog, which takes the mouse: no worker steps the plan while
   // the user chooses or while it is loaded.
   window.BeginPlanChange();
-  char chosen[kPathChars] = {};
   const FileDialogKind kind{kFilter, title, kDialogFlags, kDefaultExtension};
-  if (!AskFilePath(window.Hwnd(), save, kind, folder, chosen, kPathChars)) return false;
-  path = chosen;
-  return true;
+  path.clear();
+  return AskFilePath(window.Hwnd(), save, kind, folder, path);
 }
 
 // The save writes beside the file and replaces it only when complete, so a

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int kPathChars = 1024;
 constexpr auto kFilter = JoinedText(kPictureFilterName, "\0*.png\0");
 constexpr FileDialogKind kSaveDialog{kFilter.data(), kPictureSaveTitle,
                                      OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST,
@@ -67,12 +66,10 @@ void PlanPictureCommand::Copy(const std::vector<LearntRow>& rows,
 }
 
 void PlanPictureCommand::Save(const std::vector<LearntRow>& rows, const PictureSubject& subject) {
-  char path[kPathChars] = {};
-  lstrcpynA(path, PictureFileName(subject).c_str(), kPathChars);
+  std::string chosen = PictureFileName(subject);
   if (!AskFilePath(window.Hwnd(), true, kSaveDialog, folder.empty() ? MakePlanFolder() : folder,
-                   path, kPathChars))
+                   chosen))
     return;
-  const std::string chosen(path);
   folder = chosen.substr(0, chosen.rfind('\\'));
   PlanPicture picture;
   if (!Draw(rows, subject, picture)) return;
